@@ -1,0 +1,167 @@
+#include "listtext/Error.h"
+#include "listtext/Serialize.h"
+
+namespace bw::Serialize {
+
+namespace {
+
+template <typename Range> std::string JoinList(const Range& elements) {
+    size_t length = 2;
+    for (const auto& element : elements)
+        length += std::string_view(element).size() + 1;
+    std::string text;
+    text.reserve(length);
+    text += '(';
+    bool first = true;
+    for (const auto& element : elements) {
+        if (!first)
+            text += ',';
+        text += element;
+        first = false;
+    }
+    text += ')';
+    return text;
+}
+
+[[noreturn]] void RaiseListError(int number, const char* description) {
+    throw Error(number, ListErrorSource, description);
+}
+
+// Next occurrence of one character at or after a position that only ever moves forward. Keeping
+// the last answer makes every search resume where the previous one stopped, so the whole scan
+// costs time linear in the body however many elements it holds.
+class NextOccurrence {
+public:
+    NextOccurrence(std::string_view body, char wanted) : body_(body), wanted_(wanted) {}
+
+    // Position of the next `wanted` at or after `from`, or npos.
+    size_t From(size_t from) {
+        if (found_ != std::string_view::npos && found_ >= from)
+            return found_;
+        if (exhausted_)
+            return std::string_view::npos;
+        found_ = body_.find(wanted_, from);
+        exhausted_ = found_ == std::string_view::npos;
+        return found_;
+    }
+
+private:
+    std::string_view body_;
+    char wanted_;
+    size_t found_ = std::string_view::npos;
+    bool exhausted_ = false;
+};
+
+} // namespace
+
+std::string ListToText(std::initializer_list<std::string_view> elements) {
+    return JoinList(elements);
+}
+
+std::string ListToText(const std::vector<std::string>& elements) { return JoinList(elements); }
+
+ElementArray ListFromText(std::string_view text, int lowerBound) {
+    constexpr size_t none = std::string_view::npos;
+    ElementArray result(lowerBound);
+
+    const size_t firstOpen = text.find('(');
+    const size_t lastClose = text.rfind(')');
+    if (firstOpen == none && lastClose == none)
+        return result;
+    if (firstOpen == none || lastClose == none || lastClose < firstOpen)
+        RaiseListError(1, "Badly formatted list, enclosing parens");
+
+    const std::string_view body = text.substr(firstOpen + 1, lastClose - firstOpen - 1);
+    NextOccurrence nextOpen(body, '(');
+    NextOccurrence nextClose(body, ')');
+    NextOccurrence nextComma(body, ',');
+
+    size_t elementStart = 0; // start of the body that is left after the elements cut so far
+    size_t scan = 0;
+    int depth = 0;
+    for (;;) {
+        const size_t p = nextOpen.From(scan);
+        const size_t q = nextClose.From(scan);
+        const size_t c = nextComma.From(scan);
+        if (c == none && depth == 0)
+            break;
+        if (depth > 0) {
+            if (q == none)
+                RaiseListError(4, "Badly formatted list, missing closing paren");
+            if (p != none && p < q) {
+                ++depth;
+                scan = p + 1;
+            } else {
+                --depth;
+                scan = q + 1;
+            }
+            continue;
+        }
+        if (q != none && (p == none || q < p))
+            RaiseListError(3, "Badly formatted list, unexpected closing paren");
+        if (p != none && q == none)
+            RaiseListError(2, "Badly formatted list, missing closing paren");
+        if (p != none && c > p) {
+            depth = 1;
+            scan = p + 1;
+            continue;
+        }
+        result.Append(body.substr(elementStart, c - elementStart));
+        elementStart = c + 1;
+        scan = elementStart;
+    }
+    result.Append(body.substr(elementStart));
+    return result;
+}
+
+std::string EscapeText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char ch : text) {
+        switch (ch) {
+        case '*': escaped += "*E"; break;
+        case '(': escaped += "*O"; break;
+        case ')': escaped += "*C"; break;
+        case ',': escaped += "*S"; break;
+        default: escaped += ch;
+        }
+    }
+    return escaped;
+}
+
+// One pass gives the same result as the four whole-string replacements ("*S", "*C", "*O", then
+// "*E"): the second character of an escape is never "*", so no two escapes can overlap, and only
+// the last replacement produces a "*", after which nothing is replaced any more.
+std::string UnescapeText(std::string_view text) {
+    if (text.find('*') == std::string_view::npos)
+        return std::string(text);
+    std::string plain;
+    plain.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '*' && i + 1 < text.size()) {
+            const char code = text[i + 1];
+            const char decoded = code == 'E'   ? '*'
+                                 : code == 'O' ? '('
+                                 : code == 'C' ? ')'
+                                 : code == 'S' ? ','
+                                               : '\0';
+            if (decoded != '\0') {
+                plain += decoded;
+                ++i;
+                continue;
+            }
+        }
+        plain += ch;
+    }
+    return plain;
+}
+
+std::string BoolToText(bool value) { return value ? "T" : "F"; }
+
+bool BoolFromText(std::string_view text) {
+    // Only "T" and "t" unescape to a text that upper-cases to "T"; no escape is one character.
+    return text == "T" || text == "t";
+}
+
+} // namespace bw::Serialize

@@ -1,0 +1,119 @@
+#include "listtext/Error.h"
+#include "listtext/PlainInt.h"
+#include "listtext/Serialize.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace bw {
+
+namespace {
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+// Length of the longest prefix of `text` that is a decimal number: an optional sign, digits with
+// an optional fraction (at least one digit in all) and an optional exponent. 0 when there is none.
+size_t NumberPrefixLength(std::string_view text, bool allowD) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    if (i < text.size() &&
+        (text[i] == 'e' || text[i] == 'E' || (allowD && (text[i] == 'd' || text[i] == 'D')))) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        size_t exponentDigits = 0;
+        while (j < text.size() && IsDigit(text[j]))
+            ++j, ++exponentDigits;
+        if (exponentDigits > 0)
+            i = j;
+    }
+    return i;
+}
+
+// Converts a text that NumberPrefixLength accepted as a whole; from_chars is independent of the
+// locale, which a desktop program cannot rely on for strtod.
+double ToDouble(std::string number) {
+    bool negative = false;
+    if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
+        negative = number[0] == '-';
+        number.erase(0, 1);
+    }
+    for (char& ch : number)
+        if (ch == 'd' || ch == 'D')
+            ch = 'e';
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large gives overflow below; too small is as good as zero.
+        const bool tooLarge = number.find_first_of("eE") == std::string::npos ||
+                              number[number.find_first_of("eE") + 1] != '-';
+        value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc() || end != number.data() + number.size()) {
+        RaiseTypeMismatch();
+    }
+    return negative ? -value : value;
+}
+
+int ToInt32(double value) {
+    if (!(value >= std::numeric_limits<std::int32_t>::min() &&
+          value <= std::numeric_limits<std::int32_t>::max()))
+        RaiseOverflow();
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+std::string PlainIntToText(int value) { return std::to_string(value); }
+
+int PlainIntFromText(std::string_view text) {
+    std::string compact;
+    compact.reserve(std::min<size_t>(text.size(), 64));
+    for (char ch : text)
+        if (!IsBlank(ch))
+            compact += ch;
+    const size_t length = NumberPrefixLength(compact, true);
+    if (length == 0)
+        return 0;
+    compact.resize(length);
+    // nearbyint rounds in the default mode, to nearest with halves to the even neighbour.
+    return ToInt32(std::nearbyint(ToDouble(std::move(compact))));
+}
+
+namespace Serialize {
+
+std::string IntToText(int value) {
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text;
+}
+
+int IntFromText(std::string_view escaped) {
+    const std::string text = UnescapeText(escaped);
+    std::string_view number = text;
+    while (!number.empty() && IsBlank(number.front()))
+        number.remove_prefix(1);
+    while (!number.empty() && IsBlank(number.back()))
+        number.remove_suffix(1);
+    if (number.empty() || NumberPrefixLength(number, false) != number.size())
+        RaiseTypeMismatch();
+    return ToInt32(std::floor(ToDouble(std::string(number))));
+}
+
+} // namespace Serialize
+
+} // namespace bw

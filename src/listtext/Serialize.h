@@ -1,0 +1,44 @@
+#pragma once
+
+#include "listtext/DateTime.h"
+#include "listtext/ElementArray.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The nested list text in which every model object is stored: "(a,b,(c,d))", with scalar
+// elements escaped so that they never hold a parenthesis or a comma.
+namespace bw::Serialize {
+
+inline constexpr const char* ListErrorSource = "Serialize.ListFromText";
+
+// Joins element texts verbatim: "(" elements separated by "," ")". No elements give "()".
+std::string ListToText(std::initializer_list<std::string_view> elements);
+std::string ListToText(const std::vector<std::string>& elements);
+
+// Splits a list text into its top-level element texts, not unescaped and not trimmed, nested lists
+// with their parentheses. Text before the first "(" and after the last ")" is ignored; a text with
+// neither gives no elements. Raises list errors 1 to 4 (source ListErrorSource) for unbalanced
+// texts. The result holds views into `text`.
+ElementArray ListFromText(std::string_view text, int lowerBound);
+
+std::string EscapeText(std::string_view text);
+std::string UnescapeText(std::string_view text);
+
+std::string BoolToText(bool value);
+// True exactly for "T" or "t" after unescaping.
+bool BoolFromText(std::string_view text);
+
+// The padded integer form: " 5", " 0", "-12".
+std::string IntToText(int value);
+// Reads a decimal number with blanks around it, rounded down. Raises type mismatch for anything
+// that is not a number (the empty text included) and overflow outside 32 bits.
+int IntFromText(std::string_view text);
+
+std::string DateToText(DateTime value);
+// Reads "yyyy-mm-dd hh:mm:ss", "yyyy-mm-dd hh:mm" or a date alone; raises type mismatch otherwise.
+DateTime DateFromText(std::string_view text);
+
+} // namespace bw::Serialize
