@@ -58,7 +58,9 @@ std::string ListToText(std::initializer_list<std::string_view> elements) {
     return JoinList(elements);
 }
 
-std::string ListToText(const std::vector<std::string>& elements) { return JoinList(elements); }
+std::string ListToText(const std::vector<std::string>& elements) {
+    return JoinList(elements);
+}
 
 ElementArray ListFromText(std::string_view text, int lowerBound) {
     constexpr size_t none = std::string_view::npos;
@@ -119,11 +121,20 @@ std::string EscapeText(std::string_view text) {
     escaped.reserve(text.size());
     for (char ch : text) {
         switch (ch) {
-        case '*': escaped += "*E"; break;
-        case '(': escaped += "*O"; break;
-        case ')': escaped += "*C"; break;
-        case ',': escaped += "*S"; break;
-        default: escaped += ch;
+        case '*':
+            escaped += "*E";
+            break;
+        case '(':
+            escaped += "*O";
+            break;
+        case ')':
+            escaped += "*C";
+            break;
+        case ',':
+            escaped += "*S";
+            break;
+        default:
+            escaped += ch;
         }
     }
     return escaped;
@@ -157,7 +168,9 @@ std::string UnescapeText(std::string_view text) {
     return plain;
 }
 
-std::string BoolToText(bool value) { return value ? "T" : "F"; }
+std::string BoolToText(bool value) {
+    return value ? "T" : "F";
+}
 
 bool BoolFromText(std::string_view text) {
     // Only "T" and "t" unescape to a text that upper-cases to "T"; no escape is one character.

@@ -11,8 +11,12 @@ namespace bw {
 
 namespace {
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
 
 // Length of the longest prefix of `text` that is a decimal number: an optional sign, digits with
 // an optional fraction (at least one digit in all) and an optional exponent. 0 when there is none.
@@ -77,7 +81,9 @@ int ToInt32(double value) {
 
 } // namespace
 
-std::string PlainIntToText(int value) { return std::to_string(value); }
+std::string PlainIntToText(int value) {
+    return std::to_string(value);
+}
 
 int PlainIntFromText(std::string_view text) {
     std::string compact;

@@ -82,9 +82,10 @@ TEST(ListText, BadlyFormattedListsRaiseTheirErrors) {
         int number;
     };
     const Case cases[] = {
-        {"(a", 1},         {"a)", 1},          {")(", 1},          {"(a,(b)", 2},
-        {"(a,b))", 3},     {"(a),b)", 3},      {"(x,((a),b)", 4},  {"((0,1,2", 1},
-        {"((0,1,2,0,,,T,F,F)", 2}, {"(a,b)", 0}, {"((a)", 0},
+        {"(a", 1},         {"a)", 1},      {")(", 1},
+        {"(a,(b)", 2},     {"(a,b))", 3},  {"(a),b)", 3},
+        {"(x,((a),b)", 4}, {"((0,1,2", 1}, {"((0,1,2,0,,,T,F,F)", 2},
+        {"(a,b)", 0},      {"((a)", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ListErrorOf(c.text), c.number) << c.text;

@@ -32,7 +32,8 @@ TEST(Escaping, FourCharactersAreEscapedAndRestored) {
     EXPECT_EQ(UnescapeText("*E*S"), "*,");
     EXPECT_EQ(UnescapeText("caf\xc3\xa9"), "caf\xc3\xa9");
 
-    const char* samples[] = {"", "*", "**E", "(((", ",*S,", "*E*O*C*S", "a (b) c, d*", "\xc3\xa9*("};
+    const char* samples[] = {"",     "*",        "**E",         "(((",
+                             ",*S,", "*E*O*C*S", "a (b) c, d*", "\xc3\xa9*("};
     for (const char* sample : samples) {
         const std::string escaped = EscapeText(sample);
         EXPECT_EQ(escaped.find_first_of("(),"), std::string::npos) << sample;
@@ -107,9 +108,9 @@ TEST(DateText, WritesAndReadsTheFixedForm) {
     EXPECT_EQ(DateFromText(DateToText(MakeDateTime(9999, 12, 31, 0, 0, 1))),
               MakeDateTime(9999, 12, 31, 0, 0, 1));
 
-    for (const char* text : {"", "2004-02-30 00:00:00", "2004-13-01", "2004-03-05 24:00:00",
-                             "2004-03-05 10:60:00", "2004-03-05x", "04-03-05", "yesterday",
-                             "2004-03-05 10:00:00 PM", "2003-02-29"})
+    for (const char* text :
+         {"", "2004-02-30 00:00:00", "2004-13-01", "2004-03-05 24:00:00", "2004-03-05 10:60:00",
+          "2004-03-05x", "04-03-05", "yesterday", "2004-03-05 10:00:00 PM", "2003-02-29"})
         EXPECT_EQ(ErrorNumberOf([&] { DateFromText(text); }), 13) << text;
 }
 
