@@ -1,0 +1,67 @@
+#include "model/PlaylistFunctions.h"
+
+#include "listtext/Error.h"
+#include "listtext/PlainInt.h"
+#include "listtext/Serialize.h"
+
+namespace bw::PlaylistFunctions {
+
+using namespace Serialize;
+
+PlaylistPtr NewAnimationPlaylist(int animationType) {
+    auto playlist = std::make_shared<Playlist>();
+    playlist->SetPlaylistType(Playlist::AnimationPlaylist);
+    playlist->SetAnimationType(animationType);
+    return playlist;
+}
+
+PlaylistPtr NewMusicalPlaylist(int musicalType, int delay) {
+    auto playlist = std::make_shared<Playlist>();
+    playlist->SetPlaylistType(Playlist::MusicalPlaylist);
+    playlist->SetMusicalType(musicalType);
+    playlist->SetDelay(delay);
+    return playlist;
+}
+
+std::string PlaylistToText(const PlaylistPtr& playlist) {
+    if (!playlist)
+        RaiseObjectNotSet();
+    std::string entries;
+    if (!playlist->List().empty()) {
+        std::vector<std::string> escaped;
+        escaped.reserve(playlist->List().size());
+        for (const std::string& entry : playlist->List())
+            escaped.push_back(EscapeText(entry));
+        entries = ListToText(escaped);
+    }
+    return ListToText(
+        {PlainIntToText(playlist->AnimationType()), PlainIntToText(playlist->MusicalType()),
+         PlainIntToText(playlist->PlaylistType()), PlainIntToText(playlist->Delay()),
+         EscapeText(playlist->CleanUp()), entries, BoolToText(playlist->LightsOffAtEnd()),
+         BoolToText(playlist->ShuffleAllowsBackToBack()),
+         BoolToText(playlist->ShuffleWithReplacement())});
+}
+
+PlaylistPtr PlaylistFromText(std::string_view text) {
+    const ElementArray fields = ListFromText(text, 1);
+    auto playlist = std::make_shared<Playlist>();
+    auto number = [&](int field) { return PlainIntFromText(UnescapeText(fields[field])); };
+    // The type goes first, so that only the options of the file's type take effect.
+    playlist->SetPlaylistType(number(3));
+    playlist->SetAnimationType(number(1));
+    playlist->SetMusicalType(number(2));
+    playlist->SetDelay(number(4));
+    playlist->SetCleanUp(UnescapeText(fields[5]));
+    const ElementArray entries = ListFromText(fields[6], 1);
+    playlist->List().reserve(static_cast<size_t>(entries.Count()));
+    for (std::string_view entry : entries)
+        playlist->List().push_back(UnescapeText(entry));
+    const int count = fields.Count();
+    if (count >= 7)
+        playlist->SetLightsOffAtEnd(BoolFromText(fields[7]));
+    playlist->SetShuffleAllowsBackToBack(count >= 8 ? BoolFromText(fields[8]) : true);
+    playlist->SetShuffleWithReplacement(count >= 9 ? BoolFromText(fields[9]) : true);
+    return playlist;
+}
+
+} // namespace bw::PlaylistFunctions
