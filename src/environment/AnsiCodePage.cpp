@@ -139,6 +139,16 @@ std::string FromUtf8(std::string_view utf8) {
         return std::string(utf8);
     Converter converter("WINDOWS-1252", "UTF-8");
     return converter.Convert(utf8, [](std::string_view rest, std::string& replacement) {
+        // The control characters that stand for the code page's five undefined bytes go back to
+        // those bytes, so that any file read and written again keeps its bytes.
+        const auto lead = static_cast<unsigned char>(rest[0]);
+        if (lead == 0xC2 && rest.size() > 1) {
+            const auto next = static_cast<unsigned char>(rest[1]);
+            if (next == 0x81 || next == 0x8D || next == 0x8F || next == 0x90 || next == 0x9D) {
+                replacement = std::string(1, static_cast<char>(next));
+                return size_t{2};
+            }
+        }
         replacement = "?";
         size_t length = SequenceLength(static_cast<unsigned char>(rest[0]));
         // A truncated or damaged sequence is one "?" per byte up to the damage.

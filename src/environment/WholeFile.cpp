@@ -157,7 +157,8 @@ bool WriteAtomically(const std::string& path, std::string_view bytes) {
     if (exists && !S_ISREG(targetInfo.st_mode))
         return false;
     // A target we may not write to stays as it is, although its folder would let us replace it.
-    if (exists && access(target.c_str(), W_OK) != 0)
+    // Write bits are checked as well, because access() lets the superuser write anything.
+    if (exists && (access(target.c_str(), W_OK) != 0 || (targetInfo.st_mode & 0222) == 0))
         return false;
 
     const std::string folder = FolderOf(target);
