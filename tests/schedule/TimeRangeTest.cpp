@@ -20,8 +20,14 @@ DateTime At(int hour, int minute = 0, int second = 0) {
 
 using Bound = std::optional<DateTime>;
 
+// An open bound keeps a stale moment that would give wrong answers if it were looked at: a start
+// far in the future and an end far in the past.
 std::shared_ptr<TimeRange> MakeRange(Bound start, Bound end) {
     auto range = std::make_shared<TimeRange>();
+    range->SetStartTime(MakeDateTime(2999, 1, 1));
+    range->ClearStart();
+    range->SetEndTime(MakeDateTime(1901, 1, 1));
+    range->ClearEnd();
     if (start)
         range->SetStartTime(*start);
     if (end)
@@ -283,6 +289,30 @@ TEST(TimeRange, OverlapsDecidesByTheFirstRuleThatApplies) {
          Open,
          {true, true, true, true},
          false},
+
+        // With an open end only the facing bounds are compared, to the moment: exclusive bounds
+        // one second apart still overlap.
+        {"open start, exclusive bounds a second apart",
+         Open,
+         At(10, 0, 1),
+         At(10),
+         At(11),
+         {true, false, false, true},
+         true},
+        {"open end, exclusive bounds a second apart",
+         At(10),
+         Open,
+         At(9),
+         At(10, 0, 1),
+         {false, true, true, false},
+         true},
+        {"other open-ended, exclusive bounds a second apart",
+         At(9),
+         At(10, 0, 1),
+         At(10),
+         Open,
+         {true, false, false, true},
+         true},
 
         // Both ranges closed.
         {"adjacent, both meeting bounds inclusive",
