@@ -1,4 +1,5 @@
 #include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 
 namespace bw::Serialize {
@@ -116,27 +117,31 @@ ElementArray ListFromText(std::string_view text, int lowerBound) {
     return result;
 }
 
-std::string EscapeText(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
+void AppendEscaped(std::string& out, std::string_view text) {
     for (char ch : text) {
         switch (ch) {
         case '*':
-            escaped += "*E";
+            out += "*E";
             break;
         case '(':
-            escaped += "*O";
+            out += "*O";
             break;
         case ')':
-            escaped += "*C";
+            out += "*C";
             break;
         case ',':
-            escaped += "*S";
+            out += "*S";
             break;
         default:
-            escaped += ch;
+            out += ch;
         }
     }
+}
+
+std::string EscapeText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    AppendEscaped(escaped, text);
     return escaped;
 }
 

@@ -1,31 +1,43 @@
 #include "model/InteractiveGroupFunctions.h"
 
 #include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 #include "model/TriggeredSequencesFunctions.h"
 
 namespace bw::InteractiveGroupFunctions {
 
 using namespace Serialize;
+using TriggeredSequencesFunctions::AppendTriggeredSequencesText;
 using TriggeredSequencesFunctions::TriggeredSequencesFromText;
-using TriggeredSequencesFunctions::TriggeredSequencesToText;
 
 std::string InteractiveGroupToText(const InteractiveGroup& group) {
+    std::string text;
+    AppendInteractiveGroupText(text, group);
+    return text;
+}
+
+void AppendInteractiveGroupText(std::string& out, const InteractiveGroup& group) {
     // A group always has entries in a show; one without has no list of entries to write.
     if (group.Count() == 0)
         RaiseSubscriptOutOfRange();
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<size_t>(group.Count()));
+    ListWriter fields(out);
+    fields.Element(IntToText(group.Count()));
+    fields.EscapedElement(group.Description());
+    fields.Element(BoolToText(group.Independent()));
+    fields.Element(BoolToText(group.Interruptible()));
+    fields.Element(BoolToText(group.MusicalAllowed()));
+    fields.EscapedElement(group.Name());
+    ListWriter entries(fields.Next());
     for (int i = 0; i < group.Count(); ++i) {
         const TriggeredSequencesPtr& entry = group.GetTriggeredSequences(i);
         if (!entry)
             RaiseObjectNotSet();
-        entries.push_back(TriggeredSequencesToText(*entry));
+        AppendTriggeredSequencesText(entries.Next(), *entry);
     }
-    return ListToText({IntToText(group.Count()), EscapeText(group.Description()),
-                       BoolToText(group.Independent()), BoolToText(group.Interruptible()),
-                       BoolToText(group.MusicalAllowed()), EscapeText(group.Name()),
-                       ListToText(entries), BoolToText(group.LightsOffAtEnd())});
+    entries.Close();
+    fields.Element(BoolToText(group.LightsOffAtEnd()));
+    fields.Close();
 }
 
 InteractiveGroupPtr InteractiveGroupFromText(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "model/PlaylistFunctions.h"
 
 #include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/PlainInt.h"
 #include "listtext/Serialize.h"
 
@@ -26,20 +27,30 @@ PlaylistPtr NewMusicalPlaylist(int musicalType, int delay) {
 std::string PlaylistToText(const PlaylistPtr& playlist) {
     if (!playlist)
         RaiseObjectNotSet();
-    std::string entries;
-    if (!playlist->List().empty()) {
-        std::vector<std::string> escaped;
-        escaped.reserve(playlist->List().size());
-        for (const std::string& entry : playlist->List())
-            escaped.push_back(EscapeText(entry));
-        entries = ListToText(escaped);
+    std::string text;
+    AppendPlaylistText(text, *playlist);
+    return text;
+}
+
+void AppendPlaylistText(std::string& out, const Playlist& playlist) {
+    ListWriter fields(out);
+    fields.Element(PlainIntToText(playlist.AnimationType()));
+    fields.Element(PlainIntToText(playlist.MusicalType()));
+    fields.Element(PlainIntToText(playlist.PlaylistType()));
+    fields.Element(PlainIntToText(playlist.Delay()));
+    fields.EscapedElement(playlist.CleanUp());
+    // No entries give the empty text, not "()", which would read back as one empty entry.
+    std::string& entriesField = fields.Next();
+    if (!playlist.List().empty()) {
+        ListWriter entries(entriesField);
+        for (const std::string& entry : playlist.List())
+            entries.EscapedElement(entry);
+        entries.Close();
     }
-    return ListToText(
-        {PlainIntToText(playlist->AnimationType()), PlainIntToText(playlist->MusicalType()),
-         PlainIntToText(playlist->PlaylistType()), PlainIntToText(playlist->Delay()),
-         EscapeText(playlist->CleanUp()), entries, BoolToText(playlist->LightsOffAtEnd()),
-         BoolToText(playlist->ShuffleAllowsBackToBack()),
-         BoolToText(playlist->ShuffleWithReplacement())});
+    fields.Element(BoolToText(playlist.LightsOffAtEnd()));
+    fields.Element(BoolToText(playlist.ShuffleAllowsBackToBack()));
+    fields.Element(BoolToText(playlist.ShuffleWithReplacement()));
+    fields.Close();
 }
 
 PlaylistPtr PlaylistFromText(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "model/TriggerFunctions.h"
 
 #include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 #include "model/SequenceUtils.h"
 
@@ -20,8 +21,18 @@ TriggerPtr NewTrigger(int network, int unitId, int inputNumber, std::string name
 std::string TriggerToText(const TriggerPtr& trigger) {
     if (!trigger)
         RaiseObjectNotSet();
-    return ListToText({IntToText(trigger->InputNumber()), EscapeText(trigger->Name()),
-                       IntToText(trigger->UnitId()), IntToText(trigger->Network())});
+    std::string text;
+    AppendTriggerText(text, *trigger);
+    return text;
+}
+
+void AppendTriggerText(std::string& out, const Trigger& trigger) {
+    ListWriter fields(out);
+    fields.Element(IntToText(trigger.InputNumber()));
+    fields.EscapedElement(trigger.Name());
+    fields.Element(IntToText(trigger.UnitId()));
+    fields.Element(IntToText(trigger.Network()));
+    fields.Close();
 }
 
 TriggerPtr TriggerFromText(std::string_view text) {

@@ -11,6 +11,7 @@ TriggerPtr NewTrigger(int network, int unitId, int inputNumber, std::string name
 
 // The four-field text; raises the missing-object error for no trigger.
 std::string TriggerToText(const TriggerPtr& trigger);
+void AppendTriggerText(std::string& out, const Trigger& trigger);
 TriggerPtr TriggerFromText(std::string_view text);
 
 // "Regular, Unit 01, Input 1". Raises overflow for a unit id outside 0 to 255.

@@ -1,5 +1,7 @@
 #include "model/TriggeredSequencesFunctions.h"
 
+#include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 #include "model/TriggerFunctions.h"
 
@@ -16,13 +18,21 @@ TriggeredSequencesPtr NewTriggeredSequences(TriggerPtr trig,
 }
 
 std::string TriggeredSequencesToText(const TriggeredSequences& entry) {
-    std::vector<std::string> fields;
-    fields.reserve(static_cast<size_t>(entry.NumSequences()) + 1);
-    fields.push_back(EscapeText(entry.Sequence(0)));
-    fields.push_back(TriggerFunctions::TriggerToText(entry.Trig()));
+    std::string text;
+    AppendTriggeredSequencesText(text, entry);
+    return text;
+}
+
+void AppendTriggeredSequencesText(std::string& out, const TriggeredSequences& entry) {
+    const std::string& first = entry.Sequence(0);
+    if (!entry.Trig())
+        RaiseObjectNotSet();
+    ListWriter fields(out);
+    fields.EscapedElement(first);
+    TriggerFunctions::AppendTriggerText(fields.Next(), *entry.Trig());
     for (int i = 1; i < entry.NumSequences(); ++i)
-        fields.push_back(EscapeText(entry.Sequence(i)));
-    return ListToText(fields);
+        fields.EscapedElement(entry.Sequence(i));
+    fields.Close();
 }
 
 TriggeredSequencesPtr TriggeredSequencesFromText(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "showfile/ShowFunctions.h"
 
 #include "listtext/Error.h"
+#include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 #include "model/InteractiveGroupFunctions.h"
 #include "model/PlaylistFunctions.h"
@@ -12,28 +13,32 @@ namespace bw::ShowFunctions {
 
 using namespace Serialize;
 using InteractiveGroupFunctions::InteractiveGroupFromText;
-using InteractiveGroupFunctions::InteractiveGroupToText;
 using PlaylistFunctions::PlaylistFromText;
-using PlaylistFunctions::PlaylistToText;
 
 namespace {
 
 // A Background section playing concurrently, without sequences, for texts that end before it.
 constexpr std::string_view DefaultBackgroundText = "(2,0,1,0,,)";
 
-std::string GroupsToText(const GroupCollectionPtr& groups) {
+void AppendPlaylist(std::string& out, const PlaylistPtr& playlist) {
+    if (!playlist)
+        RaiseObjectNotSet();
+    PlaylistFunctions::AppendPlaylistText(out, *playlist);
+}
+
+// No groups give the empty text.
+void AppendGroups(std::string& out, const GroupCollectionPtr& groups) {
     if (!groups)
         RaiseObjectNotSet();
     if (groups->empty())
-        return {};
-    std::vector<std::string> texts;
-    texts.reserve(groups->size());
+        return;
+    ListWriter texts(out);
     for (const InteractiveGroupPtr& group : *groups) {
         if (!group)
             RaiseObjectNotSet();
-        texts.push_back(InteractiveGroupToText(*group));
+        InteractiveGroupFunctions::AppendInteractiveGroupText(texts.Next(), *group);
     }
-    return ListToText(texts);
+    texts.Close();
 }
 
 // Everything below the top level of a show text is read by these: a part that fails is left
@@ -49,14 +54,22 @@ template <typename Read> auto ReadOrNothing(Read read) -> decltype(read()) {
 } // namespace
 
 std::string ShowToText(const Show& show) {
-    return ListToText({PlaylistToText(show.Startup()), PlaylistToText(show.Shutdown()),
-                       PlaylistToText(show.Main()), PlaylistToText(show.Musical()), "",
-                       PlaylistToText(show.Background()), GroupsToText(show.InteractiveGroups()),
-                       IntToText(show.StartupType()),
-                       show.StartupTrigger()
-                           ? TriggerFunctions::TriggerToText(show.StartupTrigger())
-                           : std::string(),
-                       BoolToText(show.PreloadSequences())});
+    std::string text;
+    ListWriter fields(text);
+    AppendPlaylist(fields.Next(), show.Startup());
+    AppendPlaylist(fields.Next(), show.Shutdown());
+    AppendPlaylist(fields.Next(), show.Main());
+    AppendPlaylist(fields.Next(), show.Musical());
+    fields.Element(""); // reserved
+    AppendPlaylist(fields.Next(), show.Background());
+    AppendGroups(fields.Next(), show.InteractiveGroups());
+    fields.Element(IntToText(show.StartupType()));
+    std::string& triggerField = fields.Next();
+    if (show.StartupTrigger())
+        TriggerFunctions::AppendTriggerText(triggerField, *show.StartupTrigger());
+    fields.Element(BoolToText(show.PreloadSequences()));
+    fields.Close();
+    return text;
 }
 
 ShowPtr ShowFromText(std::string_view text) {
