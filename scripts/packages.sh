@@ -1,0 +1,4 @@
+# Package lists shared by the scripts.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+                qt6-base-dev libqt6svg6 qt6-svg-dev libgl-dev)
+EDITOR_PACKAGES=(xvfb xauth)
