@@ -1,4 +1,5 @@
 # Package lists shared by the scripts.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-                qt6-base-dev libqt6svg6 qt6-svg-dev libgl-dev)
+                qt6-base-dev libqt6svg6 qt6-svg-dev libgl-dev
+                nlohmann-json3-dev libcli11-dev rapidjson-dev)
 EDITOR_PACKAGES=(xvfb xauth)
