@@ -63,7 +63,7 @@ std::string ListToText(const std::vector<std::string>& elements) {
     return JoinList(elements);
 }
 
-ElementArray ListFromText(std::string_view text, int lowerBound) {
+ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements) {
     constexpr size_t none = std::string_view::npos;
     ElementArray result(lowerBound);
 
@@ -109,11 +109,13 @@ ElementArray ListFromText(std::string_view text, int lowerBound) {
             scan = p + 1;
             continue;
         }
-        result.Append(body.substr(elementStart, c - elementStart));
+        if (result.Count() < maxElements)
+            result.Append(body.substr(elementStart, c - elementStart));
         elementStart = c + 1;
         scan = elementStart;
     }
-    result.Append(body.substr(elementStart));
+    if (result.Count() < maxElements)
+        result.Append(body.substr(elementStart));
     return result;
 }
 

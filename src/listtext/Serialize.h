@@ -3,6 +3,7 @@
 #include "listtext/DateTime.h"
 #include "listtext/ElementArray.h"
 
+#include <climits>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -22,7 +23,11 @@ std::string ListToText(const std::vector<std::string>& elements);
 // with their parentheses. Text before the first "(" and after the last ")" is ignored; a text with
 // neither gives no elements. Raises list errors 1 to 4 (source ListErrorSource) for unbalanced
 // texts. The result holds views into `text`.
-ElementArray ListFromText(std::string_view text, int lowerBound);
+//
+// Readers that use only the first few elements pass `maxElements`: the whole text is still
+// checked, but elements beyond that many are not kept, so that a text of millions of elements
+// costs no memory for them.
+ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements = INT_MAX);
 
 std::string EscapeText(std::string_view text);
 std::string UnescapeText(std::string_view text);

@@ -41,7 +41,7 @@ void AppendInteractiveGroupText(std::string& out, const InteractiveGroup& group)
 }
 
 InteractiveGroupPtr InteractiveGroupFromText(std::string_view text) {
-    const ElementArray fields = ListFromText(text, 1);
+    const ElementArray fields = ListFromText(text, 1, 8);
     auto group = std::make_shared<InteractiveGroup>();
     group->SetDescription(UnescapeText(fields[2]));
     group->SetIndependent(BoolFromText(fields[3]));

@@ -54,7 +54,7 @@ void AppendPlaylistText(std::string& out, const Playlist& playlist) {
 }
 
 PlaylistPtr PlaylistFromText(std::string_view text) {
-    const ElementArray fields = ListFromText(text, 1);
+    const ElementArray fields = ListFromText(text, 1, 9);
     auto playlist = std::make_shared<Playlist>();
     auto number = [&](int field) { return PlainIntFromText(UnescapeText(fields[field])); };
     // The type goes first, so that only the options of the file's type take effect.

@@ -36,7 +36,7 @@ void AppendTriggerText(std::string& out, const Trigger& trigger) {
 }
 
 TriggerPtr TriggerFromText(std::string_view text) {
-    const ElementArray fields = ListFromText(text, 1);
+    const ElementArray fields = ListFromText(text, 1, 4);
     const int network = IntFromText(fields[4]);
     const int unitId = IntFromText(fields[3]);
     const int inputNumber = IntFromText(fields[1]);

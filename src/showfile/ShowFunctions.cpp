@@ -73,7 +73,8 @@ std::string ShowToText(const Show& show) {
 }
 
 ShowPtr ShowFromText(std::string_view text) {
-    ElementArray fields = ListFromText(text, 1);
+    // Elements beyond the tenth are ignored.
+    ElementArray fields = ListFromText(text, 1, 10);
     // A text without parentheses gives nothing to extend.
     if (fields.Empty())
         RaiseSubscriptOutOfRange();

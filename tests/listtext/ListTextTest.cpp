@@ -137,3 +137,13 @@ TEST(ListText, ManyElementsAndDeepNestingAreRead) {
     EXPECT_EQ(nested[2].size(), 2u * depth);
     EXPECT_EQ(nested[3], "b");
 }
+
+TEST(ListText, KeepsOnlyTheElementsAskedForButChecksTheWholeText) {
+    const ElementArray first = ListFromText("(a,b,c,d)", 1, 2);
+    ASSERT_EQ(first.Count(), 2);
+    EXPECT_EQ(first[2], "b");
+    EXPECT_EQ(ListFromText("(a,b)", 1, 5).Count(), 2);
+    // Damage after the kept elements is still found.
+    EXPECT_THROW(ListFromText("(a,b,c,(d)", 1, 2), Error);
+    EXPECT_THROW(ListFromText("(a,b,c),d)", 1, 1), Error);
+}
