@@ -1,0 +1,201 @@
+#pragma once
+
+#include "dialogs/ShowEditorHost.h"
+#include "model/Playlist.h"
+#include "model/Show.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSessionManager;
+class QTabBar;
+class QToolBar;
+
+namespace bw {
+
+class UpDown;
+class WrapCheckBox;
+
+// What the main window takes from the installation around it.
+struct frmShowEnvironment {
+    // The folder in which every file dialog starts: the user's sequence folder, either empty or
+    // ending in a separator.
+    QString defaultPath;
+    // Opens the suite's help on a topic page, owned by the given window.
+    std::function<void(QWidget* owner, int topic)> showHelpTopic;
+};
+
+// The show editor's main window: the toolbar with the show file commands, the six section tabs
+// over one shared sequence list with its editing buttons, and the play options of the section.
+// The window owns the one show being edited; every edit goes straight into the show.
+class frmShow : public QWidget, public ShowEditorHost {
+    Q_OBJECT
+
+public:
+    // The tabs by their index in the tab strip, counted from 1.
+    enum Tab {
+        BackgroundTab = 1,
+        StartupTab,
+        AnimationTab,
+        MusicalTab,
+        InteractiveTab,
+        ShutdownTab
+    };
+
+    frmShow(UserPrompts& prompts, frmShowEnvironment environment, QWidget* parent = nullptr);
+    ~frmShow() override;
+
+    // What the dialogs use.
+    ShowPtr MyShow() const override;
+    QString DefaultPath() const override;
+    UserPrompts& Prompts() const override;
+    void SetUnsavedInfo() override;
+    void PopulateListboxWithInteractive() override;
+
+    // Full path of the file the show was opened from or last saved to; empty for a show that has
+    // never been saved.
+    QString ShowFileName() const { return showFileName_; }
+    bool HasUnsavedChanges() const { return hasUnsavedChanges_; }
+
+    // The toolbar command of a button key ("New", "Open", "Options", "Save", "SaveAs", "Help",
+    // "Exit"), followed by the refresh that ends every command.
+    void ToolbarCommand(const QString& key);
+
+    // The unsaved-changes question; true when there is nothing to lose or the user lets it go.
+    bool ConfirmDiscardChanges();
+    void SetSaveButton();
+    void SetCaption();
+    void EditShowOptions();
+    // Sets the window up for the selected tab.
+    void ShowCurrentTab();
+
+    int CurrentTabIndex() const;
+    // The playlist that the selected tab edits; none on the Interactive tab.
+    PlaylistPtr CurrentPlaylist() const;
+    void PopulateListboxWithPlaylist(const Playlist& playlist);
+    void SetListButtons();
+    void SetLightsOffCheckbox();
+
+    void AddSequenceToPlaylist(const std::string& fileName);
+    // Positions count from 1; a position outside the collection changes nothing.
+    void RemoveSequence(int position);
+    void RemoveInteractiveGroup(int position);
+    void SwapSequences(int first, int second);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateToolbar();
+    void CreateTabStrip();
+    void CreateListEditor();
+    void CreateOptions();
+    void CreateCleanup();
+    void ConnectHandlers();
+    void FitFontToLayout();
+
+    // Runs a modal dialog of this window; when it has closed, the window is brought up to date
+    // as it is whenever it becomes the active window again.
+    void RunModal(QDialog& dialog);
+    void RefreshOnActivate();
+
+    // Toolbar commands.
+    void NewShow();
+    void OpenShow();
+    void SaveShow();
+    void SaveShowAs();
+
+    // Section tabs.
+    void SetupBackgroundTab();
+    void SetupStartupTab();
+    void SetupAnimationTab();
+    void SetupMusicalTab();
+    void SetupInteractiveTab();
+    void SetupShutdownTab();
+    void SetupTab(const QString& title, const QString& instructions);
+    void SetupOptionsHidden();
+    void SetupAnimationOptions();
+    void SetupMusicalOptions();
+    int SelectedPosition() const;
+    InteractiveGroupPtr SelectedGroup() const;
+
+    // List editing.
+    void AddClicked();
+    void AddSequences();
+    void AddInteractiveGroup();
+    bool ConfirmRemove();
+    void RemoveClicked();
+    void UpClicked();
+    void DownClicked();
+    void EditClicked();
+    void ListSelectionChanged();
+
+    // Play options.
+    void LightsOffClicked(bool checked);
+    void StandardClicked();
+    void VariantClicked();
+    void VariantOption1Clicked(bool checked);
+    void VariantOption2Clicked(bool checked);
+    void DelayEdited();
+    void CleanupEdited(const QString& text);
+    void CleanupClicked();
+
+    void CommitDataRequested(QSessionManager& manager);
+
+    UserPrompts& prompts_;
+    frmShowEnvironment environment_;
+    ShowPtr show_;
+    QString showFileName_;
+    bool hasUnsavedChanges_ = false;
+    bool shownBefore_ = false;
+    // The user let the changes go when the desktop session asked to end; the closing that
+    // follows does not ask again. Any later edit takes it back.
+    bool sessionEndAgreed_ = false;
+
+    // The toolbar's icons by key.
+    QHash<QString, QIcon> imlToolbarIcons;
+
+    QToolBar* Toolbar1 = nullptr;
+    QHash<QString, QAction*> toolbarButtons_;
+    QTabBar* tsMain = nullptr;
+    QWidget* tsMainPane_ = nullptr;
+    QListWidget* lbSequences = nullptr;
+    QFrame* frameInstructions = nullptr;
+    QLabel* lblTabDescription = nullptr;
+    QLabel* lblTabInstructions = nullptr;
+    QFrame* frameListEditor = nullptr;
+    QPushButton* btAdd = nullptr;
+    QPushButton* btRemove = nullptr;
+    QPushButton* btUp = nullptr;
+    QPushButton* btDown = nullptr;
+    QPushButton* btEdit = nullptr;
+    QFrame* frameOptions = nullptr;
+    WrapCheckBox* chkLightsOffAtEnd = nullptr;
+    QFrame* frameOptionsRadio = nullptr;
+    QRadioButton* opStandard = nullptr;
+    QRadioButton* opVariant = nullptr;
+    WrapCheckBox* chkVariantOption1 = nullptr;
+    WrapCheckBox* chkVariantOption2 = nullptr;
+    QFrame* frameDelay = nullptr;
+    QLineEdit* txtDelay = nullptr;
+    UpDown* UpDown1 = nullptr;
+    QLabel* lblDelay = nullptr;
+    QFrame* frameCleanup = nullptr;
+    QLabel* lblCleanup = nullptr;
+    QLineEdit* txtCleanup = nullptr;
+    QPushButton* btCleanup = nullptr;
+};
+
+} // namespace bw

@@ -1,0 +1,212 @@
+// The play options beside the section list: they mirror the section's stored options and write
+// each change by the user straight into the show.
+
+#include "editor/frmShow.h"
+
+#include "dialogs/UserPrompts.h"
+#include "editor/UpDown.h"
+#include "editor/WrapCheckBox.h"
+#include "listtext/Error.h"
+#include "listtext/PlainInt.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace bw {
+
+namespace {
+
+// Option values as the playlists store them.
+constexpr int PlaySequentially = 1;
+constexpr int PlayConcurrently = 2;
+constexpr int PlayInOrder = 1;
+constexpr int Shuffle = 2;
+
+} // namespace
+
+void frmShow::SetupOptionsHidden() {
+    opStandard->hide();
+    opVariant->hide();
+    chkVariantOption1->hide();
+    chkVariantOption2->hide();
+    frameDelay->hide();
+    frameCleanup->hide();
+}
+
+void frmShow::SetupAnimationOptions() {
+    opStandard->setText(QStringLiteral("Play concurrently"));
+    opStandard->show();
+    opVariant->setText(QStringLiteral("Play sequentially"));
+    opVariant->show();
+    chkVariantOption1->hide();
+    chkVariantOption2->hide();
+    if (show_->Main()->AnimationType() == PlayConcurrently)
+        opStandard->setChecked(true);
+    else
+        opVariant->setChecked(true);
+    frameDelay->hide();
+    frameCleanup->hide();
+}
+
+void frmShow::SetupMusicalOptions() {
+    const Playlist& musical = *show_->Musical();
+    opStandard->setText(QStringLiteral("Play in order"));
+    opStandard->show();
+    opVariant->setText(QStringLiteral("Shuffle"));
+    opVariant->show();
+
+    chkVariantOption1->setText(QStringLiteral("Songs can be repeated before all have been played"));
+    chkVariantOption1->show();
+    chkVariantOption2->setText(QStringLiteral("The same song can be played back-to-back"));
+    chkVariantOption2->show();
+    chkVariantOption1->setChecked(musical.ShuffleWithReplacement());
+    chkVariantOption2->setChecked(musical.ShuffleAllowsBackToBack());
+
+    // The shuffle choices keep their check marks while they cannot be changed.
+    const bool shuffled = musical.MusicalType() == Shuffle;
+    if (shuffled)
+        opVariant->setChecked(true);
+    else
+        opStandard->setChecked(true);
+    chkVariantOption1->setEnabled(shuffled);
+    chkVariantOption2->setEnabled(shuffled);
+
+    txtDelay->setText(QString::number(musical.Delay()));
+    frameDelay->show();
+    txtCleanup->setText(QString::fromStdString(musical.CleanUp()));
+    frameCleanup->show();
+}
+
+void frmShow::SetLightsOffCheckbox() {
+    const int tab = CurrentTabIndex();
+    if (tab == BackgroundTab) {
+        chkLightsOffAtEnd->hide();
+        return;
+    }
+    chkLightsOffAtEnd->show();
+    if (tab == InteractiveTab) {
+        const InteractiveGroupPtr group = SelectedGroup();
+        // Without a selected group the box keeps whatever check mark it had.
+        chkLightsOffAtEnd->setEnabled(group != nullptr);
+        if (group)
+            chkLightsOffAtEnd->setChecked(group->LightsOffAtEnd());
+        return;
+    }
+    chkLightsOffAtEnd->setEnabled(true);
+    if (const PlaylistPtr playlist = CurrentPlaylist())
+        chkLightsOffAtEnd->setChecked(playlist->LightsOffAtEnd());
+}
+
+void frmShow::LightsOffClicked(bool checked) {
+    if (CurrentTabIndex() == InteractiveTab) {
+        const InteractiveGroupPtr group = SelectedGroup();
+        if (!group || group->LightsOffAtEnd() == checked)
+            return;
+        group->SetLightsOffAtEnd(checked);
+        SetUnsavedInfo();
+        return;
+    }
+    const PlaylistPtr playlist = CurrentPlaylist();
+    if (!playlist || playlist->LightsOffAtEnd() == checked)
+        return;
+    playlist->SetLightsOffAtEnd(checked);
+    SetUnsavedInfo();
+}
+
+void frmShow::StandardClicked() {
+    const int tab = CurrentTabIndex();
+    if (tab == AnimationTab) {
+        const PlaylistPtr& animation = show_->Main();
+        if (animation->AnimationType() != PlayConcurrently) {
+            animation->SetAnimationType(PlayConcurrently);
+            SetUnsavedInfo();
+        }
+    } else if (tab == MusicalTab) {
+        const PlaylistPtr& musical = show_->Musical();
+        if (musical->MusicalType() != PlayInOrder) {
+            musical->SetMusicalType(PlayInOrder);
+            chkVariantOption1->setEnabled(false);
+            chkVariantOption2->setEnabled(false);
+            SetUnsavedInfo();
+        }
+    }
+    SetSaveButton();
+}
+
+void frmShow::VariantClicked() {
+    const int tab = CurrentTabIndex();
+    if (tab == AnimationTab) {
+        const PlaylistPtr& animation = show_->Main();
+        if (animation->AnimationType() != PlaySequentially) {
+            animation->SetAnimationType(PlaySequentially);
+            SetUnsavedInfo();
+        }
+    } else if (tab == MusicalTab) {
+        const PlaylistPtr& musical = show_->Musical();
+        if (musical->MusicalType() != Shuffle) {
+            musical->SetMusicalType(Shuffle);
+            chkVariantOption1->setEnabled(true);
+            chkVariantOption2->setEnabled(true);
+            SetUnsavedInfo();
+        }
+    }
+    SetSaveButton();
+}
+
+void frmShow::VariantOption1Clicked(bool checked) {
+    if (CurrentTabIndex() != MusicalTab)
+        return;
+    const PlaylistPtr& musical = show_->Musical();
+    if (musical->ShuffleWithReplacement() == checked)
+        return;
+    musical->SetShuffleWithReplacement(checked);
+    SetUnsavedInfo();
+}
+
+void frmShow::VariantOption2Clicked(bool checked) {
+    if (CurrentTabIndex() != MusicalTab)
+        return;
+    const PlaylistPtr& musical = show_->Musical();
+    if (musical->ShuffleAllowsBackToBack() == checked)
+        return;
+    musical->SetShuffleAllowsBackToBack(checked);
+    SetUnsavedInfo();
+}
+
+void frmShow::DelayEdited() {
+    int delay = 0;
+    try {
+        // The number the text begins with, fractions rounded half to even; beyond the spinner's
+        // range it is stored all the same.
+        delay = PlainIntFromText(txtDelay->text().toStdString());
+    } catch (const Error&) {
+        // No 32-bit number: the previous delay stays and nothing else changes.
+        return;
+    }
+    show_->Musical()->SetDelay(delay);
+    SetUnsavedInfo();
+}
+
+void frmShow::CleanupEdited(const QString& text) {
+    show_->Musical()->SetCleanUp(text.toStdString());
+    SetUnsavedInfo();
+}
+
+void frmShow::CleanupClicked() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Select the cleanup file");
+    request.filter = QStringLiteral("Animation Sequences|*.kas");
+    request.filterIndex = 1;
+    request.startFolder = environment_.defaultPath;
+    const std::optional<QStringList> chosen = prompts_.OpenFiles(this, request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QString file = chosen->constFirst();
+    show_->Musical()->SetCleanUp(file.toStdString());
+    txtCleanup->setText(file);
+    SetUnsavedInfo();
+}
+
+} // namespace bw
