@@ -3,3 +3,4 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
                 qt6-base-dev libqt6svg6 qt6-svg-dev libgl-dev
                 nlohmann-json3-dev libcli11-dev rapidjson-dev)
 EDITOR_PACKAGES=(xvfb xauth)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

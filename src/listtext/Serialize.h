@@ -4,9 +4,11 @@
 #include "listtext/ElementArray.h"
 
 #include <climits>
+#include <concepts>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // The nested list text in which every model object is stored: "(a,b,(c,d))", with scalar
@@ -28,6 +30,11 @@ std::string ListToText(const std::vector<std::string>& elements);
 // checked, but elements beyond that many are not kept, so that a text of millions of elements
 // costs no memory for them.
 ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements = INT_MAX);
+// The elements would point into a string that is gone by the time they are read.
+template <typename Text>
+requires std::same_as<std::remove_cvref_t<Text>, std::string> && std::is_rvalue_reference_v<Text&&>
+    ElementArray ListFromText(Text&& text, int lowerBound, int maxElements = INT_MAX)
+= delete;
 
 std::string EscapeText(std::string_view text);
 std::string UnescapeText(std::string_view text);
