@@ -1,0 +1,52 @@
+#pragma once
+
+#include "dialogs/Twips.h"
+
+#include <QIcon>
+#include <QRadioButton>
+
+#include <initializer_list>
+
+class QPushButton;
+
+namespace bw {
+
+// An option button whose caption wraps within the button's width, as the long captions of the
+// show options need; text() keeps the caption as it is.
+class WrappingRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    QRect CaptionRect() const;
+};
+
+// A control of a form: created in `parent` with its object name and its place in twips.
+template <class Control>
+Control* AddControl(QWidget* parent, const char* objectName, const QRect& place) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(objectName));
+    control->setGeometry(place);
+    return control;
+}
+
+// Tab order through the given controls, in the order given.
+void SetTabChain(std::initializer_list<QWidget*> controls);
+
+// The icons of the list editing buttons, keyed "Add", "Remove", "Up" and "Down".
+QIcon ListButtonIcon(const QString& key);
+
+// A button that shows an icon and no caption, with its tooltip.
+QPushButton* AddPictureButton(QWidget* parent, const char* objectName, const QRect& place,
+                              const QString& iconKey, const QString& toolTip);
+
+// The forms are laid out in twips for the small dialog font; every form uses that font so that
+// the captions fit their places.
+void UseFormFont(QWidget& form);
+
+} // namespace bw

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "dialogs/ShowEditorHost.h"
+#include "listtext/Error.h"
+#include "model/Show.h"
+#include "model/TriggerFunctions.h"
+#include "model/TriggeredSequencesFunctions.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bw::test {
+
+// The main window as the dialogs see it: a show, a start folder, scripted prompts, and a record
+// of the refreshes the dialogs ask for, in order.
+class FakeHost : public ShowEditorHost {
+public:
+    ShowPtr show = std::make_shared<Show>();
+    QString defaultPath = QStringLiteral("D:\\Seq\\");
+    mutable ScriptedPrompts prompts;
+    QStringList calls;
+    // Makes SetUnsavedInfo fail with this error number when it is not 0.
+    int failSetUnsavedInfo = 0;
+
+    ShowPtr MyShow() const override { return show; }
+    QString DefaultPath() const override { return defaultPath; }
+    UserPrompts& Prompts() const override { return prompts; }
+    void SetUnsavedInfo() override {
+        if (failSetUnsavedInfo != 0)
+            throw Error(failSetUnsavedInfo, {}, "Overflow");
+        calls << QStringLiteral("SetUnsavedInfo");
+    }
+    void PopulateListboxWithInteractive() override {
+        calls << QStringLiteral("PopulateListboxWithInteractive");
+    }
+};
+
+// A named control of a dialog; a missing one fails the test.
+template <class Control> Control* Child(const QWidget& parent, const char* objectName) {
+    auto* control = parent.findChild<Control*>(QString::fromLatin1(objectName));
+    if (control == nullptr)
+        throw std::runtime_error(std::string("no control ") + objectName);
+    return control;
+}
+
+// Runs `action` on the next dialog of the given class that becomes the active modal window,
+// from inside its modal loop. A dialog that the action leaves open is rejected afterwards, so
+// that a failing test ends instead of waiting for a person.
+template <class Dialog> void WhenModal(std::function<void(Dialog&)> action) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            if (++*tries > 500) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        QPointer<Dialog> guard(dialog);
+        action(*dialog);
+        if (guard && guard->isVisible())
+            guard->reject();
+    });
+    timer->start(5);
+}
+
+struct TriggerValues {
+    int network;
+    int unitId;
+    int inputNumber;
+    std::string name;
+};
+
+inline TriggeredSequencesPtr Entry(const TriggerValues& trigger,
+                                   const std::vector<std::string>& files) {
+    return TriggeredSequencesFunctions::NewTriggeredSequences(
+        TriggerFunctions::NewTrigger(trigger.network, trigger.unitId, trigger.inputNumber,
+                                     trigger.name),
+        files);
+}
+
+} // namespace bw::test
+
+Q_DECLARE_METATYPE(bw::test::TriggerValues)
+Q_DECLARE_METATYPE(std::vector<bw::test::TriggerValues>)
