@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/Show.h"
+
+#include <string>
+#include <vector>
+
+// What a user should know about a show before it runs, one readable line per finding.
+namespace bw::ShowCheck {
+
+// The findings, in the order of the editor's tabs (Background, Startup, Animation, Musical,
+// Interactive, Shutdown), then the show options:
+// - a sequence file or cleanup sequence that does not exist, names resolved against
+//   `sequenceFolder` as the editor resolves them (see LibFile::ResolveSequencePath);
+// - a musical sequence (".kms") in the Background or Animation section or in a Magic Toy group;
+// - an empty section;
+// - a group that is independent but not interruptible, which is none of the three group types;
+// - a trigger used by more than one group;
+// - a startup type that starts the show on a trigger when the show has no startup trigger.
+// No findings: an empty list.
+std::vector<std::string> CheckShow(const Show& show, const std::string& sequenceFolder);
+
+} // namespace bw::ShowCheck
