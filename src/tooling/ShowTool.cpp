@@ -29,10 +29,6 @@ constexpr const char* Program = "bwshowtool";
 const char* const ExitCodesHelp =
     "Exit codes: 0 done, 1 an input file cannot be read, 2 the input is not a show,\n"
     "3 the check found something, 4 the output cannot be written, 64 the command line is wrong.";
-1 an input file cannot be read;
-2 the input "
-            "is not a show; 3 the check found something;\n4 the output "
-            "cannot be written; 64 the command line is wrong.";
 
 void Fail(std::ostream& err, const std::string& message) {
     err << Program << ": " << message << '\n';
