@@ -32,7 +32,10 @@ protected:
         fs::create_directories(folder_);
     }
     void TearDown() override {
+        // Read-only files cannot be removed on Windows.
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        for (const auto& entry : fs::recursive_directory_iterator(folder_))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder_);
     }
 
