@@ -1,16 +1,24 @@
 #include "dialogs/FormControls.h"
 
-#include <QFile>
+#include "editor/EditorIcons.h"
+
+#include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace bw {
 
+// Everything right of the indicator and its spacing, over the button's full height.
 QRect WrappingRadioButton::CaptionRect() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    const int left = indicator.right() + 1 +
+                     style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+    return QRect(left, 0, width() - left, height());
 }
 
 void WrappingRadioButton::paintEvent(QPaintEvent*) {
@@ -53,26 +61,56 @@ void SetTabChain(std::initializer_list<QWidget*> controls) {
     }
 }
 
-QIcon ListButtonIcon(const QString& key) {
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(key);
-    if (QFile::exists(path))
-        return QIcon(path);
-    return {};
+// The border runs at half the caption's height, and the caption stands on it with a little room
+// on either side.
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRectF border =
+        QRectF(rect().adjusted(0, metrics.height() / 2, -1, -1)).translated(0.5, 0.5);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(border, 2, 2);
+    painter.restore();
+
+    if (title().isEmpty())
+        return;
+    QStyleOption option;
+    option.initFrom(this);
+    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    const QSize caption = metrics.size(Qt::TextShowMnemonic, title());
+    const QRect captionRect(CaptionIndent, 0, caption.width() + 2 * CaptionPadding,
+                            metrics.height());
+    painter.fillRect(captionRect, palette().brush(backgroundRole()));
+    painter.drawItemText(captionRect.adjusted(CaptionPadding, 0, -CaptionPadding, 0), flags,
+                         palette(), isEnabled(), title(), QPalette::WindowText);
 }
 
 QPushButton* AddPictureButton(QWidget* parent, const char* objectName, const QRect& place,
                               const QString& iconKey, const QString& toolTip) {
     auto* button = AddControl<QPushButton>(parent, objectName, place);
-    button->setIcon(ListButtonIcon(iconKey));
+    button->setIcon(EditorIcons::Icon(iconKey));
     button->setIconSize(QSize(24, 24));
     button->setToolTip(toolTip);
     return button;
 }
 
-void UseFormFont(QWidget& form) {
+void UseFormLook(QWidget& form) {
     QFont font = form.font();
     font.setPointSize(8);
     form.setFont(font);
+}
+
+void FitLabelWidth(QLabel& label) {
+    const int needed = label.sizeHint().width();
+    if (needed <= label.width())
+        return;
+    const int room = label.parentWidget() ? label.parentWidget()->width() - label.x() : needed;
+    label.resize(std::min(needed, room), label.height());
 }
 
 } // namespace bw

@@ -25,7 +25,9 @@ QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place
                      const QString& caption, QComboBox* list) {
     auto* label = AddControl<QLabel>(parent, objectName, place);
     label->setText(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setBuddy(list);
+    FitLabelWidth(*label);
     return label;
 }
 
@@ -33,7 +35,7 @@ QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place
 
 frmOptions::frmOptions(ShowEditorHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral("Show Options"));
-    UseFormFont(*this);
+    UseFormLook(*this);
     CreateControls();
     SetTabOrder();
     setFixedSize(TwipsToPixels(4665), TwipsToPixels(4065));
@@ -50,7 +52,7 @@ frmOptions::~frmOptions() = default;
 
 void frmOptions::CreateControls() {
     frameStartupType_ =
-        AddControl<QGroupBox>(this, "frameStartupType", TwipRect(120, 120, 4455, 2535));
+        AddControl<CaptionFrame>(this, "frameStartupType", TwipRect(120, 120, 4455, 2535));
     frameStartupType_->setTitle(QStringLiteral("Startup Type"));
     optStartupType_[0] = AddControl<WrappingRadioButton>(frameStartupType_, "optStartupType0",
                                                          TwipRect(120, 240, 4215, 375));
@@ -64,8 +66,8 @@ void frmOptions::CreateControls() {
         "&Background section starts immediately, but the rest of the show starts on a trigger"));
     optStartupType_[0]->setChecked(true);
 
-    frameStartupTrigger_ = AddControl<QGroupBox>(frameStartupType_, "frameStartupTrigger",
-                                                 TwipRect(360, 1440, 3855, 975));
+    frameStartupTrigger_ = AddControl<CaptionFrame>(frameStartupType_, "frameStartupTrigger",
+                                                    TwipRect(360, 1440, 3855, 975));
     frameStartupTrigger_->setTitle(QStringLiteral("Startup Trigger"));
     cmbStartupTriggerNetwork_ = AddControl<QComboBox>(
         frameStartupTrigger_, "cmbStartupTriggerNetwork", TwipRect(360, 480, 1095, 315));
@@ -85,7 +87,7 @@ void frmOptions::CreateControls() {
     LibDropdown::AddDropdownItems(*cmbStartupTriggerNetwork_, LibDropdown::NetworkTexts());
 
     frameSequenceLoading_ =
-        AddControl<QGroupBox>(this, "frameSequenceLoading", TwipRect(120, 2640, 4455, 855));
+        AddControl<CaptionFrame>(this, "frameSequenceLoading", TwipRect(120, 2640, 4455, 855));
     frameSequenceLoading_->setTitle(QStringLiteral("Sequence Loading"));
     optSequenceLoading_[0] = AddControl<WrappingRadioButton>(
         frameSequenceLoading_, "optSequenceLoading0", TwipRect(240, 240, 4095, 255));

@@ -36,7 +36,9 @@ QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place
                      const QString& caption, QWidget* buddy) {
     auto* label = AddControl<QLabel>(parent, objectName, place);
     label->setText(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setBuddy(buddy);
+    FitLabelWidth(*label);
     return label;
 }
 
@@ -50,7 +52,7 @@ std::string EntryPath(const QTreeWidgetItem& entry) {
 frmTriggeredSequenceEditor::frmTriggeredSequenceEditor(ShowEditorHost& host, QWidget* parent)
     : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral("Triggered Sequence Editor"));
-    UseFormFont(*this);
+    UseFormLook(*this);
     CreateControls();
     SetTabOrder();
     setFixedSize(TwipsToPixels(7935), TwipsToPixels(5535));
@@ -70,24 +72,24 @@ frmTriggeredSequenceEditor::frmTriggeredSequenceEditor(ShowEditorHost& host, QWi
 }
 
 void frmTriggeredSequenceEditor::CreateControls() {
-    frmTrigger_ = AddControl<QGroupBox>(this, "frmTrigger", TwipRect(120, 120, 7695, 975));
+    frmTrigger_ = AddControl<CaptionFrame>(this, "frmTrigger", TwipRect(120, 120, 7695, 975));
     frmTrigger_->setTitle(QStringLiteral("Trigger"));
     cmbNetwork_ = AddControl<QComboBox>(frmTrigger_, "cmbNetwork", TwipRect(120, 480, 1095, 315));
     cmbUnit_ = AddControl<QComboBox>(frmTrigger_, "cmbUnit", TwipRect(1320, 480, 735, 315));
     cmbInputNumber_ =
         AddControl<QComboBox>(frmTrigger_, "cmbInputNumber", TwipRect(2160, 480, 975, 315));
-    txtName_ = AddControl<QLineEdit>(frmTrigger_, "txtName", TwipRect(3360, 480, 4215, 315));
+    txtName_ = AddControl<QLineEdit>(frmTrigger_, "txtName", TwipRect(3480, 480, 4095, 315));
     lblNetwork_ = AddListLabel(frmTrigger_, "lblNetwork", TwipRect(120, 240, 1095, 240),
                                QStringLiteral("&Network"), cmbNetwork_);
     Label1_ = AddListLabel(frmTrigger_, "Label1", TwipRect(1320, 240, 735, 240),
                            QStringLiteral("&Unit ID"), cmbUnit_);
     Label2_ = AddListLabel(frmTrigger_, "Label2", TwipRect(2160, 240, 1095, 240),
                            QStringLiteral("&Input Number"), cmbInputNumber_);
-    Label3_ = AddListLabel(frmTrigger_, "Label3", TwipRect(3360, 240, 2055, 240),
+    Label3_ = AddListLabel(frmTrigger_, "Label3", TwipRect(3480, 240, 2055, 240),
                            QStringLiteral("&Trigger Name"), txtName_);
     LibDropdown::AddDropdownItems(*cmbNetwork_, LibDropdown::NetworkTexts());
 
-    frmSequence_ = AddControl<QGroupBox>(this, "frmSequence", TwipRect(120, 1200, 7695, 3735));
+    frmSequence_ = AddControl<CaptionFrame>(this, "frmSequence", TwipRect(120, 1200, 7695, 3735));
     frmSequence_->setTitle(QStringLiteral("&Sequences"));
     lvSequences_ =
         AddControl<QTreeWidget>(frmSequence_, "lvSequences", TwipRect(120, 240, 6735, 3375));

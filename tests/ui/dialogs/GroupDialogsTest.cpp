@@ -86,6 +86,8 @@ void GroupDialogsTest::Chooser_OpensWithJukeboxAndTheTypeTexts() {
         const auto* label = Child<QLabel>(chooser, type.label);
         QCOMPARE(label->text(), Paragraphs(type.description));
         QVERIFY(label->wordWrap());
+        // The whole description fits its place.
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
         // The description stands under its option, and the next option under the description.
         QVERIFY(label->geometry().top() >= option->geometry().bottom());
     }
@@ -233,18 +235,31 @@ void GroupDialogsTest::NewGroup_EndToEnd_LandsInTheShowAndItsText() {
                                       QStringLiteral("PopulateListboxWithInteractive")}));
 }
 
+void GroupDialogsTest::Editor_Layout_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Jukebox") << "Jukebox" << Paragraphs(GroupTypeTexts::JukeboxDescription);
+    QTest::newRow("Soundboard") << "Soundboard"
+                                << Paragraphs(GroupTypeTexts::SoundboardDescription);
+    QTest::newRow("Magic Toy") << "Magic Toy" << Paragraphs(GroupTypeTexts::MagicToyDescription);
+}
+
 void GroupDialogsTest::Editor_Layout() {
+    QFETCH(QString, type);
+    QFETCH(QString, description);
+
     FakeHost host;
     frmInteractiveGroupEditor editor(host);
-    editor.SetIG(GroupOfType(QStringLiteral("Magic Toy")));
+    editor.SetIG(GroupOfType(type));
     editor.show();
 
-    QCOMPARE(editor.windowTitle(), QStringLiteral("Interactive Group - Magic Toy"));
-    QCOMPARE(Child<QLabel>(editor, "lblName")->text(), QStringLiteral("Magic Toy &Name"));
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Interactive Group - ") + type);
+    QCOMPARE(Child<QLabel>(editor, "lblName")->text(), type + QStringLiteral(" &Name"));
     QCOMPARE(Child<QLabel>(editor, "lblName")->buddy(), Child<QWidget>(editor, "txtName"));
-    QCOMPARE(Child<QLabel>(editor, "lblTabDescription")->text(), QStringLiteral("Magic Toy"));
-    QCOMPARE(Child<QLabel>(editor, "lblTabInstructions")->text(),
-             Paragraphs(GroupTypeTexts::MagicToyDescription));
+    QCOMPARE(Child<QLabel>(editor, "lblTabDescription")->text(), type);
+    const auto* instructions = Child<QLabel>(editor, "lblTabInstructions");
+    QCOMPARE(instructions->text(), description);
+    QVERIFY(instructions->heightForWidth(instructions->width()) <= instructions->height());
     QCOMPARE(Child<QPushButton>(editor, "btAdd")->toolTip(), QStringLiteral("Add a sequence"));
     QCOMPARE(Child<QPushButton>(editor, "btRemove")->toolTip(),
              QStringLiteral("Remove a sequence"));
@@ -256,10 +271,10 @@ void GroupDialogsTest::Editor_Layout() {
     // The three columns stand side by side without overlapping.
     const QRect list = Child<QWidget>(editor, "lbTrigger")->geometry();
     const QRect buttons = Child<QWidget>(editor, "frameListEditor")->geometry();
-    const QRect instructions = Child<QWidget>(editor, "frameInstructions")->geometry();
+    const QRect instructionsFrame = Child<QWidget>(editor, "frameInstructions")->geometry();
     QVERIFY(list.right() < buttons.left());
-    QVERIFY(buttons.right() < instructions.left());
-    QVERIFY(instructions.right() < editor.width());
+    QVERIFY(buttons.right() < instructionsFrame.left());
+    QVERIFY(instructionsFrame.right() < editor.width());
 }
 
 void GroupDialogsTest::Editor_OkRefusesInvalidGroups_data() {

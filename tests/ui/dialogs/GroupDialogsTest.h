@@ -12,6 +12,7 @@ private Q_SLOTS:
     void Chooser_CancelMakesNoGroup();
     void NewGroup_EndToEnd_LandsInTheShowAndItsText_data();
     void NewGroup_EndToEnd_LandsInTheShowAndItsText();
+    void Editor_Layout_data();
     void Editor_Layout();
     void Editor_OkRefusesInvalidGroups_data();
     void Editor_OkRefusesInvalidGroups();
