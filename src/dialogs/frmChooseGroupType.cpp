@@ -30,7 +30,7 @@ QLabel* AddDescriptionLabel(QWidget* parent, const char* objectName, const QRect
 frmChooseGroupType::frmChooseGroupType(ShowEditorHost& host, QWidget* parent)
     : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral("Interactive Group -- Choose a type"));
-    UseFormFont(*this);
+    UseFormLook(*this);
     CreateControls();
     SetTabChain({OKButton_, CancelButton_, opNonIndependentNonInterruptible_,
                  opNonIndependentInterruptible_, opIndependentInterruptible_});

@@ -35,7 +35,7 @@ QString LabelText(const std::string& text) {
 frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidget* parent)
     : QDialog(parent), host_(host), IG_(std::make_shared<InteractiveGroup>()),
       OldIG_(std::make_shared<InteractiveGroup>()) {
-    UseFormFont(*this);
+    UseFormLook(*this);
     CreateControls();
     SetTabOrder();
     setFixedSize(TwipsToPixels(7740), TwipsToPixels(6195));
