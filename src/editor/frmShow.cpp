@@ -620,22 +620,22 @@ void frmShow::showEvent(QShowEvent* event) {
     }
 }
 
+bool frmShow::AgreeToEndSession() {
+    sessionEndAgreed_ = ConfirmDiscardChanges();
+    return sessionEndAgreed_;
+}
+
 void frmShow::CommitDataRequested(QSessionManager& manager) {
-    if (!hasUnsavedChanges_) {
-        sessionEndAgreed_ = true;
-        return;
-    }
     // Changes are never given up without asking; when the session does not let us ask, it does
     // not end.
-    if (!manager.allowsInteraction()) {
+    if (hasUnsavedChanges_ && !manager.allowsInteraction()) {
         manager.cancel();
         return;
     }
-    const bool discard = ConfirmDiscardChanges();
-    manager.release();
-    if (discard)
-        sessionEndAgreed_ = true;
-    else
+    const bool agreed = AgreeToEndSession();
+    if (hasUnsavedChanges_)
+        manager.release();
+    if (!agreed)
         manager.cancel();
 }
 

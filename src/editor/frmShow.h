@@ -77,6 +77,9 @@ public:
     void SetSaveButton();
     void SetCaption();
     void EditShowOptions();
+    // The unsaved-changes question when the desktop session is about to end; false cancels the
+    // end of the session. The closing that follows an agreement does not ask again.
+    bool AgreeToEndSession();
     // Sets the window up for the selected tab.
     void ShowCurrentTab();
 
