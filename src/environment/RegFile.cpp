@@ -209,7 +209,10 @@ std::vector<LogicalLine> JoinLines(const std::vector<PhysicalLine>& physical) {
     std::vector<LogicalLine> logical;
     for (std::size_t i = 0; i < physical.size(); ++i) {
         LogicalLine line{i, i, std::string(physical[i].content)};
-        while (ContinuesOnNextLine(line.text) && line.last + 1 < physical.size()) {
+        // A blank line ends a continuation, so that a damaged last line cannot swallow a
+        // section that is added after it.
+        while (ContinuesOnNextLine(line.text) && line.last + 1 < physical.size() &&
+               !Trim(physical[line.last + 1].content).empty()) {
             line.text = std::string(Trim(line.text));
             line.text.pop_back();
             line.text += Trim(physical[++line.last].content);
@@ -568,6 +571,11 @@ std::string SetValues(std::string_view text, std::string_view rootName, std::str
             }
         }
         if (lastLineOfFirstSection == i) {
+            // A line that ends in a continuation at the end of the file would swallow the next.
+            if (!added.empty() && ContinuesOnNextLine(lines[i].text)) {
+                endLine();
+                out += newline;
+            }
             for (const std::string& line : added) {
                 endLine();
                 out += line + std::string(newline);
@@ -575,8 +583,11 @@ std::string SetValues(std::string_view text, std::string_view rootName, std::str
         }
     }
     if (!lastLineOfFirstSection) {
-        // A new section goes at the end, after one blank line.
+        // A new section goes at the end, after one blank line, which also ends a continuation
+        // that the file's last line may have left open.
         endLine();
+        if (!lines.empty() && ContinuesOnNextLine(lines.back().text))
+            out += newline;
         const std::vector<PhysicalLine> written = SplitLines(out);
         if (!Trim(written.back().content).empty())
             out += newline;

@@ -212,6 +212,18 @@ TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
 
 class SettingsStoreTest : public test::TemporaryHome {};
 
+// Found by fuzzing: a damaged file whose last line ends in a continuation swallowed the key that
+// BWPost added after it, so the installation check could never pass.
+TEST(RegFile, SetValues_AfterALastLineThatContinues_AddsAReadableKey) {
+    for (const char* lastLine : {"\"X\"=hex:01,\\", "\"X\"=hex:01,\\\\"}) {
+        const std::string damaged =
+            std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Other]\r\n") + lastLine;
+        const std::string edited = RegFile::SetValues(damaged, "HKEY_CURRENT_USER", SharedKey,
+                                                      {{"AppPath", RegFile::StringData("/x/")}});
+        EXPECT_EQ(Read(edited, "AppPath"), std::string("/x/\0", 4)) << edited;
+    }
+}
+
 TEST_F(SettingsStoreTest, FileLiesInTheUsersConfigurationFolder) {
     EXPECT_EQ(SettingsStore::FilePath(), Home() + "/config/Brightwave/registry.reg");
     setenv("XDG_CONFIG_HOME", "relative/config", 1);
