@@ -8,6 +8,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace bw {
 
@@ -105,8 +106,16 @@ void UseFormLook(QWidget& form) {
     form.setFont(font);
 }
 
+// The caption's own width, measured without asking the label for its size hint, which lays the
+// text out in full and costs more than all the rest of a label.
 void FitLabelWidth(QLabel& label) {
-    const int needed = label.sizeHint().width();
+    QString caption = label.text();
+    for (qsizetype i = caption.indexOf(QLatin1Char('&')); i >= 0 && i < caption.size();
+         i = caption.indexOf(QLatin1Char('&'), i + 1))
+        caption.remove(i, 1); // "&&" keeps one "&"
+    const int needed =
+        static_cast<int>(std::ceil(QFontMetricsF(label.font()).horizontalAdvance(caption))) +
+        label.contentsMargins().left() + label.contentsMargins().right() + 2 * label.margin();
     if (needed <= label.width())
         return;
     const int room = label.parentWidget() ? label.parentWidget()->width() - label.x() : needed;

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
 namespace bw::LibDropdown {
 
@@ -67,15 +68,17 @@ const QStringList& InputNumberTexts() {
     return texts;
 }
 
+// Each list takes all its texts in one step, as a model over the prepared text list: no entry
+// becomes an object of its own, so a fill costs next to nothing however long the list is.
 void FillUnitAndInputLists(QComboBox& unitList, QComboBox& inputList) {
-    {
-        const QSignalBlocker unitBlocker(unitList);
-        const QSignalBlocker inputBlocker(inputList);
-        unitList.clear();
-        inputList.clear();
-    }
-    AddDropdownItems(unitList, UnitIdTexts());
-    AddDropdownItems(inputList, InputNumberTexts());
+    SetDropdownItems(unitList, UnitIdTexts());
+    SetDropdownItems(inputList, InputNumberTexts());
+}
+
+void SetDropdownItems(QComboBox& list, const QStringList& texts) {
+    const QSignalBlocker blocker(list);
+    list.setModel(new QStringListModel(texts, &list));
+    list.setCurrentIndex(-1);
 }
 
 bool SelectPosition(QComboBox& list, int position) {

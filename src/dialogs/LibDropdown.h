@@ -24,8 +24,11 @@ const QStringList& UnitIdTexts();
 // "1" to "512": position = input number - 1.
 const QStringList& InputNumberTexts();
 
-// Empties the unit id and input number lists and fills them afresh, each with one call;
-// nothing is selected afterwards.
+// Replaces all entries of the list with the texts, in one step; selects nothing.
+void SetDropdownItems(QComboBox& list, const QStringList& texts);
+
+// Empties the unit id and input number lists and fills them afresh, each in one step; nothing is
+// selected afterwards.
 void FillUnitAndInputLists(QComboBox& unitList, QComboBox& inputList);
 
 // Selects the entry at `position`, or nothing for -1. A position that the list does not have
