@@ -1,0 +1,134 @@
+// What opening a show with 10,000 animation sequences and switching to the Animation tab costs in
+// the main window, as a ratio to the least that any window listing them must do: fill a list
+// with their 10,000 names in one call. Runs offscreen unless a platform is given.
+
+#include "dialogs/UserPrompts.h"
+#include "editor/frmShow.h"
+#include "environment/SequenceName.h"
+#include "showfile/File.h"
+#include "showfile/ShowFunctions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int EntryCount = 10000;
+
+std::string SequencePath(int number) {
+    char name[64];
+    std::snprintf(name, sizeof name, "C:\\Shows\\Animation\\Sequence %05d.kas", number);
+    return name;
+}
+
+QStringList DisplayNames() {
+    QStringList names;
+    for (int i = 1; i <= EntryCount; ++i)
+        names << QString::fromStdString(bw::File::SequenceDisplayName(SequencePath(i)));
+    return names;
+}
+
+// Answers every open dialog with the one show file.
+class OpenThisFile : public bw::UserPrompts {
+public:
+    explicit OpenThisFile(QString path) : path_(std::move(path)) {}
+    void Message(QWidget*, const QString&, const QString&, Icon) override {}
+    bool Question(QWidget*, const QString&, const QString&) override { return true; }
+    std::optional<QStringList> OpenFiles(QWidget*, const bw::FileDialogRequest&) override {
+        return QStringList{path_};
+    }
+    std::optional<QString> SaveFile(QWidget*, const bw::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+
+private:
+    QString path_;
+};
+
+void FillBareList(benchmark::State& state) {
+    const QStringList names = DisplayNames();
+    for (auto _ : state) {
+        QListWidget list;
+        list.addItems(names);
+        benchmark::DoNotOptimize(list.count());
+    }
+}
+BENCHMARK(FillBareList)->Unit(benchmark::kMillisecond);
+
+// The Open command (reading the file, building the show, setting up the Background tab) and
+// the click on the Animation tab that lists the 10,000 sequences.
+void OpenShowAndShowAnimationTab(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/Long.kss");
+    bw::Show show;
+    for (int i = 1; i <= EntryCount; ++i)
+        show.Main()->List().push_back(SequencePath(i));
+    if (!folder.isValid() ||
+        bw::File::WriteWholeFile(path.toStdString(), bw::ShowFunctions::ShowToText(show)) != 0) {
+        state.SkipWithError("cannot write the show file");
+        return;
+    }
+
+    OpenThisFile prompts(path);
+    bw::frmShow window(prompts, {});
+    auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tsMain"));
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    for (auto _ : state) {
+        // Each opening starts, as after the program's start, from a new show on the first tab.
+        state.PauseTiming();
+        window.ToolbarCommand(QStringLiteral("New"));
+        tabs->setCurrentIndex(bw::frmShow::BackgroundTab - 1);
+        state.ResumeTiming();
+
+        window.ToolbarCommand(QStringLiteral("Open"));
+        tabs->setCurrentIndex(bw::frmShow::AnimationTab - 1);
+        benchmark::DoNotOptimize(list->count());
+    }
+    if (list->count() != EntryCount)
+        state.SkipWithError("the Animation tab does not list the show's sequences");
+}
+BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);
+
+// Prints the runs as usual and keeps each one's time per iteration for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> timePerIteration;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.iterations > 0 && !run.error_occurred)
+                timePerIteration[run.benchmark_name()] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto bare = reporter.timePerIteration.find("FillBareList");
+    const auto window = reporter.timePerIteration.find("OpenShowAndShowAnimationTab");
+    if (bare != reporter.timePerIteration.end() && window != reporter.timePerIteration.end() &&
+        bare->second > 0)
+        std::printf("Opening a show of 10,000 animation sequences and showing them / filling a "
+                    "bare list with their names: %.2f\n",
+                    window->second / bare->second);
+    return 0;
+}
