@@ -128,6 +128,12 @@ public:
             Row(entries, "write", "BM_ShowToText", "BM_RapidJsonWrite");
         }
         std::printf("read: the JSON as bwshowtool dumps it; read*: the same JSON compact.\n");
+        for (int entries : {10000, 100000}) {
+            const Texts& texts = TextsOf(entries);
+            std::printf("%d entries: show text %.2f MB, JSON %.2f MB, compact JSON %.2f MB\n",
+                        entries, texts.show.size() / 1e6, texts.json.size() / 1e6,
+                        texts.compactJson.size() / 1e6);
+        }
     }
 
 private:

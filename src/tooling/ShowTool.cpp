@@ -80,7 +80,15 @@ int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
     const ShowPtr show = OpenShow(path, err, exitCode);
     if (!show)
         return exitCode;
-    out << ShowJson::ShowToJsonText(*show) << std::flush;
+    std::string json;
+    try {
+        json = ShowJson::ShowToJsonText(*show);
+    } catch (const std::exception& error) {
+        // Texts read from a file are always UTF-8, so this is not expected to happen.
+        Fail(err, path + " cannot be written as JSON: " + error.what());
+        return ExitCode::NotAShow;
+    }
+    out << json << std::flush;
     if (!out) {
         Fail(err, "cannot write to standard output");
         return ExitCode::CannotWrite;
@@ -167,7 +175,7 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     build->add_option("FILE", buildInput, "the JSON file; - or none for standard input");
     build->add_option("-o,--output", buildOutput, "the show file to write (.kss)")->required();
     build->footer(
-        "The file is written as the editor saves it, replacing OUT in one step. An "
+        "The file is written as the editor saves it, replacing the output file in one step. An "
         "unknown key, a value\nof the wrong type or anything a show cannot hold is "
         "refused and nothing is written; a missing\nkey takes the value of a new show.\n\n" +
         std::string(ExitCodesHelp));
