@@ -51,6 +51,18 @@ template <class Control> Control* Child(const QWidget& parent, const char* objec
     return control;
 }
 
+// The object names of the controls that Tab visits, starting at the named one, as many as asked.
+inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype count) {
+    QStringList chain;
+    QWidget* control = Child<QWidget>(dialog, first);
+    for (int step = 0; chain.size() < count && step < 1000; ++step) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&dialog))
+            chain << control->objectName();
+        control = control->nextInFocusChain();
+    }
+    return chain;
+}
+
 // Runs `action` on the next dialog of the given class that becomes the active modal window,
 // from inside its modal loop. A dialog that the action leaves open is rejected afterwards, so
 // that a failing test ends instead of waiting for a person.

@@ -92,6 +92,14 @@ void GroupDialogsTest::Chooser_OpensWithJukeboxAndTheTypeTexts() {
         QVERIFY(label->geometry().top() >= option->geometry().bottom());
     }
 
+    const QStringList tabOrder = {"OKButton",
+                                  "CancelButton",
+                                  "opNonIndependentNonInterruptible",
+                                  "opNonIndependentInterruptible",
+                                  "opIndependentInterruptible",
+                                  "OKButton"};
+    QCOMPARE(TabChain(chooser, "OKButton", tabOrder.size()), tabOrder);
+
     // Choosing one option switches the others off; a second chooser starts with Jukebox again.
     Child<QRadioButton>(chooser, "opIndependentInterruptible")->click();
     QVERIFY(!Child<QRadioButton>(chooser, "opNonIndependentNonInterruptible")->isChecked());
@@ -275,6 +283,11 @@ void GroupDialogsTest::Editor_Layout() {
     QVERIFY(list.right() < buttons.left());
     QVERIFY(buttons.right() < instructionsFrame.left());
     QVERIFY(instructionsFrame.right() < editor.width());
+
+    // Up and Down never show, so Tab passes from Remove to Edit.
+    const QStringList tabOrder = {"txtName", "lbTrigger", "btAdd",    "btRemove",
+                                  "btEdit",  "btOK",      "btCancel", "txtName"};
+    QCOMPARE(TabChain(editor, "txtName", tabOrder.size()), tabOrder);
 }
 
 void GroupDialogsTest::Editor_OkRefusesInvalidGroups_data() {

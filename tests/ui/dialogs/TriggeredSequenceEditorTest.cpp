@@ -128,6 +128,11 @@ void TriggeredSequenceEditorTest::Layout() {
     QCOMPARE(editor.List(QLatin1Char('u'))->count(), 240);
     QCOMPARE(editor.List(QLatin1Char('i'))->count(), 512);
     QCOMPARE(editor.List(QLatin1Char('n'))->count(), 4);
+
+    const QStringList tabOrder = {"cmbNetwork",  "cmbUnit", "cmbInputNumber", "txtName",
+                                  "lvSequences", "btAdd",   "btRemove",       "btUp",
+                                  "btDown",      "btOK",    "btCancel",       "cmbNetwork"};
+    QCOMPARE(TabChain(dialog, "cmbNetwork", tabOrder.size()), tabOrder);
 }
 
 void TriggeredSequenceEditorTest::Open_ShowsTriggerAndFiles_data() {

@@ -129,14 +129,7 @@ void frmOptionsTest::Layout_FixedSizeTabOrderAndAccessKeys() {
                                   "optSequenceLoading1",
                                   "cmdOK",
                                   "cmdCancel"};
-    QStringList chain;
-    QWidget* control = Child<QWidget>(dialog, "optStartupType0");
-    while (chain.size() < expected.size()) {
-        if (control->focusPolicy() & Qt::TabFocus)
-            chain << control->objectName();
-        control = control->nextInFocusChain();
-    }
-    QCOMPARE(chain, expected);
+    QCOMPARE(TabChain(dialog, "optStartupType0", expected.size()), expected);
 }
 
 void frmOptionsTest::Lists_FilledAfreshOnEveryOpening() {
