@@ -192,8 +192,6 @@ void GroupDialogsTest::NewGroup_EndToEnd_LandsInTheShowAndItsText() {
     host.prompts.openAnswers << QStringList{QStringLiteral("C:\\Seq\\door.kas")}
                              << QStringList{QStringLiteral("bell.kas")};
     frmChooseGroupType chooser(host, nullptr);
-    chooser.show();
-    Child<QRadioButton>(chooser, option.toLatin1().constData())->click();
 
     QString editorTitle, nameLabel, description, nameBefore, nameAfter;
     QStringList listed;
@@ -214,7 +212,12 @@ void GroupDialogsTest::NewGroup_EndToEnd_LandsInTheShowAndItsText() {
         listed = Listed(*Child<QListWidget>(editor, "lbTrigger"));
         Child<QPushButton>(editor, "btOK")->click();
     });
-    Child<QPushButton>(chooser, "OKButton")->click();
+    // The chooser runs modally, as the main window runs it, and steps aside for the editor.
+    WhenModal<frmChooseGroupType>([&](frmChooseGroupType& shown) {
+        Child<QRadioButton>(shown, option.toLatin1().constData())->click();
+        Child<QPushButton>(shown, "OKButton")->click();
+    });
+    QCOMPARE(chooser.exec(), int(QDialog::Accepted));
 
     QVERIFY(!chooser.isVisible());
     QCOMPARE(editorTitle, QStringLiteral("Interactive Group - ") + typeName);
