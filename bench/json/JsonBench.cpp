@@ -139,9 +139,8 @@ public:
 private:
     void Row(int entries, const char* what, const std::string& ours,
              const std::string& theirs) const {
-        const std::string size = "/" + std::to_string(entries);
-        const auto our = megabytesPerSecond_.find(ours + size);
-        const auto their = megabytesPerSecond_.find(theirs + size);
+        const auto our = megabytesPerSecond_.find(ours + "/" + std::to_string(entries));
+        const auto their = megabytesPerSecond_.find(theirs + "/" + std::to_string(entries));
         if (our == megabytesPerSecond_.end() || their == megabytesPerSecond_.end())
             return;
         std::printf("%-8d %-6s %12.1f %16.1f %7.2f\n", entries, what, our->second, their->second,
