@@ -25,7 +25,8 @@ const QString AllSequencesFilter =
     QStringLiteral("All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical Sequences|*.kms");
 
 QString DisplayName(const std::string& fileName) {
-    return QString::fromStdString(File::SequenceDisplayName(fileName));
+    const std::string_view name = File::SequenceDisplayNameView(fileName);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 } // namespace

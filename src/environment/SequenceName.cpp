@@ -4,11 +4,15 @@
 
 namespace bw::File {
 
-std::string SequenceDisplayName(std::string_view path) {
+std::string_view SequenceDisplayNameView(std::string_view path) {
     const std::size_t dot = path.rfind('.');
     if (dot != std::string_view::npos)
         path = path.substr(0, dot);
-    return std::string(PathText::FileNamePart(path));
+    return PathText::FileNamePart(path);
+}
+
+std::string SequenceDisplayName(std::string_view path) {
+    return std::string(SequenceDisplayNameView(path));
 }
 
 } // namespace bw::File
