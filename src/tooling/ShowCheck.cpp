@@ -40,8 +40,8 @@ std::string TriggerLabel(const Trigger& trigger) {
     const std::string address = SequenceUtils::NetworkName(trigger.Network()) + ", Unit " + unit +
                                 ", Input " + std::to_string(trigger.InputNumber());
     if (trigger.Name().empty() || trigger.Name() == address)
-        return "trigger " + address;
-    return "trigger " + Quoted(trigger.Name()) + " (" + address + ")";
+        return address;
+    return Quoted(trigger.Name()) + " (" + address + ")";
 }
 
 std::string GroupLabel(std::size_t position, const InteractiveGroup& group) {
@@ -128,7 +128,7 @@ private:
             const TriggeredSequences& entry = *group.GetTriggeredSequences(i);
             const std::string where =
                 label + ", " +
-                (entry.Trig() ? TriggerLabel(*entry.Trig()) : "entry without trigger");
+                (entry.Trig() ? "trigger " + TriggerLabel(*entry.Trig()) : "entry without trigger");
             for (const std::string& name : entry.Sequences()) {
                 SequenceFile(where, name);
                 if (magicToy && IsMusicalSequence(name))
@@ -172,9 +172,8 @@ private:
             for (std::size_t g : use.groups)
                 list += (list.empty() ? "" : ", ") + std::to_string(g + 1) + " " +
                         Quoted(groups[g]->Name());
-            std::string label = TriggerLabel(*use.trigger);
-            label[0] = 'T';
-            Report(label + " is used by more than one group: " + list);
+            Report("Trigger " + TriggerLabel(*use.trigger) +
+                   " is used by more than one group: " + list);
         }
     }
 
