@@ -2,6 +2,8 @@
 #include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 
+#include <array>
+
 namespace bw::Serialize {
 
 namespace {
@@ -119,25 +121,29 @@ ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements
     return result;
 }
 
+// The escape code of each character, 0 for the characters that are written as they are.
+constexpr std::array<char, 256> EscapeCodes = [] {
+    std::array<char, 256> codes{};
+    codes['*'] = 'E';
+    codes['('] = 'O';
+    codes[')'] = 'C';
+    codes[','] = 'S';
+    return codes;
+}();
+
+// Appends the runs between special characters whole rather than character by character.
 void AppendEscaped(std::string& out, std::string_view text) {
-    for (char ch : text) {
-        switch (ch) {
-        case '*':
-            out += "*E";
-            break;
-        case '(':
-            out += "*O";
-            break;
-        case ')':
-            out += "*C";
-            break;
-        case ',':
-            out += "*S";
-            break;
-        default:
-            out += ch;
-        }
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char code = EscapeCodes[static_cast<unsigned char>(text[i])];
+        if (code == 0)
+            continue;
+        out.append(text.data() + start, i - start);
+        out += '*';
+        out += code;
+        start = i + 1;
     }
+    out.append(text.data() + start, text.size() - start);
 }
 
 std::string EscapeText(std::string_view text) {
@@ -151,27 +157,30 @@ std::string EscapeText(std::string_view text) {
 // "*E"): the second character of an escape is never "*", so no two escapes can overlap, and only
 // the last replacement produces a "*", after which nothing is replaced any more.
 std::string UnescapeText(std::string_view text) {
-    if (text.find('*') == std::string_view::npos)
+    size_t star = text.find('*');
+    if (star == std::string_view::npos)
         return std::string(text);
     std::string plain;
     plain.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '*' && i + 1 < text.size()) {
-            const char code = text[i + 1];
-            const char decoded = code == 'E'   ? '*'
-                                 : code == 'O' ? '('
-                                 : code == 'C' ? ')'
-                                 : code == 'S' ? ','
-                                               : '\0';
-            if (decoded != '\0') {
-                plain += decoded;
-                ++i;
-                continue;
-            }
+    size_t start = 0;
+    while (star != std::string_view::npos) {
+        const char code = star + 1 < text.size() ? text[star + 1] : '\0';
+        const char decoded = code == 'E'   ? '*'
+                             : code == 'O' ? '('
+                             : code == 'C' ? ')'
+                             : code == 'S' ? ','
+                                           : '\0';
+        if (decoded == '\0') {
+            // A "*" that begins no escape stays as it is.
+            star = text.find('*', star + 1);
+            continue;
         }
-        plain += ch;
+        plain.append(text.data() + start, star - start);
+        plain += decoded;
+        start = star + 2;
+        star = text.find('*', start);
     }
+    plain.append(text.data() + start, text.size() - start);
     return plain;
 }
 

@@ -109,14 +109,27 @@ std::string IntToText(int value) {
 }
 
 int IntFromText(std::string_view escaped) {
-    const std::string text = UnescapeText(escaped);
-    std::string_view number = text;
+    // Numbers hold no escapes; only a text with "*" needs unescaping first.
+    const std::string unescaped =
+        escaped.find('*') == std::string_view::npos ? std::string() : UnescapeText(escaped);
+    std::string_view number = unescaped.empty() ? escaped : std::string_view(unescaped);
     while (!number.empty() && IsBlank(number.front()))
         number.remove_prefix(1);
     while (!number.empty() && IsBlank(number.back()))
         number.remove_suffix(1);
     if (number.empty() || NumberPrefixLength(number, false) != number.size())
         RaiseTypeMismatch();
+    // An optional minus and up to nine digits, the numbers a show holds, without the detour
+    // through a double.
+    const bool negative = number.front() == '-';
+    const std::string_view digits = negative ? number.substr(1) : number;
+    if (!digits.empty() && digits.size() <= 9 &&
+        digits.find_first_not_of("0123456789") == std::string_view::npos) {
+        int value = 0;
+        for (char ch : digits)
+            value = value * 10 + (ch - '0');
+        return negative ? -value : value;
+    }
     return ToInt32(std::floor(ToDouble(std::string(number))));
 }
 

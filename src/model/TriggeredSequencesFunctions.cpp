@@ -38,12 +38,13 @@ void AppendTriggeredSequencesText(std::string& out, const TriggeredSequences& en
 TriggeredSequencesPtr TriggeredSequencesFromText(std::string_view text) {
     const ElementArray fields = ListFromText(text, 1);
     TriggerPtr trig = TriggerFunctions::TriggerFromText(fields[2]);
-    std::vector<std::string> fileNames;
-    fileNames.reserve(static_cast<size_t>(fields.Count() - 1));
-    fileNames.push_back(UnescapeText(fields[1]));
+    // Straight into the entry: the same as NewTriggeredSequences without copying every name.
+    auto entry = std::make_shared<TriggeredSequences>();
+    entry->AddSequence(UnescapeText(fields[1]));
     for (int i = 3; i <= fields.UBound(); ++i)
-        fileNames.push_back(UnescapeText(fields[i]));
-    return NewTriggeredSequences(std::move(trig), fileNames);
+        entry->AddSequence(UnescapeText(fields[i]));
+    entry->SetTrig(std::move(trig));
+    return entry;
 }
 
 } // namespace bw::TriggeredSequencesFunctions

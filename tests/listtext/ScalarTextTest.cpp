@@ -68,6 +68,11 @@ TEST(PaddedInteger, ReadsDecimalNumbersRoundedDown) {
     EXPECT_EQ(IntFromText("1e3"), 1000);
     EXPECT_EQ(IntFromText(" 2147483647"), INT_MAX);
     EXPECT_EQ(IntFromText("-2147483648"), INT_MIN);
+    EXPECT_EQ(IntFromText("007"), 7);
+    EXPECT_EQ(IntFromText("-0"), 0);
+    EXPECT_EQ(IntFromText("999999999"), 999999999);
+    EXPECT_EQ(IntFromText("-999999999"), -999999999);
+    EXPECT_EQ(IntFromText("1000000000"), 1000000000);
 
     for (const char* text : {"", " ", "abc", "4x", "1 2", "--1", ".", "*S"})
         EXPECT_EQ(ErrorNumberOf([&] { IntFromText(text); }), 13) << '"' << text << '"';
