@@ -35,7 +35,10 @@ std::string DayName(int day) {
 }
 
 std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value < 10)
+        text.insert(text.begin(), '0');
+    return text;
 }
 
 } // namespace
