@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WhenModal.h"
+
 #include "ScriptedPrompts.h"
 #include "dialogs/ShowEditorHost.h"
 #include "listtext/Error.h"
@@ -61,31 +63,6 @@ inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype 
         control = control->nextInFocusChain();
     }
     return chain;
-}
-
-// Runs `action` on the next dialog of the given class that becomes the active modal window,
-// from inside its modal loop. A dialog that the action leaves open is rejected afterwards, so
-// that a failing test ends instead of waiting for a person.
-template <class Dialog> void WhenModal(std::function<void(Dialog&)> action) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*tries > 500) {
-                timer->stop();
-                timer->deleteLater();
-            }
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        QPointer<Dialog> guard(dialog);
-        action(*dialog);
-        if (guard && guard->isVisible())
-            guard->reject();
-    });
-    timer->start(5);
 }
 
 struct TriggerValues {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WhenModal.h"
+
 #include "ScriptedPrompts.h"
 #include "editor/frmShow.h"
 #include "showfile/File.h"
@@ -99,33 +101,6 @@ inline std::vector<std::string> Strings(const QStringList& list) {
     for (const QString& text : list)
         result.push_back(text.toStdString());
     return result;
-}
-
-// Runs `action` on the next modal dialog, from inside its modal loop. A dialog that the action
-// leaves open is rejected afterwards, so that a failing test ends instead of waiting for a
-// person. `seen` tells whether a dialog came at all.
-inline void WhenModal(std::function<void(QWidget&)> action, std::shared_ptr<bool> seen = {}) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action, seen] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*tries > 500) {
-                timer->stop();
-                timer->deleteLater();
-            }
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (seen)
-            *seen = true;
-        QPointer<QWidget> guard(dialog);
-        action(*dialog);
-        if (guard && guard->isVisible())
-            guard->close();
-    });
-    timer->start(5);
 }
 
 } // namespace bw::test
