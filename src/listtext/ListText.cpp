@@ -87,9 +87,8 @@ ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements
     for (;;) {
         const size_t p = nextOpen.From(scan);
         const size_t q = nextClose.From(scan);
-        const size_t c = nextComma.From(scan);
-        if (c == none && depth == 0)
-            break;
+        // Inside a nested list only its parentheses matter; looking for the next comma there
+        // would cost a search for every comma of the nested text.
         if (depth > 0) {
             if (q == none)
                 RaiseListError(4, "Badly formatted list, missing closing paren");
@@ -102,6 +101,9 @@ ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements
             }
             continue;
         }
+        const size_t c = nextComma.From(scan);
+        if (c == none)
+            break;
         if (q != none && (p == none || q < p))
             RaiseListError(3, "Badly formatted list, unexpected closing paren");
         if (p != none && q == none)
