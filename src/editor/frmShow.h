@@ -149,6 +149,7 @@ private:
     void LightsOffClicked(bool checked);
     void StandardClicked();
     void VariantClicked();
+    void PlayOptionClicked(int animationType, int musicalType);
     void VariantOption1Clicked(bool checked);
     void VariantOption2Clicked(bool checked);
     void DelayEdited();

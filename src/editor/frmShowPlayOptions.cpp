@@ -116,39 +116,30 @@ void frmShow::LightsOffClicked(bool checked) {
 }
 
 void frmShow::StandardClicked() {
-    const int tab = CurrentTabIndex();
-    if (tab == AnimationTab) {
-        const PlaylistPtr& animation = show_->Main();
-        if (animation->AnimationType() != PlayConcurrently) {
-            animation->SetAnimationType(PlayConcurrently);
-            SetUnsavedInfo();
-        }
-    } else if (tab == MusicalTab) {
-        const PlaylistPtr& musical = show_->Musical();
-        if (musical->MusicalType() != PlayInOrder) {
-            musical->SetMusicalType(PlayInOrder);
-            chkVariantOption1->setEnabled(false);
-            chkVariantOption2->setEnabled(false);
-            SetUnsavedInfo();
-        }
-    }
-    SetSaveButton();
+    PlayOptionClicked(PlayConcurrently, PlayInOrder);
 }
 
 void frmShow::VariantClicked() {
+    PlayOptionClicked(PlaySequentially, Shuffle);
+}
+
+// The two option buttons stand for an animation type on the Animation tab and a musical type on
+// the Musical tab; a click stores the value only when it differs.
+void frmShow::PlayOptionClicked(int animationType, int musicalType) {
     const int tab = CurrentTabIndex();
     if (tab == AnimationTab) {
         const PlaylistPtr& animation = show_->Main();
-        if (animation->AnimationType() != PlaySequentially) {
-            animation->SetAnimationType(PlaySequentially);
+        if (animation->AnimationType() != animationType) {
+            animation->SetAnimationType(animationType);
             SetUnsavedInfo();
         }
     } else if (tab == MusicalTab) {
         const PlaylistPtr& musical = show_->Musical();
-        if (musical->MusicalType() != Shuffle) {
-            musical->SetMusicalType(Shuffle);
-            chkVariantOption1->setEnabled(true);
-            chkVariantOption2->setEnabled(true);
+        if (musical->MusicalType() != musicalType) {
+            musical->SetMusicalType(musicalType);
+            // The shuffle choices apply only while shuffling.
+            chkVariantOption1->setEnabled(musicalType == Shuffle);
+            chkVariantOption2->setEnabled(musicalType == Shuffle);
             SetUnsavedInfo();
         }
     }
