@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentedErrors.h"
 #include "listtext/Error.h"
 
 #include <cstdio>
@@ -21,9 +22,7 @@ inline void Check(bool condition, const char* what, const std::string& detail = 
         Fail(what, detail);
 }
 
-inline bool IsListError(const Error& error) {
-    return error.Number() >= 1 && error.Number() <= 4 && error.Source() == "Serialize.ListFromText";
-}
+using test::IsListError;
 
 // A list error, or one of the given run-time errors (which carry no source).
 inline void CheckDocumentedError(const Error& error, std::initializer_list<int> runTimeErrors) {

@@ -1,3 +1,4 @@
+#include "DocumentedErrors.h"
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"
 #include "listtext/Serialize.h"
@@ -9,18 +10,7 @@
 using namespace bw;
 using namespace bw::Serialize;
 
-namespace {
-
-int ErrorNumberOf(auto&& call) {
-    try {
-        call();
-    } catch (const Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
-
-} // namespace
+using bw::test::ErrorNumberOf;
 
 TEST(Escaping, FourCharactersAreEscapedAndRestored) {
     EXPECT_EQ(EscapeText("a*(b),c"), "a*E*Ob*C*Sc");

@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "DocumentedErrors.h"
 #include "model/InteractiveGroupFunctions.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"

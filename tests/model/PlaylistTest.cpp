@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "DocumentedErrors.h"
 #include "model/PlaylistFunctions.h"
 
 #include <gtest/gtest.h>

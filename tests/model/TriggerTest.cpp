@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "DocumentedErrors.h"
 #include "model/SequenceUtils.h"
 #include "model/TriggerFunctions.h"
 

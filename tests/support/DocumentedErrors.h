@@ -1,0 +1,30 @@
+#pragma once
+
+#include "listtext/Error.h"
+
+// The errors that the readers of outside text may raise, for tests and fuzz targets alike.
+namespace bw::test {
+
+// The number of the error that `call` raises, or 0 when it raises none.
+template <typename Call> int ErrorNumberOf(Call&& call) {
+    try {
+        call();
+    } catch (const Error& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+// One of the list reader's four errors.
+inline bool IsListError(const Error& error) {
+    return error.Number() >= 1 && error.Number() <= 4 && error.Source() == "Serialize.ListFromText";
+}
+
+// What reading a show may raise: a list error, or the subscript error of a text without any
+// parenthesis.
+inline bool IsShowReadError(const Error& error) {
+    return IsListError(error) ||
+           (error.Number() == ErrorNumber::SubscriptOutOfRange && error.Source().empty());
+}
+
+} // namespace bw::test
