@@ -9,10 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
@@ -84,12 +86,29 @@ public:
 
     void Select(int row) const { List()->setCurrentRow(row); }
 
+    // Gives the show a name through Save As, then an unsaved edit: a state in which every part
+    // (show, name, unsaved changes, Save button) can be seen to stay after a refused command.
+    void MakeNamedChangedShow(const QString& path) {
+        prompts.saveAnswers.enqueue(path);
+        Click(QStringLiteral("SaveAs"));
+        QVERIFY(!window->HasUnsavedChanges());
+        window->AddSequenceToPlaylist("/seq/Intro.kas");
+        QVERIFY(window->HasUnsavedChanges());
+        prompts.prompts.clear();
+    }
+
     // Opens the file through the toolbar's Open command.
     void Open(const QString& path) {
         prompts.openAnswers.enqueue(QStringList{path});
         Click(QStringLiteral("Open"));
     }
 };
+
+// The bytes of a file, to tell that a refused command left it untouched.
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 // Writes the show's file as Save does; false when the write fails.
 inline bool WriteShowFile(const QString& path, const Show& show) {

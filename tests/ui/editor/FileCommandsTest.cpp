@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <random>
+
 namespace bw::test {
 
 namespace {
@@ -262,38 +264,46 @@ void FileCommandsTest::Captions() {
 }
 
 void FileCommandsTest::Open_FileWithoutShow_KeepsCurrentShow_data() {
-    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QString>("kind"); // "missing", "folder" or "file"
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("missing file") << false << QByteArray() << true;
-    QTest::newRow("list without a show") << true << QByteArray("(a)\r\n") << true;
-    QTest::newRow("too few fields") << true << QByteArray("((),(),())\r\n") << true;
-    QTest::newRow("empty file") << true << QByteArray() << false;
-    QTest::newRow("text without parentheses") << true << QByteArray("Halloween\r\n") << false;
+    QTest::newRow("missing file") << "missing" << QByteArray() << true;
+    QTest::newRow("a folder") << "folder" << QByteArray() << true;
+    QTest::newRow("list without a show") << "file" << QByteArray("(a)\r\n") << true;
+    QTest::newRow("too few fields") << "file" << QByteArray("((),(),())\r\n") << true;
+    QTest::newRow("binary list") << "file" << QByteArray("(\x00\x01\xff,\x80\x81)", 9) << true;
+    QTest::newRow("empty file") << "file" << QByteArray() << false;
+    QTest::newRow("text without parentheses") << "file" << QByteArray("Halloween\r\n") << false;
+    // Random bytes without "(" hold no list at all: the reader raises and Open ends silently.
+    QByteArray noise(4096, '\0');
+    std::mt19937 random(3);
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    noise.replace('(', 'x');
+    QTest::newRow("random bytes") << "file" << noise << false;
 }
 
 void FileCommandsTest::Open_FileWithoutShow_KeepsCurrentShow() {
-    QFETCH(bool, exists);
+    QFETCH(QString, kind);
     QFETCH(QByteArray, content);
     QFETCH(bool, refused);
 
     const QString path = folder_ + QStringLiteral("/Broken.kss");
-    if (exists) {
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("file")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
 
-    // A named show with unsaved changes, so that every part of the state can be seen to stay.
     Editor editor;
     frmShow& window = *editor.window;
     const QString named = folder_ + QStringLiteral("/Yard.kss");
-    editor.prompts.saveAnswers.enqueue(named);
-    editor.Click(QStringLiteral("SaveAs"));
-    window.AddSequenceToPlaylist("/seq/Intro.kas");
+    editor.MakeNamedChangedShow(named);
+    const QByteArray savedBefore = ReadBytes(named);
     const ShowPtr before = window.MyShow();
-    editor.prompts.prompts.clear();
 
     editor.prompts.questionAnswers.enqueue(true);
     editor.Open(path);
@@ -312,6 +322,8 @@ void FileCommandsTest::Open_FileWithoutShow_KeepsCurrentShow() {
     QVERIFY(window.HasUnsavedChanges());
     QVERIFY(editor.SaveEnabled());
     QCOMPARE(editor.Entries(), QStringList{QStringLiteral("Intro")});
+    QCOMPARE(ReadBytes(named), savedBefore);
+    QCOMPARE(editor.prompts.unexpected, 0);
 }
 
 void FileCommandsTest::Open_ShowFile_ReplacesShowAndClearsChanges() {
