@@ -3,6 +3,7 @@
 #include "TriggeredSequenceEditorTest.h"
 #include "frmOptionsTest.h"
 
+#include "RunTestClasses.h"
 #include "environment/SettingsStore.h"
 
 #include <QApplication>
@@ -39,22 +40,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    int status = 0;
-    {
-        bw::test::LibDropdownTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::frmOptionsTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::GroupDialogsTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::TriggeredSequenceEditorTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return bw::test::RunTestClasses<bw::test::LibDropdownTest, bw::test::frmOptionsTest,
+                                    bw::test::GroupDialogsTest,
+                                    bw::test::TriggeredSequenceEditorTest>(argc, argv);
 }

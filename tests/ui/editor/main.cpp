@@ -3,6 +3,8 @@
 #include "PlayOptionsTest.h"
 #include "SectionTabsTest.h"
 
+#include "RunTestClasses.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -11,22 +13,7 @@ int main(int argc, char** argv) {
     // Tests close the main window without running the program's event loop.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    int status = 0;
-    {
-        bw::test::FileCommandsTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::SectionTabsTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::PlayOptionsTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        bw::test::EditorHelpersTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return bw::test::RunTestClasses<bw::test::FileCommandsTest, bw::test::SectionTabsTest,
+                                    bw::test::PlayOptionsTest, bw::test::EditorHelpersTest>(argc,
+                                                                                            argv);
 }
