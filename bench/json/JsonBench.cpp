@@ -5,6 +5,7 @@
 // RapidJSON) and the core's as a ratio to RapidJSON's, reading and writing. The JSON is read both
 // as bwshowtool dumps it (indented) and compact, as the Writer writes it.
 
+#include "KeepingReporter.h"
 #include "ShowGenerator.h"
 #include "showfile/ShowFunctions.h"
 #include "tooling/ShowJson.h"
@@ -106,49 +107,32 @@ void BM_RapidJsonWrite(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(bytes));
 }
 
-// The console report, and the throughput of every run kept for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto counter = run.counters.find("bytes_per_second");
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred &&
-                counter != run.counters.end())
-                megabytesPerSecond_[run.benchmark_name()] = counter->second.value / 1e6;
-        }
-    }
-
-    void PrintRatios() const {
-        std::printf("\n%-8s %-6s %12s %16s %7s\n", "entries", "", "show MB/s", "RapidJSON MB/s",
-                    "ratio");
-        for (int entries : {10000, 100000}) {
-            Row(entries, "read", "BM_ShowFromText", "BM_RapidJsonParse");
-            Row(entries, "read*", "BM_ShowFromText", "BM_RapidJsonParseCompact");
-            Row(entries, "write", "BM_ShowToText", "BM_RapidJsonWrite");
-        }
-        std::printf("read: the JSON as bwshowtool dumps it; read*: the same JSON compact.\n");
-        for (int entries : {10000, 100000}) {
-            const Texts& texts = TextsOf(entries);
-            std::printf("%d entries: show text %.2f MB, JSON %.2f MB, compact JSON %.2f MB\n",
-                        entries, texts.show.size() / 1e6, texts.json.size() / 1e6,
-                        texts.compactJson.size() / 1e6);
-        }
-    }
-
-private:
-    void Row(int entries, const char* what, const std::string& ours,
-             const std::string& theirs) const {
-        const auto our = megabytesPerSecond_.find(ours + "/" + std::to_string(entries));
-        const auto their = megabytesPerSecond_.find(theirs + "/" + std::to_string(entries));
-        if (our == megabytesPerSecond_.end() || their == megabytesPerSecond_.end())
+// Our throughput as a ratio to RapidJSON's, reading and writing.
+void PrintRatios(const bw::bench::KeepingReporter& reporter) {
+    auto row = [&](int entries, const char* what, const std::string& ours,
+                   const std::string& theirs) {
+        const auto our = reporter.Find(ours + "/" + std::to_string(entries));
+        const auto their = reporter.Find(theirs + "/" + std::to_string(entries));
+        if (!our || !their || their->megabytesPerSecond <= 0)
             return;
-        std::printf("%-8d %-6s %12.1f %16.1f %7.2f\n", entries, what, our->second, their->second,
-                    our->second / their->second);
+        std::printf("%-8d %-6s %12.1f %16.1f %7.2f\n", entries, what, our->megabytesPerSecond,
+                    their->megabytesPerSecond, our->megabytesPerSecond / their->megabytesPerSecond);
+    };
+    std::printf("\n%-8s %-6s %12s %16s %7s\n", "entries", "", "show MB/s", "RapidJSON MB/s",
+                "ratio");
+    for (int entries : {10000, 100000}) {
+        row(entries, "read", "BM_ShowFromText", "BM_RapidJsonParse");
+        row(entries, "read*", "BM_ShowFromText", "BM_RapidJsonParseCompact");
+        row(entries, "write", "BM_ShowToText", "BM_RapidJsonWrite");
     }
-
-    std::map<std::string, double> megabytesPerSecond_;
-};
+    std::printf("read: the JSON as bwshowtool dumps it; read*: the same JSON compact.\n");
+    for (int entries : {10000, 100000}) {
+        const Texts& texts = TextsOf(entries);
+        std::printf("%d entries: show text %.2f MB, JSON %.2f MB, compact JSON %.2f MB\n", entries,
+                    texts.show.size() / 1e6, texts.json.size() / 1e6,
+                    texts.compactJson.size() / 1e6);
+    }
+}
 
 } // namespace
 
@@ -159,12 +143,9 @@ BENCHMARK(BM_ShowToText)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_RapidJsonWrite)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    bw::bench::KeepingReporter reporter;
+    if (!bw::bench::RunBenchmarks(argc, argv, reporter))
         return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
+    PrintRatios(reporter);
     return 0;
 }

@@ -2,6 +2,7 @@
 // the main window, as a ratio to the least that any window listing them must do: fill a list
 // with their 10,000 names in one call. Runs offscreen unless a platform is given.
 
+#include "KeepingReporter.h"
 #include "dialogs/UserPrompts.h"
 #include "editor/frmShow.h"
 #include "environment/SequenceName.h"
@@ -98,37 +99,21 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
 }
 BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);
 
-// Prints the runs as usual and keeps each one's time per iteration for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> timePerIteration;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.iterations > 0 && !run.error_occurred)
-                timePerIteration[run.benchmark_name()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bw::bench::KeepingReporter reporter;
+    if (!bw::bench::RunBenchmarks(argc, argv, reporter))
+        return 1;
 
-    const auto bare = reporter.timePerIteration.find("FillBareList");
-    const auto window = reporter.timePerIteration.find("OpenShowAndShowAnimationTab");
-    if (bare != reporter.timePerIteration.end() && window != reporter.timePerIteration.end() &&
-        bare->second > 0)
+    const auto bare = reporter.Find("FillBareList");
+    const auto window = reporter.Find("OpenShowAndShowAnimationTab");
+    if (bare && window && bare->real > 0)
         std::printf("Opening a show of 10,000 animation sequences and showing them / filling a "
                     "bare list with their names: %.2f\n",
-                    window->second / bare->second);
+                    window->real / bare->real);
     return 0;
 }

@@ -2,6 +2,7 @@
 // filling them the ordinary way (addItems) with the 240 unit texts and the 512 input texts.
 // Runs offscreen unless a platform is given.
 
+#include "KeepingReporter.h"
 #include "dialogs/LibDropdown.h"
 #include "dialogs/QtUserPrompts.h"
 #include "dialogs/ShowEditorHost.h"
@@ -60,44 +61,15 @@ void OpenShowOptions(benchmark::State& state) {
 }
 BENCHMARK(OpenShowOptions)->Unit(benchmark::kMicrosecond);
 
-// Prints the runs as usual and keeps each one's time per iteration for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-    }
-
-    // The median of repeated runs when there is one, else the single run.
-    std::optional<Times> Find(const std::string& name) const {
-        for (const std::string& key : {name + "_median", name}) {
-            const auto found = times_.find(key);
-            if (found != times_.end())
-                return found->second;
-        }
-        return std::nullopt;
-    }
-
-private:
-    std::map<std::string, Times> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bw::bench::KeepingReporter reporter;
+    if (!bw::bench::RunBenchmarks(argc, argv, reporter))
+        return 1;
 
     const auto bare = reporter.Find("FillTwoBareComboBoxes");
     const auto dialog = reporter.Find("OpenShowOptions");
