@@ -4,3 +4,5 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbe
                 nlohmann-json3-dev libcli11-dev rapidjson-dev)
 EDITOR_PACKAGES=(xvfb xauth)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# Building the Debian package and checking it and the desktop files.
+PACKAGE_CHECK_PACKAGES=(dpkg-dev file fakeroot desktop-file-utils appstream lintian)

@@ -1,13 +1,23 @@
 #include "dialogs/QtUserPrompts.h"
+#include "editor/DesktopHelp.h"
+#include "editor/EditorCommandLine.h"
 #include "editor/frmShow.h"
-#include "environment/Help.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("bwshow"));
+    QApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
+    // The desktop entry and the window icon belong together on desktops that match them by name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brightwave.BWShow"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/BWShow.svg")));
+    const bw::EditorCommandLine commandLine = bw::ParseEditorCommandLine(application);
     bw::QtUserPrompts prompts;
 
     // The suite's per-user installation must be complete before the editor opens; the check
@@ -22,11 +32,19 @@ int main(int argc, char* argv[]) {
 
     bw::frmShowEnvironment environment;
     environment.defaultPath = QString::fromStdString(bw::LibFile::GetNonAudioPath());
-    environment.showHelpTopic = [](QWidget* owner, int topic) {
-        bw::libHelp::ShowHelpTopic(static_cast<bw::libHelp::NativeWindow>(owner->winId()), topic);
+    environment.showHelpTopic = [&prompts](QWidget* owner, int topic) {
+        bw::ShowHelpTopic(owner, topic, prompts);
     };
 
     bw::frmShow window(prompts, std::move(environment));
     window.show();
+    // A show named on the command line, as the file manager hands it over, opens like one chosen
+    // with Open.
+    if (!commandLine.showFile.isEmpty())
+        window.OpenShowFile(commandLine.showFile);
+    if (commandLine.printCaption) {
+        std::puts(window.windowTitle().toUtf8().constData());
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -532,8 +532,19 @@ void frmShow::OpenShow() {
     const std::optional<QStringList> chosen = prompts_.OpenFiles(this, request);
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = chosen->constFirst();
+    ReadShowFile(chosen->constFirst());
+}
 
+void frmShow::OpenShowFile(const QString& path) {
+    try {
+        ReadShowFile(path);
+    } catch (const std::exception&) {
+        // A text that is no list ends the opening without a word, as Open does.
+    }
+    RefreshOnActivate();
+}
+
+void frmShow::ReadShowFile(const QString& path) {
     std::string text;
     const QString unableToOpen = QStringLiteral("Unable to open ") + path;
     if (File::ReadWholeFile(path.toStdString(), text) != 0) {

@@ -72,6 +72,11 @@ public:
     // "Exit"), followed by the refresh that ends every command.
     void ToolbarCommand(const QString& key);
 
+    // Opens the show file at `path` as Open does once its dialog has chosen the file, with the
+    // same message when it cannot; then brings the window up to date. For a file named when the
+    // program starts.
+    void OpenShowFile(const QString& path);
+
     // The unsaved-changes question; true when there is nothing to lose or the user lets it go.
     bool ConfirmDiscardChanges();
     void SetSaveButton();
@@ -117,6 +122,7 @@ private:
     // Toolbar commands.
     void NewShow();
     void OpenShow();
+    void ReadShowFile(const QString& path);
     void SaveShow();
     void SaveShowAs();
 

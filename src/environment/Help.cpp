@@ -3,17 +3,11 @@
 #include "environment/BWCommon.h"
 
 #include <array>
+#include <filesystem>
 #include <string_view>
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-
-extern char** environ;
 #endif
 
 namespace bw::libHelp {
@@ -23,6 +17,9 @@ namespace {
 constexpr std::string_view HelpFile = "BWHelp.chm";
 constexpr std::string_view PageSeparator = "::/";
 constexpr std::string_view HelpFolder = "BWHelp/";
+// Where the installation keeps its data, seen from the programs' folder ("../share/brightwave/"
+// for the usual layout); the build gives its own tree the same shape.
+constexpr std::string_view DataFromPrograms = BWSHOW_DATA_FROM_PROGRAMS;
 
 } // namespace
 
@@ -40,10 +37,6 @@ std::string HelpTopicAddress(std::int32_t topic) {
            HelpTopicPage(topic);
 }
 
-void ShowHelpTopic(NativeWindow owner, std::int32_t topic) {
-    ShowHelpTopic(owner, topic, OpenHelpViewer);
-}
-
 void ShowHelpTopic(NativeWindow owner, std::int32_t topic, const HelpViewer& viewer) {
     viewer(owner, HelpTopicAddress(topic));
 }
@@ -53,10 +46,16 @@ std::string HelpFolderPage(const std::string& address) {
     const std::size_t at = address.rfind(marker);
     if (at == std::string::npos)
         return address;
-    return address.substr(0, at) + std::string(HelpFolder) + address.substr(at + marker.size());
+    const std::filesystem::path page = address.substr(0, at) + std::string(DataFromPrograms) +
+                                       std::string(HelpFolder) + address.substr(at + marker.size());
+    return page.lexically_normal().string();
 }
 
 #ifdef _WIN32
+
+void ShowHelpTopic(NativeWindow owner, std::int32_t topic) {
+    ShowHelpTopic(owner, topic, OpenHelpViewer);
+}
 
 void OpenHelpViewer(NativeWindow owner, const std::string& address) {
     using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -70,28 +69,6 @@ void OpenHelpViewer(NativeWindow owner, const std::string& address) {
     if (htmlHelp == nullptr)
         return;
     htmlHelp(reinterpret_cast<HWND>(owner), address.c_str(), DisplayTableOfContents, 0);
-}
-
-#else
-
-void OpenHelpViewer(NativeWindow owner, const std::string& address) {
-    static_cast<void>(owner);
-    const std::string page = HelpFolderPage(address);
-    // A shell that starts the browser in the background and ends at once: waiting for it takes
-    // no time, and the browser, left to run on its own, needs no one to wait for it later.
-    const char* script = "xdg-open \"$1\" >/dev/null 2>&1 &";
-    char shell[] = "/bin/sh";
-    char option[] = "-c";
-    char name[] = "sh";
-    std::string scriptText = script;
-    std::string pageText = page;
-    char* arguments[] = {shell, option, scriptText.data(), name, pageText.data(), nullptr};
-    pid_t child = 0;
-    if (posix_spawn(&child, shell, nullptr, nullptr, arguments, environ) != 0)
-        return;
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
 }
 
 #endif

@@ -24,16 +24,18 @@ std::string HelpTopicAddress(std::int32_t topic);
 
 // Opens the help on a topic's page with the help's table of contents beside it. Whether the help
 // exists is the viewer's business. The editor's own page is topic 4.
-void ShowHelpTopic(NativeWindow owner, std::int32_t topic);
 void ShowHelpTopic(NativeWindow owner, std::int32_t topic, const HelpViewer& viewer);
 
-// The system's viewer. On Windows the HTML Help viewer; elsewhere the desktop's browser, started
-// without waiting for it, on the page in the help folder "BWHelp" installed beside the help
-// file's place (see HelpFolderPage).
+#ifdef _WIN32
+// The same with the HTML Help viewer. Elsewhere the user interface opens the page of
+// HelpFolderPage on the desktop.
+void ShowHelpTopic(NativeWindow owner, std::int32_t topic);
 void OpenHelpViewer(NativeWindow owner, const std::string& address);
+#endif
 
-// Where a help address leads outside Windows: "<folder>BWHelp.chm::/<page>" becomes
-// "<folder>BWHelp/<page>".
+// Where a help address leads outside Windows: the page in the help folder "BWHelp" among the
+// installation's data. With the programs in "<prefix>/bin/", "<prefix>/bin/BWHelp.chm::/<page>"
+// becomes "<prefix>/share/brightwave/BWHelp/<page>". The path is lexically normalised.
 std::string HelpFolderPage(const std::string& address);
 
 } // namespace bw::libHelp

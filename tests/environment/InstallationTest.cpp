@@ -211,14 +211,16 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     EXPECT_EQ(shown, expected);
 
     EXPECT_EQ(libHelp::HelpFolderPage("/opt/Suite/BWHelp.chm::/show_editor.htm"),
-              "/opt/Suite/BWHelp/show_editor.htm");
-    EXPECT_EQ(libHelp::HelpFolderPage("BWHelp.chm::/Verifier.htm"), "BWHelp/Verifier.htm");
+              "/opt/share/brightwave/BWHelp/show_editor.htm");
+    EXPECT_EQ(libHelp::HelpFolderPage("BWHelp.chm::/Verifier.htm"),
+              "../share/brightwave/BWHelp/Verifier.htm");
 }
 
 TEST_F(InstallationTest, HelpFolder_HoldsEveryTopicPage) {
-    // The help folder is installed beside the programs, as it is in the build.
+    // The build tree has the installation's shape.
     for (std::int32_t topic = 0; topic <= 7; ++topic) {
-        const std::string page = BWCommon::ExeFolder() + "BWHelp/" + libHelp::HelpTopicPage(topic);
+        const std::string page = libHelp::HelpFolderPage(BWCommon::ExeFolder() + "BWHelp.chm::/" +
+                                                         libHelp::HelpTopicPage(topic));
         EXPECT_TRUE(LibFile::FileExists(page)) << page;
     }
 }
