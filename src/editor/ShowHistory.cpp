@@ -15,6 +15,16 @@
 
 namespace bw {
 
+namespace {
+
+// A step keeps only the part of the show text that its action changed, some hundred bytes for a
+// click, a move or an Add of one file. A step whose change spans a whole list (a far move, the
+// undo of a large Add) keeps that list's text twice, 1.3 MB for a list of 10,000 sequences; the
+// limit keeps such a history near 130 MB and the usual one far below a megabyte.
+constexpr int StepLimit = 100;
+
+} // namespace
+
 // One user action: the change of the show text that it made and the places before and after.
 // The change is in the show already when the step is pushed, so its first redo does nothing.
 class ShowStep : public QUndoCommand {
@@ -81,6 +91,7 @@ ShowHistory::Action::~Action() {
 
 ShowHistory::ShowHistory(ShowHistoryHost& host, QObject* parent)
     : QObject(parent), host_(host), stack_(new QUndoStack(this)) {
+    stack_->setUndoLimit(StepLimit);
     Start();
 }
 
