@@ -99,9 +99,7 @@ const ActionCase ActionCases[] = {
      [](Editor& e) { e.Answer({"off.kas"}), e.Click("btCleanup"); }},
     {"delay typed in two runs", frmShow::MusicalTab, -1, 2,
      [](Editor& e) {
-         e.Type("txtDelay", "12");
-         e.Type("txtCleanup", "");
-         e.Type("txtDelay", "3");
+         e.Type("txtDelay", "12"), e.Type("txtCleanup", ""), e.Type("txtDelay", "3");
      }},
     {"edited group", frmShow::InteractiveTab, 0, 1,
      [](Editor& e) {
