@@ -247,6 +247,7 @@ frmShow::frmShow(UserPrompts& prompts, frmShowEnvironment environment, QWidget* 
     show_ = std::make_shared<Show>();
     hasUnsavedChanges_ = false;
     showFileName_.clear();
+    CreateHistory();
     tsMain->setCurrentIndex(BackgroundTab - 1);
     ShowCurrentTab();
     SetSaveButton();
@@ -432,6 +433,7 @@ void frmShow::SetUnsavedInfo() {
     hasUnsavedChanges_ = true;
     sessionEndAgreed_ = false;
     SetSaveButton();
+    history_->Changed();
 }
 
 void frmShow::SetSaveButton() {
@@ -519,6 +521,7 @@ void frmShow::NewShow() {
     show_ = std::make_shared<Show>();
     showFileName_.clear();
     hasUnsavedChanges_ = false;
+    history_->Start();
 }
 
 void frmShow::OpenShow() {
@@ -562,6 +565,7 @@ void frmShow::ReadShowFile(const QString& path) {
     show_ = std::move(opened);
     hasUnsavedChanges_ = false;
     showFileName_ = path;
+    history_->Start();
 }
 
 void frmShow::SaveShow() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ShowEditorHost.h"
+#include "editor/ShowHistory.h"
 #include "model/Playlist.h"
 #include "model/Show.h"
 
@@ -39,7 +40,7 @@ struct frmShowEnvironment {
 // The show editor's main window: the toolbar with the show file commands, the six section tabs
 // over one shared sequence list with its editing buttons, and the play options of the section.
 // The window owns the one show being edited; every edit goes straight into the show.
-class frmShow : public QWidget, public ShowEditorHost {
+class frmShow : public QWidget, public ShowEditorHost, public ShowHistoryHost {
     Q_OBJECT
 
 public:
@@ -114,6 +115,11 @@ private:
     void ConnectHandlers();
     void FitFontToLayout();
 
+    // The undo history (frmShowHistory.cpp).
+    void CreateHistory();
+    ShowPlace CurrentPlace() const override;
+    void RestoreShow(ShowPtr show, const ShowPlace& place) override;
+
     // Runs a modal dialog of this window; when it has closed, the window is brought up to date
     // as it is whenever it becomes the active window again.
     void RunModal(QDialog& dialog);
@@ -173,6 +179,7 @@ private:
     // The user let the changes go when the desktop session asked to end; the closing that
     // follows does not ask again. Any later edit takes it back.
     bool sessionEndAgreed_ = false;
+    ShowHistory* history_ = nullptr;
 
     // The toolbar's icons by key.
     QHash<QString, QIcon> imlToolbarIcons;

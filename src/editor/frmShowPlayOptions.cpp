@@ -167,6 +167,7 @@ void frmShow::VariantOption2Clicked(bool checked) {
 }
 
 void frmShow::DelayEdited() {
+    const ShowHistory::Action action(*history_, ShowHistory::TypingDelay);
     int delay = 0;
     try {
         // The number the text begins with, fractions rounded half to even; beyond the spinner's
@@ -181,6 +182,7 @@ void frmShow::DelayEdited() {
 }
 
 void frmShow::CleanupEdited(const QString& text) {
+    const ShowHistory::Action action(*history_, ShowHistory::TypingCleanup);
     show_->Musical()->SetCleanUp(text.toStdString());
     SetUnsavedInfo();
 }

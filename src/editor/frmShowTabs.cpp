@@ -198,6 +198,7 @@ void frmShow::ListSelectionChanged() {
 }
 
 void frmShow::AddClicked() {
+    const ShowHistory::Action action(*history_);
     if (CurrentTabIndex() == InteractiveTab)
         AddInteractiveGroup();
     else
@@ -265,6 +266,7 @@ bool frmShow::ConfirmRemove() {
 }
 
 void frmShow::RemoveClicked() {
+    const ShowHistory::Action action(*history_);
     if (ConfirmRemove()) {
         const int position = SelectedPosition();
         if (position >= 0)
@@ -308,6 +310,7 @@ void frmShow::SwapSequences(int first, int second) {
 }
 
 void frmShow::UpClicked() {
+    const ShowHistory::Action action(*history_);
     const int position = SelectedPosition();
     if (position < 1)
         return;
@@ -320,6 +323,7 @@ void frmShow::UpClicked() {
 }
 
 void frmShow::DownClicked() {
+    const ShowHistory::Action action(*history_);
     const int position = SelectedPosition();
     if (position < 0 || position >= lbSequences->count() - 1)
         return;
