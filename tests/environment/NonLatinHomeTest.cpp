@@ -14,7 +14,6 @@
 extern char** environ;
 
 using namespace bw;
-namespace fs = std::filesystem;
 
 class NonLatinHomeTest : public test::TemporaryHome {};
 
@@ -22,18 +21,16 @@ TEST_F(NonLatinHomeTest, CheckInstallation_FindsTheFoldersBWPostRecorded) {
     for (std::size_t i = 0; i < test::NonLatinNames.size(); ++i) {
         const std::string name(test::NonLatinNames[i]);
         const std::string home = Home() + "/" + name;
-        const std::string suite = home + "/" + name + " Suite/";
-        fs::create_directories(suite);
+        std::string suite = home + "/" + name + " Suite/", probe = suite + "installation_probe";
+        std::filesystem::create_directories(suite);
         for (const char* program : {"BWPost", "installation_probe"})
-            fs::copy_file(BWCommon::ExeFolder() + program, suite + program);
+            std::filesystem::copy_file(BWCommon::ExeFolder() + program, suite + program);
         setenv("HOME", home.c_str(), 1);
         unsetenv("XDG_CONFIG_HOME");
-        // Every other home starts with a settings file of the Windows-1252 kind.
+        // Every other home has a settings file in Windows-1252 already, which must go to UTF-8.
         if (i % 2 == 1)
-            WriteStore(
-                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"A\"=\"Caf\xE9\"\r\n");
+            WriteStore("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n\"A\"=\"Caf\xE9\"\r\n");
 
-        std::string probe = suite + "installation_probe";
         char* arguments[] = {probe.data(), nullptr};
         pid_t child = 0;
         int status = -1;
@@ -42,11 +39,10 @@ TEST_F(NonLatinHomeTest, CheckInstallation_FindsTheFoldersBWPostRecorded) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name;
         EXPECT_EQ(BWCommon::GetAppPath(), suite) << name;
         EXPECT_EQ(LibFile::GetNonAudioPath(), home + "/Brightwave/Sequences/") << name;
-        if (i % 2 == 1) {
-            EXPECT_EQ(LibRegistry::ReadRegString(LibRegistry::HkeyCurrentUser, "Software\\Other",
-                                                 "A", ""),
-                      "Caf\xC3\xA9");
-        }
+        const std::string other = i % 2 == 1 ? "Caf\xC3\xA9" : "";
+        EXPECT_EQ(
+            LibRegistry::ReadRegString(LibRegistry::HkeyCurrentUser, "Software\\Other", "A", ""),
+            other);
     }
 }
 
