@@ -63,13 +63,16 @@ TEST(InPlaceSaveTest, LockedFolder_WritesTheWritableFileInPlace) {
                     fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
     const pid_t child = fork();
     if (child == 0)
-        _exit(setuid(saver) == 0 && WriteWholeFile(show.string(), "(new)") == 0 ? 0 : 1);
+        _exit(setuid(saver) != 0 ? 2 : WriteWholeFile(show.string(), "(new)") == 0 ? 0 : 1);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(Bytes(show), "(new)\r\n");
     fs::permissions(Scratch, fs::perms::owner_all);
+    const std::string saved = Bytes(show);
     fs::remove_all(Scratch);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "this system lets the tests act as no other user";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(saved, "(new)\r\n");
 }
 
 #endif
