@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace bw {
@@ -68,6 +69,14 @@ std::optional<QString> QtUserPrompts::SaveFile(QWidget* parent, const FileDialog
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+bool QtUserPrompts::ConfirmReplace(QWidget* parent, const QString& path, const QString& title) {
+    // As the file dialog asks it: its translated text, a warning, No by default.
+    const QString text = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                             .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace bw

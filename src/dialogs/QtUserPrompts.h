@@ -12,6 +12,7 @@ public:
     std::optional<QStringList> OpenFiles(QWidget* parent,
                                          const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) override;
+    bool ConfirmReplace(QWidget* parent, const QString& path, const QString& title) override;
 
     // "Shows|*.kss|All Files|*.*" becomes {"Shows (*.kss)", "All Files (*.*)"}.
     static QStringList QtNameFilters(const QString& pipeFilter);

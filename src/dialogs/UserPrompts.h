@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,17 @@ public:
                                                  const FileDialogRequest& request) = 0;
     // Save dialog that asks before overwriting: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The save dialog's own question before it replaces a file, for a path that was completed
+    // after the dialog had closed; true to replace. `title` is the dialog's title.
+    virtual bool ConfirmReplace(QWidget* parent, const QString& path, const QString& title) {
+        return Question(parent, ReplaceQuestion(path), title);
+    }
+
+    // "Yard.kss already exists.\nDo you want to replace it?", the file dialog's wording.
+    static QString ReplaceQuestion(const QString& path) {
+        return QStringLiteral("%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    }
 };
 
 } // namespace bw

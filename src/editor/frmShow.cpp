@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -597,7 +598,14 @@ void frmShow::SaveShowAs() {
         const qsizetype dot = chosen.lastIndexOf(QLatin1Char('.'));
         if (dot < 0) {
             target = chosen + QStringLiteral(".kss");
-            break;
+            // The dialog asked about the name as typed; the completed name is asked about here,
+            // and No goes back to the dialog, as there.
+            const QFileInfo existing(target);
+            if (!existing.exists() || existing.isDir() ||
+                prompts_.ConfirmReplace(this, target, ShowFileDialogTitle))
+                break;
+            request.fileName = chosen;
+            continue;
         }
         if (chosen.mid(dot + 1) == QLatin1String("kss")) {
             target = chosen;

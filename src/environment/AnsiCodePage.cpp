@@ -38,11 +38,16 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
     if (wide.empty())
         return {};
     const int size = static_cast<int>(wide.size());
+    // A character that the code page cannot hold becomes "?", never a look-alike letter ("L" for
+    // "Ł"), which would name another file. UTF-8 holds every character and takes no such flags.
+    const bool toUtf8 = codePage == CP_UTF8;
+    const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* questionMark = toUtf8 ? nullptr : "?";
     const int length =
-        WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, questionMark, nullptr);
     std::string narrow(static_cast<size_t>(length), '\0');
-    // The system's default character for the ANSI code page is "?".
-    WideCharToMultiByte(codePage, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(codePage, flags, wide.data(), size, narrow.data(), length, questionMark,
+                        nullptr);
     return narrow;
 }
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// Text files of the suite are 8-bit text in the ANSI code page: the system's on Windows,
-// Windows-1252 on Linux, so that a file moves between the two unchanged. Inside the program every
-// string is UTF-8.
+// The ANSI code page of the suite's 8-bit texts: the system's on Windows, Windows-1252 elsewhere,
+// so that a file moves between the two unchanged. Inside the program every string is UTF-8;
+// TextEncoding.h says when a file is written in this code page.
 namespace bw::AnsiCodePage {
 
 // A character that the code page cannot hold becomes "?"; so does a byte that is not UTF-8.

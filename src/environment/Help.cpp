@@ -7,6 +7,8 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include "environment/AnsiCodePage.h"
+
 #include <windows.h>
 #endif
 
@@ -68,7 +70,10 @@ void OpenHelpViewer(NativeWindow owner, const std::string& address) {
         reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")));
     if (htmlHelp == nullptr)
         return;
-    htmlHelp(reinterpret_cast<HWND>(owner), address.c_str(), DisplayTableOfContents, 0);
+    // The viewer takes the address in the ANSI code page, the code page of the registry from
+    // which the installation folder came.
+    const std::string ansiAddress = AnsiCodePage::FromUtf8(address);
+    htmlHelp(reinterpret_cast<HWND>(owner), ansiAddress.c_str(), DisplayTableOfContents, 0);
 }
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "environment/AnsiCodePage.h"
 #include "environment/RegistryQuery.h"
+#include "environment/TextEncoding.h"
 #include "listtext/Error.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ std::string ReadRegString(std::uint32_t root, const std::string& keyPath,
         if (length == 0)
             return defaultValue;
         buffer.resize(length - 1);
-        return AnsiCodePage::ToUtf8(buffer);
+        return TextEncoding::Decode(buffer).utf8;
     } catch (...) {
         return defaultValue;
     }

@@ -10,7 +10,8 @@
 // the Windows registry editor exports stands in for it (see SettingsStore.h); it is read with the
 // same byte semantics, so every read behaves the same on both.
 //
-// Strings passed in and returned are UTF-8; the registry's own texts are in the ANSI code page.
+// Strings passed in and returned are UTF-8. The system registry's texts are in the ANSI code
+// page; the settings file keeps every character (see TextEncoding.h for how its data are read).
 namespace bw::LibRegistry {
 
 // The system's predefined root keys, as their 32-bit handle values.

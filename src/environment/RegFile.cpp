@@ -1,6 +1,7 @@
 #include "environment/RegFile.h"
 
 #include "environment/AnsiCodePage.h"
+#include "environment/Utf8Text.h"
 
 #include <algorithm>
 #include <array>
@@ -63,66 +64,6 @@ std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDi
 
 // --- UTF-8 and UTF-16 -------------------------------------------------------------------------
 
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos`; none when it is not valid UTF-8.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + length > text.size())
-        return std::nullopt;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80)
-            return std::nullopt;
-        code = (code << 6) | (byte(pos + i) & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return std::nullopt;
-    pos += length;
-    return code;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();)
-        if (!NextUtf8(text, pos))
-            return false;
-    return true;
-}
-
 std::string Utf16LeToUtf8(std::string_view bytes) {
     std::string out;
     const auto unit = [&](std::size_t i) {
@@ -135,12 +76,12 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
         if (first >= 0xD800 && first <= 0xDBFF && i + 1 < count) {
             const char16_t second = unit(i + 1);
             if (second >= 0xDC00 && second <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
+                Utf8Text::Append(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
                 ++i;
                 continue;
             }
         }
-        AppendUtf8(out, (first >= 0xD800 && first <= 0xDFFF) ? char32_t{0xFFFD} : first);
+        Utf8Text::Append(out, (first >= 0xD800 && first <= 0xDFFF) ? char32_t{0xFFFD} : first);
     }
     return out;
 }
@@ -152,7 +93,7 @@ std::string Utf8ToUtf16Le(std::string_view text) {
         out += static_cast<char>((unit >> 8) & 0xFF);
     };
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::optional<char32_t> code = NextUtf8(text, pos);
+        const std::optional<char32_t> code = Utf8Text::Next(text, pos);
         if (!code) {
             put(0xFFFD);
             ++pos;
@@ -330,7 +271,7 @@ std::optional<ParsedData> ParseData(std::string_view data, bool version5) {
         if (!text || !Trim(data).empty())
             return std::nullopt;
         parsed.type = ValueType::String;
-        parsed.bytes = AnsiCodePage::FromUtf8(*text);
+        parsed.bytes = std::move(*text);
         parsed.bytes += '\0';
         return parsed;
     }
@@ -366,7 +307,7 @@ std::optional<ParsedData> ParseData(std::string_view data, bool version5) {
     const bool text = parsed.type == ValueType::String || parsed.type == ValueType::ExpandString ||
                       parsed.type == ValueType::MultiString;
     if (version5 && text && parsed.bytes.size() % 2 == 0)
-        parsed.bytes = AnsiCodePage::FromUtf8(Utf16LeToUtf8(parsed.bytes));
+        parsed.bytes = Utf16LeToUtf8(parsed.bytes);
     return parsed;
 }
 
@@ -389,7 +330,7 @@ DecodedText Decode(std::string_view bytes) {
         return {std::string(bytes.substr(3)), Encoding::Utf8WithBom};
     // "REGEDIT4" files are in the ANSI code page by definition; any other file is taken as UTF-8
     // when it is valid UTF-8.
-    if (bytes.substr(0, Version4Header.size()) != Version4Header && IsValidUtf8(bytes))
+    if (bytes.substr(0, Version4Header.size()) != Version4Header && Utf8Text::IsValid(bytes))
         return {std::string(bytes), Encoding::Utf8};
     return {AnsiCodePage::ToUtf8(bytes), Encoding::Ansi};
 }
@@ -400,8 +341,14 @@ std::string Encode(std::string_view utf8, Encoding encoding) {
         return "\xEF\xBB\xBF" + std::string(utf8);
     case Encoding::Utf16LeWithBom:
         return "\xFF\xFE" + Utf8ToUtf16Le(utf8);
-    case Encoding::Ansi:
-        return AnsiCodePage::FromUtf8(utf8);
+    case Encoding::Ansi: {
+        // A text that the code page cannot hold goes over to UTF-8, marked so that the file is
+        // read as such whatever its header says.
+        std::string ansi = AnsiCodePage::FromUtf8(utf8);
+        if (AnsiCodePage::ToUtf8(ansi) == utf8)
+            return ansi;
+        return Encode(utf8, Encoding::Utf8WithBom);
+    }
     case Encoding::Utf8:
         break;
     }

@@ -12,10 +12,10 @@
 // registry is missing, a file in this format holds the user's settings, so that a key exported
 // on Windows can be dropped in as it is.
 //
-// Values are kept as the bytes that the system's ANSI registry query would return: a text is its
-// ANSI bytes plus the terminating NUL, a dword its four little-endian bytes, hex data the bytes
-// given (texts written as hex in a "Version 5.00" file are UTF-16 there and become ANSI bytes
-// here, as the query converts them).
+// Values are kept as the bytes that a registry query returns, with UTF-8 in place of the ANSI
+// code page so that no character is lost: a text is its UTF-8 bytes plus the terminating NUL, a
+// dword its four little-endian bytes, hex data the bytes given (texts written as hex in a
+// "Version 5.00" file are UTF-16 there and become UTF-8 here).
 namespace bw::RegFile {
 
 namespace ValueType {
@@ -44,6 +44,8 @@ struct DecodedText {
 };
 
 DecodedText Decode(std::string_view bytes);
+// A file in the ANSI code page whose text no longer fits it is written in UTF-8 with a byte
+// order mark.
 std::string Encode(std::string_view utf8, Encoding encoding);
 
 // Root key handle value for a root name such as "HKEY_CURRENT_USER"; none for other names.

@@ -93,7 +93,7 @@ bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
         failure = "Cannot create the folder of " + path + ": " + error.message();
         return false;
     }
-    if (!WholeFile::WriteAtomically(path, RegFile::Encode(edited, text.encoding))) {
+    if (!WholeFile::Write(path, RegFile::Encode(edited, text.encoding))) {
         failure = "Cannot write " + path;
         return false;
     }

@@ -4,6 +4,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cwctype>
+#include <iterator>
 #else
 #include <cerrno>
 #include <climits>
@@ -45,19 +48,54 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// The names that Windows keeps for its devices ("NUL", "COM1", "LPT1.txt") and paths in the
+// device namespace ("\\.\pipe\x").
+bool IsDevicePath(const std::wstring& path) {
+    if (path.starts_with(L"\\\\.\\"))
+        return true;
+    const size_t slash = path.find_last_of(L"\\/:");
+    std::wstring name = path.substr(slash == std::wstring::npos ? 0 : slash + 1);
+    name = name.substr(0, name.find(L'.'));
+    while (!name.empty() && name.back() == L' ')
+        name.pop_back();
+    for (wchar_t& ch : name)
+        ch = static_cast<wchar_t>(std::towupper(ch));
+    static const wchar_t* const reserved[] = {L"CON", L"PRN", L"AUX", L"NUL"};
+    if (std::find(std::begin(reserved), std::end(reserved), name) != std::end(reserved))
+        return true;
+    return name.size() == 4 && (name.starts_with(L"COM") || name.starts_with(L"LPT")) &&
+           name[3] >= L'1' && name[3] <= L'9';
+}
+
+// Opens the file itself, creating it when missing, and writes it from the start.
+bool WriteDirectly(const std::wstring& target, std::string_view bytes) {
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool disk = GetFileType(file) == FILE_TYPE_DISK;
+    bool ok = !disk || SetEndOfFile(file);
+    ok = ok && WriteAll(file, bytes) && (!disk || FlushFileBuffers(file));
+    return CloseHandle(file) && ok;
+}
+
 } // namespace
 
-bool WriteAtomically(const std::string& path, std::string_view bytes) {
+bool Write(const std::string& path, std::string_view bytes) {
     const std::wstring target = WidePath(path);
     if (target.empty())
         return false;
+    if (IsDevicePath(target))
+        return WriteDirectly(target, bytes);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     wchar_t temporary[MAX_PATH + 1];
-    if (GetTempFileNameW(FolderOf(target).c_str(), L"bws", 0, temporary) == 0)
-        return false;
+    if (GetTempFileNameW(FolderOf(target).c_str(), L"bws", 0, temporary) == 0) {
+        // A folder that lets no one make files in it may still let us write the file itself.
+        return GetLastError() == ERROR_ACCESS_DENIED && WriteDirectly(target, bytes);
+    }
     HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -146,16 +184,30 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Opens the file itself, creating it when missing, and writes it from the start.
+bool WriteDirectly(const std::string& target, std::string_view bytes) {
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    // Only a file on disk can be flushed; a FIFO or a device refuses.
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const bool ok = WriteAll(fd, bytes) && (!regular || fsync(fd) == 0);
+    return close(fd) == 0 && ok;
+}
+
 } // namespace
 
-bool WriteAtomically(const std::string& path, std::string_view bytes) {
+bool Write(const std::string& path, std::string_view bytes) {
     if (path.empty())
         return false;
     const std::string target = ResolvedTarget(path);
     struct stat targetInfo {};
     const bool exists = stat(target.c_str(), &targetInfo) == 0;
-    if (exists && !S_ISREG(targetInfo.st_mode))
+    if (exists && S_ISDIR(targetInfo.st_mode))
         return false;
+    if (exists && !S_ISREG(targetInfo.st_mode))
+        return WriteDirectly(target, bytes);
     // A target we may not write to stays as it is, although its folder would let us replace it.
     // Write bits are checked as well, because access() lets the superuser write anything.
     if (exists && (access(target.c_str(), W_OK) != 0 || (targetInfo.st_mode & 0222) == 0))
@@ -164,8 +216,11 @@ bool WriteAtomically(const std::string& path, std::string_view bytes) {
     const std::string folder = FolderOf(target);
     std::string temporary = folder + "/.bwshow-XXXXXX";
     const int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
+    if (fd < 0) {
+        // Only a refusal falls back to writing in place; on a full disk that would lose the old
+        // file as well.
+        return (errno == EACCES || errno == EPERM) && WriteDirectly(target, bytes);
+    }
     const mode_t mode = exists ? (targetInfo.st_mode & 07777) : NewFileMode();
     bool ok = fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;

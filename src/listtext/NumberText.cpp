@@ -2,6 +2,7 @@
 #include "listtext/PlainInt.h"
 #include "listtext/Serialize.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -48,6 +49,33 @@ size_t NumberPrefixLength(std::string_view text, bool allowD) {
     return i;
 }
 
+// The decimal place of the first significant digit of an unsigned number text that
+// NumberPrefixLength accepted, counting the exponent: 2 for "123" and "1.5e2", -3 for "0.001",
+// 0 for zero. Tells a number too large for a double from one too small, however many digits
+// either has; exponents beyond any double saturate.
+long long DecimalPlace(std::string_view number) {
+    const size_t e = number.find_first_of("eE");
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        for (char ch : digits)
+            exponent = std::min(exponent * 10 + (ch - '0'), 1'000'000'000'000LL);
+        if (negative)
+            exponent = -exponent;
+        number = number.substr(0, e);
+    }
+    const size_t point = std::min(number.find('.'), number.size());
+    const size_t first = number.find_first_not_of("0.");
+    if (first == std::string_view::npos)
+        return 0;
+    const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return place + exponent;
+}
+
 // Converts a text that NumberPrefixLength accepted as a whole; from_chars is independent of the
 // locale, which a desktop program cannot rely on for strtod.
 double ToDouble(std::string number) {
@@ -63,9 +91,7 @@ double ToDouble(std::string number) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large gives overflow below; too small is as good as zero.
-        const bool tooLarge = number.find_first_of("eE") == std::string::npos ||
-                              number[number.find_first_of("eE") + 1] != '-';
-        value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
+        value = DecimalPlace(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc() || end != number.data() + number.size()) {
         RaiseTypeMismatch();
     }

@@ -1,26 +1,32 @@
 #include "showfile/File.h"
 
-#include "environment/AnsiCodePage.h"
 #include "environment/WholeFile.h"
 
 namespace bw::File {
 
 int WriteWholeFile(const std::string& path, std::string_view text) {
     try {
-        std::string bytes = AnsiCodePage::FromUtf8(text);
+        std::string bytes = TextEncoding::Encode(text).bytes;
         bytes += "\r\n";
-        return WholeFile::WriteAtomically(path, bytes) ? 0 : 1;
+        return WholeFile::Write(path, bytes) ? 0 : 1;
     } catch (...) {
         return 1;
     }
 }
 
 int ReadWholeFile(const std::string& path, std::string& text) {
+    TextEncoding::Encoding encoding{};
+    return ReadWholeFile(path, text, encoding);
+}
+
+int ReadWholeFile(const std::string& path, std::string& text, TextEncoding::Encoding& encoding) {
     try {
         std::string bytes;
         if (!WholeFile::Read(path, bytes))
             return 1;
-        text = AnsiCodePage::ToUtf8(bytes);
+        TextEncoding::DecodedText decoded = TextEncoding::Decode(bytes);
+        text = std::move(decoded.utf8);
+        encoding = decoded.encoding;
         return 0;
     } catch (...) {
         return 1;

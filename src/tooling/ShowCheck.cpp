@@ -2,6 +2,7 @@
 
 #include "environment/LibFile.h"
 #include "environment/PathText.h"
+#include "environment/Utf8Text.h"
 #include "model/SequenceUtils.h"
 
 #include <algorithm>
@@ -193,6 +194,34 @@ std::vector<std::string> CheckShow(const Show& show, const std::string& sequence
     checker.Playlist("Shutdown", show.Shutdown(), false);
     checker.StartupOptions(show);
     return checker.Findings();
+}
+
+std::string Utf8FileFinding(const std::string& text) {
+    constexpr std::size_t MostListed = 8;
+    std::vector<std::string> characters;
+    bool more = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        if (!Utf8Text::Next(text, pos))
+            ++pos;
+        const std::string character = text.substr(start, pos - start);
+        if (static_cast<unsigned char>(character[0]) < 0x80 ||
+            std::find(characters.begin(), characters.end(), character) != characters.end())
+            continue;
+        if (characters.size() == MostListed) {
+            more = true;
+            break;
+        }
+        characters.push_back(character);
+    }
+    std::string list;
+    for (const std::string& character : characters)
+        list += (list.empty() ? "" : ", ") + Quoted(character);
+    if (more)
+        list += ", ...";
+    return "Show file is written in UTF-8 (for " + list +
+           "), which the editor on Windows does not read: names with these characters will be "
+           "wrong there";
 }
 
 } // namespace bw::ShowCheck

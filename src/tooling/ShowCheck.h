@@ -20,4 +20,9 @@ namespace bw::ShowCheck {
 // No findings: an empty list.
 std::vector<std::string> CheckShow(const Show& show, const std::string& sequenceFolder);
 
+// The finding for a show file written in UTF-8, which the editor on Windows reads in its ANSI
+// code page, so that the characters beyond ASCII in the show's text (quoted in the finding) come
+// out wrong there.
+std::string Utf8FileFinding(const std::string& text);
+
 } // namespace bw::ShowCheck

@@ -1,7 +1,7 @@
 #include "tooling/ShowTool.h"
 
-#include "environment/AnsiCodePage.h"
 #include "environment/LibFile.h"
+#include "environment/TextEncoding.h"
 #include "environment/WholeFile.h"
 #include "listtext/Error.h"
 #include "showfile/File.h"
@@ -51,9 +51,9 @@ std::string ReadFailureCause(const std::string& path) {
 
 // Opens a show file as the editor's Open does: read whole, then rebuilt from its text. On
 // failure says why on `err` and sets `exitCode`.
-ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode) {
-    std::string text;
-    if (File::ReadWholeFile(path, text) != 0) {
+ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode, std::string& text,
+                 TextEncoding::Encoding& encoding) {
+    if (File::ReadWholeFile(path, text, encoding) != 0) {
         Fail(err, "cannot read " + path + ": " + ReadFailureCause(path));
         exitCode = ExitCode::CannotRead;
         return nullptr;
@@ -73,6 +73,12 @@ ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode) {
             Fail(err, path + " is not a show file: " + error.Description());
     }
     return nullptr;
+}
+
+ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode) {
+    std::string text;
+    TextEncoding::Encoding encoding{};
+    return OpenShow(path, err, exitCode, text, encoding);
 }
 
 int Dump(const std::string& path, std::ostream& out, std::ostream& err) {
@@ -128,20 +134,26 @@ int Build(const std::string& input, const std::string& output, std::istream& in,
         Fail(err, "unable to write to " + output);
         return ExitCode::CannotWrite;
     }
-    // The editor writes such characters as "?" without a word; here the user can still act.
-    if (AnsiCodePage::ToUtf8(AnsiCodePage::FromUtf8(text)) != text)
+    // The editor writes such files without a word; here the user can still act.
+    const TextEncoding::EncodedText written = TextEncoding::Encode(text);
+    if (!written.exact)
         Fail(err, "warning: " + output +
                       ": characters that the ANSI code page cannot hold were written as \"?\"");
+    else if (written.encoding == TextEncoding::Encoding::Utf8)
+        Fail(err, "warning: " + output + ": " + ShowCheck::Utf8FileFinding(text));
     return ExitCode::Success;
 }
 
 int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     int exitCode = ExitCode::Success;
-    const ShowPtr show = OpenShow(path, err, exitCode);
+    std::string text;
+    TextEncoding::Encoding encoding{};
+    const ShowPtr show = OpenShow(path, err, exitCode, text, encoding);
     if (!show)
         return exitCode;
-    const std::vector<std::string> findings =
-        ShowCheck::CheckShow(*show, LibFile::GetNonAudioPath());
+    std::vector<std::string> findings = ShowCheck::CheckShow(*show, LibFile::GetNonAudioPath());
+    if (encoding == TextEncoding::Encoding::Utf8)
+        findings.push_back(ShowCheck::Utf8FileFinding(text));
     for (const std::string& finding : findings)
         out << finding << '\n';
     out << std::flush;
@@ -183,12 +195,14 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     std::string checkPath;
     CLI::App* check = app.add_subcommand("check", "List what to know before a show runs");
     check->add_option("FILE", checkPath, "the show file (.kss)")->required();
-    check->footer("One line each: sequence files that do not exist (resolved against the sequence "
-                  "folder),\nmusical sequences where only animation sequences play, empty "
-                  "sections, groups of none of the\nthree types, triggers used by more than one "
-                  "group, and a start on a trigger without a startup\ntrigger. Exit code 3 when "
-                  "anything is listed.\n\n" +
-                  std::string(ExitCodesHelp));
+    check->footer(
+        "One line each: sequence files that do not exist (resolved against the sequence "
+        "folder),\nmusical sequences where only animation sequences play, empty "
+        "sections, groups of none of the\nthree types, triggers used by more than one "
+        "group, a start on a trigger without a startup\ntrigger, and a show file in UTF-8, "
+        "which the editor on Windows does not read.\nExit code 3 when anything is "
+        "listed.\n\n" +
+        std::string(ExitCodesHelp));
 
     try {
         app.parse(argc, argv);

@@ -71,13 +71,13 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
         {"Small", std::string("\x05\0\0\0", 4)},
         {"Bytes", "\xde\xad\xbe\xef"},
         {"Wrapped", "\x01\x02\x03\x04\x05"},
-        // A text written as hex in a "Version 5.00" file is UTF-16 there; the query gives ANSI.
-        {"Utf16", Nul("A\xE9")},
+        // A text written as hex in a "Version 5.00" file is UTF-16 there; it is kept in UTF-8.
+        {"Utf16", Nul("A\xC3\xA9")},
         {"Qword", std::string("\x01\0\0\0\0\0\0\0", 8)},
         {"", Nul("default value")},
         {"later", Nul("second")},
         {"Gone", "<no value>"},
-        {"Non-ASCII \xC3\xA9", Nul("\xE9t\xE9")},
+        {"Non-ASCII \xC3\xA9", Nul("\xC3\xA9t\xC3\xA9")},
     };
     for (const Case& test : cases)
         EXPECT_EQ(Read(text, test.value), test.bytes) << test.value;

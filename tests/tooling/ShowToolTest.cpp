@@ -157,13 +157,12 @@ TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSaves) {
               "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,(C:\\Caf\xe9\\\x80 *O1*C.kas)"
               ",T,F,F),(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 1,,F)\r\n");
 
-    // A character outside the code page is written as "?", as the editor does, with a warning.
+    // A character outside the code page makes a UTF-8 file, as the editor does, with a warning.
     const Outcome greek = RunTool({"build", "-o", path}, R"({"Main": {"CleanUp": "\u03a9"}})");
     EXPECT_EQ(greek.code, ExitCode::Success);
-    EXPECT_EQ(greek.err, "bwshowtool: warning: " + path +
-                             ": characters that the ANSI code page cannot hold were written as "
-                             "\"?\"\n");
-    EXPECT_NE(Bytes(path).find("(1,0,1,0,?,,T,F,F)"), std::string::npos);
+    EXPECT_NE(greek.err.find(": Show file is written in UTF-8 (for \"\u03a9\")"),
+              std::string::npos);
+    EXPECT_NE(Bytes(path).find("(1,0,1,0,\u03a9,,T,F,F)"), std::string::npos);
 }
 
 TEST_F(ShowToolTest, BuildFailuresLeaveTheOutputAlone) {

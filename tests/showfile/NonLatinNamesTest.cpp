@@ -1,0 +1,75 @@
+// Show files in folders and with sequence paths whose names Windows-1252 cannot hold, and a file
+// written in that code page before UTF-8 files existed.
+#include "NonLatinNames.h"
+#include "showfile/File.h"
+#include "showfile/ShowFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace bw;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path PathOf(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+// A show whose one sequence lies in a folder of the name and has the name.
+std::string ShowText(std::string_view name) {
+    Show show;
+    const std::string folder = Utf8Of(fs::temp_directory_path() / PathOf(name));
+    show.Main()->List().push_back(folder + "/" + std::string(name) + ".kas");
+    return ShowFunctions::ShowToText(show);
+}
+
+} // namespace
+
+TEST(NonLatinNamesTest, SaveAndOpen_KeepTheNames) {
+#ifdef _WIN32
+    // The ANSI code page has "?" for what it cannot hold, never a look-alike letter; a character
+    // beyond 16 bits is two UTF-16 units there.
+    const std::string_view readBack[] = {"?wi?teczne", "????", "????", "???", "Show ??"};
+#else
+    const auto& readBack = test::NonLatinNames;
+#endif
+    for (std::size_t i = 0; i < test::NonLatinNames.size(); ++i) {
+        const std::string_view name = test::NonLatinNames[i];
+        const fs::path folder = fs::temp_directory_path() / PathOf(name);
+        fs::create_directories(folder);
+        const std::string path = Utf8Of(folder / PathOf(std::string(name) + ".kss"));
+        ASSERT_EQ(File::WriteWholeFile(path, ShowText(name)), 0) << name;
+        std::string read;
+        ASSERT_EQ(File::ReadWholeFile(path, read), 0) << name;
+        EXPECT_EQ(read, ShowText(readBack[i]) + "\r\n") << name;
+        fs::remove_all(folder);
+    }
+}
+
+TEST(NonLatinNamesTest, FileInTheCodePage_ReadsAndSavesAsBefore) {
+    // As the editor has always written it: Windows-1252.
+    const std::string bytes = "(C:\\Caf\xe9 No\xebl\\R\xfc"
+                              "ckblick \x96 5 \x80.kas)\r\n";
+    const std::string path = (fs::temp_directory_path() / "bwshow-western.kss").string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    std::string text;
+    TextEncoding::Encoding encoding{};
+    ASSERT_EQ(File::ReadWholeFile(path, text, encoding), 0);
+    EXPECT_EQ(text, "(C:\\Café Noël\\Rückblick – 5 €.kas)\r\n");
+    EXPECT_EQ(encoding, TextEncoding::Encoding::AnsiCodePage);
+
+    // Saved again it keeps its bytes, so it still moves to Windows unchanged.
+    ASSERT_EQ(File::WriteWholeFile(path, text.substr(0, text.size() - 2)), 0);
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), bytes);
+    file.close();
+    fs::remove(path);
+}
