@@ -1,6 +1,7 @@
 #include "dialogs/frmInteractiveGroupEditor.h"
 
 #include "dialogs/FormControls.h"
+#include "dialogs/ListKeyCommands.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/UserPrompts.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
@@ -14,6 +15,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -39,6 +41,7 @@ frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidg
     CreateControls();
     SetTabOrder();
     setFixedSize(TwipsToPixels(7740), TwipsToPixels(6195));
+    new ListKeyCommands(*lbTrigger_, {btRemove_, btEdit_, nullptr, nullptr});
 
     connect(lbTrigger_, &QListWidget::itemSelectionChanged, this,
             &frmInteractiveGroupEditor::lbTrigger_Click);
@@ -128,7 +131,20 @@ void frmInteractiveGroupEditor::Form_Activate() {
     lblTabDescription_->setText(typeName);
     lblTabInstructions_->setText(LabelText(IG_->TypeDesc()));
     lblName_->setText(typeName + QStringLiteral(" &Name"));
+    FitNameLabel();
     txtName_->setText(Text(IG_->Name()));
+}
+
+// The name label keeps its place for the short type names; a longer one widens it, and the text
+// box beside it gives up the room, so that the caption is never cut off.
+void frmInteractiveGroupEditor::FitNameLabel() {
+    const QRect labelPlace = TwipRect(120, 180, 1935, 255);
+    const QRect boxPlace = TwipRect(2160, 135, 5415, 315);
+    lblName_->setGeometry(labelPlace);
+    FitLabelWidth(*lblName_);
+    const int gap = boxPlace.left() - labelPlace.right();
+    const int left = std::max(boxPlace.left(), lblName_->geometry().right() + gap);
+    txtName_->setGeometry(left, boxPlace.top(), boxPlace.right() + 1 - left, boxPlace.height());
 }
 
 void frmInteractiveGroupEditor::PopulateListboxes() {

@@ -242,6 +242,7 @@ frmShow::frmShow(UserPrompts& prompts, frmShowEnvironment environment, QWidget* 
     CreateOptions();
     CreateCleanup();
     ConnectHandlers();
+    SetUpKeysAndDrops();
 
     // Loading: a new empty show on the Background tab.
     show_ = std::make_shared<Show>();
@@ -532,8 +533,10 @@ void frmShow::OpenShow() {
     const std::optional<QStringList> chosen = prompts_.OpenFiles(this, request);
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = chosen->constFirst();
+    ReadShowFile(chosen->constFirst());
+}
 
+void frmShow::ReadShowFile(const QString& path) {
     std::string text;
     const QString unableToOpen = QStringLiteral("Unable to open ") + path;
     if (File::ReadWholeFile(path.toStdString(), text) != 0) {

@@ -24,6 +24,8 @@ class QToolBar;
 
 namespace bw {
 
+class ListDragDrop;
+class SequenceFileMarks;
 class UpDown;
 class WrapCheckBox;
 
@@ -96,9 +98,24 @@ public:
     void RemoveInteractiveGroup(int position);
     void SwapSequences(int first, int second);
 
+    // What a drop does: sequence files appended to the section as Add appends them (the others
+    // named in one message), an entry moved by Up and Down steps, a show file opened as Open
+    // opens the chosen file.
+    void DropSequenceFiles(const QStringList& files);
+    void MoveEntry(int from, int to);
+    void OpenShowFile(const QString& path);
+
+    // The missing-file marks of the sequence list; the drags over it.
+    SequenceFileMarks& FileMarks() const { return *marks_; }
+    ListDragDrop& ListDrags() const { return *listDragDrop_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateToolbar();
@@ -108,6 +125,7 @@ private:
     void CreateCleanup();
     void ConnectHandlers();
     void FitFontToLayout();
+    void SetUpKeysAndDrops();
 
     // Runs a modal dialog of this window; when it has closed, the window is brought up to date
     // as it is whenever it becomes the active window again.
@@ -137,6 +155,11 @@ private:
     // List editing.
     void AddClicked();
     void AddSequences();
+    // The add dialog's filter of the selected tab, with the index of the filter it starts on.
+    QString AddFilter(int* filterIndex) const;
+    void AppendSequences(const QStringList& files);
+    // Reads a show file and takes it as the window's show, as Open does with the chosen file.
+    void ReadShowFile(const QString& path);
     void AddInteractiveGroup();
     bool ConfirmRemove();
     void RemoveClicked();
@@ -200,6 +223,9 @@ private:
     QLabel* lblCleanup = nullptr;
     QLineEdit* txtCleanup = nullptr;
     QPushButton* btCleanup = nullptr;
+
+    SequenceFileMarks* marks_ = nullptr;
+    ListDragDrop* listDragDrop_ = nullptr;
 };
 
 } // namespace bw
