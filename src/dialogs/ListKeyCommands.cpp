@@ -28,7 +28,8 @@ ListKeyCommands::ListKeyCommands(QAbstractItemView& list, Buttons buttons)
 bool ListKeyCommands::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_.viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && list_.indexAt(mouse->position().toPoint()).isValid())
+        if (mouse->button() == Qt::LeftButton &&
+            list_.indexAt(mouse->position().toPoint()).isValid())
             return Press(buttons_.edit);
         return false;
     }
@@ -43,7 +44,8 @@ bool ListKeyCommands::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             return Press(buttons_.edit);
     }
-    if (modifiers == Qt::ControlModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+    if (modifiers == Qt::ControlModifier &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
         QAbstractButton* button = key->key() == Qt::Key_Up ? buttons_.up : buttons_.down;
         if (button == nullptr)
             return false;

@@ -10,8 +10,8 @@ namespace {
 
 // The name after the last separator; paths written on either system are taken apart alike.
 QString FileName(const QString& path) {
-    return path.mid(std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/'))) +
-                    1);
+    return path.mid(
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/'))) + 1);
 }
 
 } // namespace

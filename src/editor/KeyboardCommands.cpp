@@ -40,8 +40,8 @@ void AddSectionKeys(QWidget& window, QTabBar& sections) {
         if (count > 0)
             sections.setCurrentIndex((sections.currentIndex() + by + count) % count);
     };
-    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Tab),
-                                    QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
         QObject::connect(new QShortcut(key, &window), &QShortcut::activated, &sections,
                          [step] { step(1); });
     for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),

@@ -58,8 +58,9 @@ void frmShow::SetUpKeysAndDrops() {
         const PlaylistPtr playlist = CurrentPlaylist();
         if (!playlist || row < 0 || row >= playlist->Count())
             return QString();
-        return QString::fromStdString(LibFile::ResolveSequencePath(
-            playlist->List()[static_cast<std::size_t>(row)], environment_.defaultPath.toStdString()));
+        return QString::fromStdString(
+            LibFile::ResolveSequencePath(playlist->List()[static_cast<std::size_t>(row)],
+                                         environment_.defaultPath.toStdString()));
     });
     lbSequences->setItemDelegate(marks_);
 

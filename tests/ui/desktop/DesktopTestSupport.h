@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "dialogs/ShowEditorHost.h"
+#include "editor/frmShow.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace bw::test {
+
+int RunKeysTest(int argc, char** argv);
+int RunDropsTest(int argc, char** argv);
+int RunMarksAndFixesTest(int argc, char** argv);
+
+// The main window, shown, with scripted prompts and a sequence folder.
+struct Window {
+    ScriptedPrompts prompts;
+    std::unique_ptr<frmShow> window;
+
+    explicit Window(const QString& folder = QStringLiteral("/seq/")) {
+        window = std::make_unique<frmShow>(prompts, frmShowEnvironment{folder, {}});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <class Control> Control* Get(const char* name) const {
+        return window->findChild<Control*>(QString::fromLatin1(name));
+    }
+    // Puts the files into the section of the tab and sets the tab up.
+    void Fill(int tab, const std::vector<std::string>& files) const {
+        window->findChild<QTabBar*>(QStringLiteral("tsMain"))->setCurrentIndex(tab - 1);
+        for (const std::string& file : files)
+            window->CurrentPlaylist()->List().push_back(file);
+        window->ShowCurrentTab();
+    }
+};
+
+// What a dialog needs of the main window.
+struct Host : ShowEditorHost {
+    ShowPtr show = std::make_shared<Show>();
+    mutable ScriptedPrompts prompts;
+    ShowPtr MyShow() const override { return show; }
+    QString DefaultPath() const override { return QStringLiteral("/seq/"); }
+    UserPrompts& Prompts() const override { return prompts; }
+    void SetUnsavedInfo() override {}
+    void PopulateListboxWithInteractive() override {}
+};
+
+inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    return data;
+}
+
+// A whole drag ending over `point` of `target`: true when the drop was taken.
+inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data) {
+    const auto actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace bw::test
