@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QDrag>
 #include <QDropEvent>
-#include <QFrame>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 
 namespace bw {
@@ -15,6 +15,17 @@ namespace bw {
 namespace {
 
 const QString EntryFormat = QStringLiteral("application/x-bwshow-list-entry");
+
+// The line between two entries where a drop puts what it carries.
+class DropLine : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Highlight));
+    }
+};
 
 int RowCount(const QAbstractItemView& list) {
     return list.model() ? list.model()->rowCount(list.rootIndex()) : 0;
@@ -24,13 +35,9 @@ int RowCount(const QAbstractItemView& list) {
 
 ListDragDrop::ListDragDrop(QAbstractItemView& list, Handlers handlers)
     : QObject(&list), list_(list), handlers_(std::move(handlers)),
-      indicator_(new QFrame(list.viewport())) {
+      indicator_(new DropLine(list.viewport())) {
     indicator_->setObjectName(QStringLiteral("dropIndicator"));
     indicator_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    indicator_->setAutoFillBackground(true);
-    QPalette palette = indicator_->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
-    indicator_->setPalette(palette);
     indicator_->hide();
     list_.setAcceptDrops(true);
     list_.viewport()->setAcceptDrops(true);

@@ -9,8 +9,8 @@
 class QAbstractItemView;
 class QDragMoveEvent;
 class QDropEvent;
-class QFrame;
 class QMimeData;
+class QWidget;
 
 namespace bw {
 
@@ -58,7 +58,7 @@ private:
 
     QAbstractItemView& list_;
     Handlers handlers_;
-    QFrame* indicator_;
+    QWidget* indicator_;
     QPoint pressPoint_;
     int pressRow_ = -1;
 };

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace bw::test {
@@ -62,8 +63,10 @@ inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     return data;
 }
 
-// A whole drag ending over `point` of `target`: true when the drop was taken.
-inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data) {
+// A whole drag ending over `point` of `target`: true when the drop was taken. `over` runs while
+// the drag hovers there, before the drop.
+inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
+                   const std::function<void()>& over = {}) {
     const auto actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &enter);
@@ -71,6 +74,8 @@ inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data) 
     QApplication::sendEvent(&target, &move);
     if (!enter.isAccepted())
         return false;
+    if (over)
+        over();
     QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
     return drop.isAccepted();

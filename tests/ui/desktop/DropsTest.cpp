@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace bw::test {
 
 namespace {
@@ -95,8 +97,17 @@ private Q_SLOTS:
         Window w;
         w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
         auto* list = w.Get<QListWidget>("lbSequences");
-        const std::unique_ptr<QMimeData> entry(w.window->ListDrags().EntryData(from));
-        QVERIFY(DropOn(*list->viewport(), DropPoint(*list, from, to), *entry));
+        const ListDragDrop& drags = w.window->ListDrags();
+        const std::unique_ptr<QMimeData> entry(drags.EntryData(from));
+        // While hovering, the line stands where the entry will go.
+        const QRect place = list->visualRect(list->model()->index(to, 0));
+        const int line = to < from ? std::max(0, place.top() - 1) : place.bottom();
+        bool shownWhileOver = false;
+        QVERIFY(DropOn(*list->viewport(), DropPoint(*list, from, to), *entry, [&] {
+            shownWhileOver = drags.IndicatorShown() && drags.IndicatorTop() == line;
+        }));
+        QVERIFY(shownWhileOver);
+        QVERIFY(!drags.IndicatorShown());
 
         QStringList held;
         for (const std::string& file : w.window->MyShow()->Startup()->List())
