@@ -32,6 +32,14 @@ QString LabelText(const std::string& text) {
     return Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+QRect NameLabelPlace() {
+    return TwipRect(120, 180, 1935, 255);
+}
+
+QRect NameBoxPlace() {
+    return TwipRect(2160, 135, 5415, 315);
+}
+
 } // namespace
 
 frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidget* parent)
@@ -55,8 +63,8 @@ frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidg
 
 void frmInteractiveGroupEditor::CreateControls() {
     Frame2_ = AddControl<QFrame>(this, "Frame2", TwipRect(0, 0, 7740, 600));
-    lblName_ = AddControl<QLabel>(Frame2_, "lblName", TwipRect(120, 180, 1935, 255));
-    txtName_ = AddControl<QLineEdit>(Frame2_, "txtName", TwipRect(2160, 135, 5415, 315));
+    lblName_ = AddControl<QLabel>(Frame2_, "lblName", NameLabelPlace());
+    txtName_ = AddControl<QLineEdit>(Frame2_, "txtName", NameBoxPlace());
     lblName_->setBuddy(txtName_);
 
     lbTrigger_ = AddControl<QListWidget>(this, "lbTrigger", TwipRect(120, 720, 3255, 4815));
@@ -138,8 +146,8 @@ void frmInteractiveGroupEditor::Form_Activate() {
 // The name label keeps its place for the short type names; a longer one widens it, and the text
 // box beside it gives up the room, so that the caption is never cut off.
 void frmInteractiveGroupEditor::FitNameLabel() {
-    const QRect labelPlace = TwipRect(120, 180, 1935, 255);
-    const QRect boxPlace = TwipRect(2160, 135, 5415, 315);
+    const QRect labelPlace = NameLabelPlace();
+    const QRect boxPlace = NameBoxPlace();
     lblName_->setGeometry(labelPlace);
     FitLabelWidth(*lblName_);
     const int gap = boxPlace.left() - labelPlace.right();

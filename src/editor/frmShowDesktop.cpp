@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace bw {
