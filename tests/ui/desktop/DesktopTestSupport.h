@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMimeData>
 #include <QTabBar>
 #include <QTest>
@@ -16,30 +17,38 @@
 
 namespace bw::test {
 
-int RunKeysTest(int argc, char** argv);
-int RunDropsTest(int argc, char** argv);
-int RunMarksAndFixesTest(int argc, char** argv);
-
-// The main window, shown, with scripted prompts and a sequence folder.
+// The main window, shown and active, with scripted prompts and a sequence folder.
 struct Window {
     ScriptedPrompts prompts;
     std::unique_ptr<frmShow> window;
+    QListWidget* list = nullptr;
 
     explicit Window(const QString& folder = QStringLiteral("/seq/")) {
         window = std::make_unique<frmShow>(prompts, frmShowEnvironment{folder, {}});
+        list = window->findChild<QListWidget*>(QStringLiteral("lbSequences"));
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    template <class Control> Control* Get(const char* name) const {
-        return window->findChild<Control*>(QString::fromLatin1(name));
-    }
-    // Puts the files into the section of the tab and sets the tab up.
-    void Fill(int tab, const std::vector<std::string>& files) const {
+    // Selects the tab, puts the files into its section and sets the tab up again.
+    void Fill(int tab, const std::vector<std::string>& files = {}) const {
         window->findChild<QTabBar*>(QStringLiteral("tsMain"))->setCurrentIndex(tab - 1);
         for (const std::string& file : files)
             window->CurrentPlaylist()->List().push_back(file);
         window->ShowCurrentTab();
+    }
+    // The entries shown, and the file names the section holds: "/d/a.kas" gives "a".
+    QString Shown() const {
+        QString shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown += list->item(row)->text();
+        return shown;
+    }
+    QString Held() const {
+        QString held;
+        for (const std::string& file : window->CurrentPlaylist()->List())
+            held += QString::fromStdString(file).mid(3, 1);
+        return held;
     }
 };
 
