@@ -52,6 +52,8 @@ void frmShow::SetUpKeysAndDrops() {
     KeyboardCommands::AddToolbarKeys(toolbarButtons_);
     KeyboardCommands::AddSectionKeys(*this, *tsMain);
     new ListKeyCommands(*lbSequences, {btRemove, btEdit, btUp, btDown});
+    // The window opens with the list in the keyboard's hands, not the first toolbar button.
+    lbSequences->setFocus();
 
     // The sequence folder does not change while the program runs; names are resolved against it
     // as the show check resolves them.
