@@ -38,11 +38,14 @@ QStringList QtUserPrompts::QtNameFilters(const QString& pipeFilter) {
 void QtUserPrompts::Message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
                     text, QMessageBox::Ok, parent);
+    // Texts carry names the user typed; a name that looks like markup is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtUserPrompts::Question(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/frmInteractiveGroupEditor.h"
 
 #include "dialogs/FormControls.h"
+#include "dialogs/ListKeyCommands.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/UserPrompts.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
@@ -14,6 +15,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -30,6 +32,14 @@ QString LabelText(const std::string& text) {
     return Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+QRect NameLabelPlace() {
+    return TwipRect(120, 180, 1935, 255);
+}
+
+QRect NameBoxPlace() {
+    return TwipRect(2160, 135, 5415, 315);
+}
+
 } // namespace
 
 frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidget* parent)
@@ -39,6 +49,7 @@ frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidg
     CreateControls();
     SetTabOrder();
     setFixedSize(TwipsToPixels(7740), TwipsToPixels(6195));
+    new ListKeyCommands(*lbTrigger_, {btRemove_, btEdit_, nullptr, nullptr});
 
     connect(lbTrigger_, &QListWidget::itemSelectionChanged, this,
             &frmInteractiveGroupEditor::lbTrigger_Click);
@@ -52,8 +63,8 @@ frmInteractiveGroupEditor::frmInteractiveGroupEditor(ShowEditorHost& host, QWidg
 
 void frmInteractiveGroupEditor::CreateControls() {
     Frame2_ = AddControl<QFrame>(this, "Frame2", TwipRect(0, 0, 7740, 600));
-    lblName_ = AddControl<QLabel>(Frame2_, "lblName", TwipRect(120, 180, 1935, 255));
-    txtName_ = AddControl<QLineEdit>(Frame2_, "txtName", TwipRect(2160, 135, 5415, 315));
+    lblName_ = AddControl<QLabel>(Frame2_, "lblName", NameLabelPlace());
+    txtName_ = AddControl<QLineEdit>(Frame2_, "txtName", NameBoxPlace());
     lblName_->setBuddy(txtName_);
 
     lbTrigger_ = AddControl<QListWidget>(this, "lbTrigger", TwipRect(120, 720, 3255, 4815));
@@ -128,7 +139,20 @@ void frmInteractiveGroupEditor::Form_Activate() {
     lblTabDescription_->setText(typeName);
     lblTabInstructions_->setText(LabelText(IG_->TypeDesc()));
     lblName_->setText(typeName + QStringLiteral(" &Name"));
+    FitNameLabel();
     txtName_->setText(Text(IG_->Name()));
+}
+
+// The name label keeps its place for the short type names; a longer one widens it, and the text
+// box beside it gives up the room, so that the caption is never cut off.
+void frmInteractiveGroupEditor::FitNameLabel() {
+    const QRect labelPlace = NameLabelPlace();
+    const QRect boxPlace = NameBoxPlace();
+    lblName_->setGeometry(labelPlace);
+    FitLabelWidth(*lblName_);
+    const int gap = boxPlace.left() - labelPlace.right();
+    const int left = std::max(boxPlace.left(), lblName_->geometry().right() + gap);
+    txtName_->setGeometry(left, boxPlace.top(), boxPlace.right() + 1 - left, boxPlace.height());
 }
 
 void frmInteractiveGroupEditor::PopulateListboxes() {

@@ -44,6 +44,7 @@ private:
     void SetTabOrder();
     void Form_Load();
     void Form_Activate();
+    void FitNameLabel();
     void SetButtons();
     // The message for the first check of OK that fails; empty when the group is valid.
     QString ValidationMessage() const;

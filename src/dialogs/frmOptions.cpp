@@ -56,7 +56,9 @@ void frmOptions::CreateControls() {
     frameStartupType_->setTitle(QStringLiteral("Startup Type"));
     optStartupType_[0] = AddControl<WrappingRadioButton>(frameStartupType_, "optStartupType0",
                                                          TwipRect(120, 240, 4215, 375));
-    optStartupType_[0]->setText(QStringLiteral("Show starts &immediately"));
+    // "I" belongs to the input number list in this dialog; the caption reads the same with its
+    // access key on the "m".
+    optStartupType_[0]->setText(QStringLiteral("Show starts i&mmediately"));
     optStartupType_[1] = AddControl<WrappingRadioButton>(frameStartupType_, "optStartupType1",
                                                          TwipRect(120, 600, 4215, 375));
     optStartupType_[1]->setText(QStringLiteral("Show starts on a &trigger"));

@@ -3,6 +3,9 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
 #include "dialogs/LibListView.h"
+#include "dialogs/ListDragDrop.h"
+#include "dialogs/ListKeyCommands.h"
+#include "dialogs/SequenceFileFilter.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/UserPrompts.h"
 #include "environment/LibFile.h"
@@ -57,6 +60,7 @@ frmTriggeredSequenceEditor::frmTriggeredSequenceEditor(ShowEditorHost& host, QWi
     SetTabOrder();
     setFixedSize(TwipsToPixels(7935), TwipsToPixels(5535));
     Form_Load();
+    SetUpKeysAndDrops();
 
     for (QComboBox* list : {cmbNetwork_, cmbUnit_, cmbInputNumber_})
         connect(list, &QComboBox::currentIndexChanged, this,
@@ -242,27 +246,68 @@ void frmTriggeredSequenceEditor::MoveSelectedEntry(int offset) {
 
 void frmTriggeredSequenceEditor::btAdd_Click() {
     try {
-        const bool musicalAllowed = !IG_ || IG_->MusicalAllowed();
         FileDialogRequest request;
         request.title = QStringLiteral("Select the sequence file");
-        request.filter = musicalAllowed ? QStringLiteral("All Sequences|*.kas;*.kms|Animation "
-                                                         "Sequences|*.kas|Musical Sequences|*.kms")
-                                        : QStringLiteral("Animation Sequences|*.kas");
+        request.filter = SequenceFilter();
         request.filterIndex = 1;
         request.startFolder = host_.DefaultPath();
         request.multiple = false;
         const std::optional<QStringList> chosen = host_.Prompts().OpenFiles(this, request);
         if (!chosen || chosen->isEmpty())
             return;
-        AddEntry(chosen->constFirst());
-        QTreeWidgetItem* last = lvSequences_->topLevelItem(lvSequences_->topLevelItemCount() - 1);
-        lvSequences_->setCurrentItem(
-            last, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        Refresh();
-        lvSequences_->setFocus();
+        AddEntries({chosen->constFirst()});
     } catch (const std::exception&) {
         // Adding ends silently; the list keeps what was done.
     }
+}
+
+QString frmTriggeredSequenceEditor::SequenceFilter() const {
+    const bool musicalAllowed = !IG_ || IG_->MusicalAllowed();
+    return musicalAllowed ? QStringLiteral("All Sequences|*.kas;*.kms|Animation "
+                                           "Sequences|*.kas|Musical Sequences|*.kms")
+                          : QStringLiteral("Animation Sequences|*.kas");
+}
+
+// What Add does with the chosen file, for each of the files.
+void frmTriggeredSequenceEditor::AddEntries(const QStringList& files) {
+    for (const QString& file : files)
+        AddEntry(file);
+    QTreeWidgetItem* last = lvSequences_->topLevelItem(lvSequences_->topLevelItemCount() - 1);
+    lvSequences_->setCurrentItem(last, 0,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Refresh();
+    lvSequences_->setFocus();
+}
+
+void frmTriggeredSequenceEditor::SetUpKeysAndDrops() {
+    new ListKeyCommands(*lvSequences_, {btRemove_, nullptr, btUp_, btDown_});
+    ListDragDrop::Handlers handlers;
+    handlers.canMove = [] { return true; };
+    // The same steps as Up and Down.
+    handlers.moveEntry = [this](int from, int to) {
+        lvSequences_->setCurrentItem(lvSequences_->topLevelItem(from), 0,
+                                     QItemSelectionModel::ClearAndSelect |
+                                         QItemSelectionModel::Rows);
+        for (int row = from; row != to; row += to > from ? 1 : -1)
+            MoveSelectedEntry(to > from ? 1 : -1);
+    };
+    handlers.takesFiles = [](const QStringList&) { return true; };
+    handlers.dropFiles = [this](const QStringList& files) { DropFiles(files); };
+    new ListDragDrop(*lvSequences_, std::move(handlers));
+}
+
+void frmTriggeredSequenceEditor::DropFiles(const QStringList& files) {
+    const QString filter = SequenceFilter();
+    const SequenceFileFilter::Sorted sorted = SequenceFileFilter::SortByFilter(files, filter);
+    try {
+        if (!sorted.taken.isEmpty())
+            AddEntries(sorted.taken);
+    } catch (const std::exception&) {
+        // As with Add: the list keeps what was done.
+    }
+    if (!sorted.refused.isEmpty())
+        host_.Prompts().Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
+                                QStringLiteral("BWShow"), UserPrompts::Icon::None);
 }
 
 // The entry that moves into the removed one's place is not selected: nothing is.

@@ -52,6 +52,12 @@ private:
     void TriggerList_Click(QComboBox* list);
 
     void AddEntry(const QString& fileName);
+    void AddEntries(const QStringList& files);
+    // The open dialog's filter: the kinds of sequence that the group takes.
+    QString SequenceFilter() const;
+    void SetUpKeysAndDrops();
+    // Appends the dropped files of the kinds the group takes; names the others in a message.
+    void DropFiles(const QStringList& files);
     void Refresh();
     void SetButtons();
     int SelectedPosition() const;

@@ -41,6 +41,9 @@ void UpDown::Step(int direction) {
     }
     const long long stepped = static_cast<long long>(current) + (direction > 0 ? 1 : -1);
     const int next = static_cast<int>(std::clamp<long long>(stepped, minimum_, maximum_));
+    // A step against the end of the range changes nothing, and so is no edit.
+    if (next == current)
+        return;
     buddy_->setText(QString::number(next));
     Q_EMIT Stepped();
 }

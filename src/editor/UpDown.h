@@ -17,14 +17,15 @@ public:
     UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent = nullptr);
 
     // Steps up for a positive direction and down for a negative one. A text whose number cannot
-    // be read as a 32-bit value is left alone.
+    // be read as a 32-bit value is left alone, and so is a number already at that end of the
+    // range.
     void Step(int direction);
 
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
 
 Q_SIGNALS:
-    // The text box shows a new number after a step.
+    // The text box shows a new number after a step; a step that changes nothing is silent.
     void Stepped();
 
 protected:

@@ -243,6 +243,7 @@ frmShow::frmShow(UserPrompts& prompts, frmShowEnvironment environment, QWidget* 
     CreateOptions();
     CreateCleanup();
     ConnectHandlers();
+    SetUpKeysAndDrops();
 
     // Loading: a new empty show on the Background tab.
     show_ = std::make_shared<Show>();
@@ -537,15 +538,6 @@ void frmShow::OpenShow() {
     if (!chosen || chosen->isEmpty())
         return;
     ReadShowFile(chosen->constFirst());
-}
-
-void frmShow::OpenShowFile(const QString& path) {
-    try {
-        ReadShowFile(path);
-    } catch (const std::exception&) {
-        // A text that is no list ends the opening without a word, as Open does.
-    }
-    RefreshOnActivate();
 }
 
 void frmShow::ReadShowFile(const QString& path) {

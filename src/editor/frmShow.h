@@ -25,6 +25,8 @@ class QToolBar;
 
 namespace bw {
 
+class ListDragDrop;
+class SequenceFileMarks;
 class UpDown;
 class WrapCheckBox;
 
@@ -73,11 +75,6 @@ public:
     // "Exit"), followed by the refresh that ends every command.
     void ToolbarCommand(const QString& key);
 
-    // Opens the show file at `path` as Open does once its dialog has chosen the file, with the
-    // same message when it cannot; then brings the window up to date. For a file named when the
-    // program starts.
-    void OpenShowFile(const QString& path);
-
     // The unsaved-changes question; true when there is nothing to lose or the user lets it go.
     bool ConfirmDiscardChanges();
     void SetSaveButton();
@@ -102,9 +99,26 @@ public:
     void RemoveInteractiveGroup(int position);
     void SwapSequences(int first, int second);
 
+    // What a drop does: sequence files appended to the section as Add appends them (the others
+    // named in one message), an entry moved by Up and Down steps.
+    void DropSequenceFiles(const QStringList& files);
+    void MoveEntry(int from, int to);
+    // Opens the show file at `path` as Open does once its dialog has chosen the file (after the
+    // unsaved-changes question, with the same message when it cannot); then brings the window up
+    // to date. For a file dropped on the window or named when the program starts.
+    void OpenShowFile(const QString& path);
+
+    // The missing-file marks of the sequence list; the drags over it.
+    SequenceFileMarks& FileMarks() const { return *marks_; }
+    ListDragDrop& ListDrags() const { return *listDragDrop_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateToolbar();
@@ -114,6 +128,7 @@ private:
     void CreateCleanup();
     void ConnectHandlers();
     void FitFontToLayout();
+    void SetUpKeysAndDrops();
 
     // The undo history (frmShowHistory.cpp).
     void CreateHistory();
@@ -149,6 +164,9 @@ private:
     // List editing.
     void AddClicked();
     void AddSequences();
+    // The add dialog's filter of the selected tab, with the index of the filter it starts on.
+    QString AddFilter(int* filterIndex) const;
+    void AppendSequences(const QStringList& files);
     void AddInteractiveGroup();
     bool ConfirmRemove();
     void RemoveClicked();
@@ -213,6 +231,9 @@ private:
     QLabel* lblCleanup = nullptr;
     QLineEdit* txtCleanup = nullptr;
     QPushButton* btCleanup = nullptr;
+
+    SequenceFileMarks* marks_ = nullptr;
+    ListDragDrop* listDragDrop_ = nullptr;
 };
 
 } // namespace bw

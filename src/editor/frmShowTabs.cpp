@@ -6,6 +6,7 @@
 #include "dialogs/UserPrompts.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
+#include "editor/SequenceFileMarks.h"
 #include "environment/SequenceName.h"
 
 #include <QFrame>
@@ -84,6 +85,7 @@ void frmShow::PopulateListboxWithPlaylist(const Playlist& playlist) {
         names.append(DisplayName(fileName));
     lbSequences->clear();
     lbSequences->addItems(names);
+    marks_->Recheck();
 }
 
 void frmShow::PopulateListboxWithInteractive() {
@@ -96,6 +98,7 @@ void frmShow::PopulateListboxWithInteractive() {
     }
     lbSequences->clear();
     lbSequences->addItems(names);
+    marks_->Recheck();
 }
 
 void frmShow::SetupBackgroundTab() {
@@ -207,6 +210,21 @@ void frmShow::AddClicked() {
     SetLightsOffCheckbox();
 }
 
+QString frmShow::AddFilter(int* filterIndex) const {
+    switch (CurrentTabIndex()) {
+    case BackgroundTab:
+    case AnimationTab:
+        *filterIndex = 1;
+        return AnimationFilter;
+    case MusicalTab:
+        *filterIndex = 3;
+        return AllSequencesFilter;
+    default:
+        *filterIndex = 1;
+        return AllSequencesFilter;
+    }
+}
+
 void frmShow::AddSequences() {
     if (!CurrentPlaylist())
         return;
@@ -214,27 +232,17 @@ void frmShow::AddSequences() {
     request.title = QStringLiteral("Select one or more sequences files");
     request.startFolder = environment_.defaultPath;
     request.multiple = true;
-    switch (CurrentTabIndex()) {
-    case BackgroundTab:
-    case AnimationTab:
-        request.filter = AnimationFilter;
-        request.filterIndex = 1;
-        break;
-    case MusicalTab:
-        request.filter = AllSequencesFilter;
-        request.filterIndex = 3;
-        break;
-    default:
-        request.filter = AllSequencesFilter;
-        request.filterIndex = 1;
-        break;
-    }
+    request.filter = AddFilter(&request.filterIndex);
     const std::optional<QStringList> chosen = prompts_.OpenFiles(this, request);
     if (!chosen)
         return;
     // The dialog hands back each chosen file as a full path, in its own order.
+    AppendSequences(*chosen);
+}
+
+void frmShow::AppendSequences(const QStringList& files) {
     try {
-        for (const QString& file : *chosen) {
+        for (const QString& file : files) {
             const std::string fileName = file.toStdString();
             AddSequenceToPlaylist(fileName);
             lbSequences->addItem(DisplayName(fileName));

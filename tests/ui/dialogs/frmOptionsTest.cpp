@@ -61,7 +61,7 @@ void frmOptionsTest::Layout_ControlsHaveTheirCaptionsAndPlaces_data() {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << place;
     };
     row("frameStartupType", "Startup Type", TwipRect(120, 120, 4455, 2535));
-    row("optStartupType0", "Show starts &immediately", TwipRect(120, 240, 4215, 375));
+    row("optStartupType0", "Show starts i&mmediately", TwipRect(120, 240, 4215, 375));
     row("optStartupType1", "Show starts on a &trigger", TwipRect(120, 600, 4215, 375));
     row("optStartupType2",
         "&Background section starts immediately, but the rest of the show starts on a trigger",

@@ -113,7 +113,7 @@ void EditorHelpersTest::Toolbar_SevenCaptionedButtonsByKey() {
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(actions[i]->data().toString(), QString::fromLatin1(expected[i].key));
         QCOMPARE(actions[i]->text(), QString::fromLatin1(expected[i].caption));
-        QCOMPARE(actions[i]->toolTip(), QString::fromLatin1(expected[i].toolTip));
+        QVERIFY(actions[i]->toolTip().startsWith(QString::fromLatin1(expected[i].toolTip)));
         QVERIFY(!actions[i]->icon().isNull());
         auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(actions[i]));
         QVERIFY(button);

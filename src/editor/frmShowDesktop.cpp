@@ -1,0 +1,148 @@
+// What the main window does as people expect of a desktop program: keys for its commands and
+// its lists, files dropped on it, entries dragged within the list, and missing files marked.
+
+#include "editor/frmShow.h"
+
+#include "dialogs/ListDragDrop.h"
+#include "dialogs/ListKeyCommands.h"
+#include "dialogs/SequenceFileFilter.h"
+#include "dialogs/UserPrompts.h"
+#include "editor/KeyboardCommands.h"
+#include "editor/SequenceFileMarks.h"
+#include "editor/ShowHistory.h"
+#include "environment/LibFile.h"
+
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <algorithm>
+#include <exception>
+
+namespace bw {
+
+namespace {
+
+bool IsShowFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
+}
+
+// The first show file among the files that a drag carries; empty for none.
+QString DroppedShowFile(const QMimeData* data) {
+    if (data == nullptr)
+        return {};
+    for (const QString& file : ListDragDrop::DroppedFiles(*data))
+        if (IsShowFile(file))
+            return file;
+    return {};
+}
+
+// The window takes a drag that carries a show file, to open it.
+void AcceptShowFileDrag(QDragMoveEvent& event) {
+    if (DroppedShowFile(event.mimeData()).isEmpty() || !(event.possibleActions() & Qt::CopyAction))
+        return event.ignore();
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+}
+
+} // namespace
+
+void frmShow::SetUpKeysAndDrops() {
+    KeyboardCommands::AddToolbarKeys(toolbarButtons_);
+    KeyboardCommands::AddSectionKeys(*this, *tsMain);
+    new ListKeyCommands(*lbSequences, {btRemove, btEdit, btUp, btDown});
+    // The window opens with the list in the keyboard's hands, not the first toolbar button.
+    lbSequences->setFocus();
+
+    // The sequence folder does not change while the program runs; names are resolved against it
+    // as the show check resolves them.
+    marks_ = new SequenceFileMarks(*lbSequences, [this](int row) {
+        const PlaylistPtr playlist = CurrentPlaylist();
+        if (!playlist || row < 0 || row >= playlist->Count())
+            return QString();
+        return QString::fromStdString(
+            LibFile::ResolveSequencePath(playlist->List()[static_cast<std::size_t>(row)],
+                                         environment_.defaultPath.toStdString()));
+    });
+    lbSequences->setItemDelegate(marks_);
+
+    ListDragDrop::Handlers handlers;
+    handlers.canMove = [this] { return CurrentPlaylist() != nullptr; };
+    handlers.moveEntry = [this](int from, int to) { MoveEntry(from, to); };
+    // Show files alone are left to the window, which opens them.
+    handlers.takesFiles = [this](const QStringList& files) {
+        return CurrentPlaylist() != nullptr &&
+               std::any_of(files.cbegin(), files.cend(),
+                           [](const QString& file) { return !IsShowFile(file); });
+    };
+    handlers.dropFiles = [this](const QStringList& files) { DropSequenceFiles(files); };
+    listDragDrop_ = new ListDragDrop(*lbSequences, std::move(handlers));
+    setAcceptDrops(true);
+}
+
+void frmShow::DropSequenceFiles(const QStringList& files) {
+    if (!CurrentPlaylist())
+        return;
+    const ShowHistory::Action action(*history_);
+    int filterIndex = 1;
+    const QString filter = AddFilter(&filterIndex);
+    const SequenceFileFilter::Sorted sorted = SequenceFileFilter::SortByFilter(files, filter);
+    AppendSequences(sorted.taken);
+    SetSaveButton();
+    SetLightsOffCheckbox();
+    if (!sorted.refused.isEmpty())
+        prompts_.Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
+                         QStringLiteral("BWShow"), UserPrompts::Icon::None);
+}
+
+// The same steps as the Up and Down buttons, so that list and show change exactly as they do.
+void frmShow::MoveEntry(int from, int to) {
+    if (!CurrentPlaylist() || from < 0 || from >= lbSequences->count() || to < 0 ||
+        to >= lbSequences->count())
+        return;
+    // One drag is one step of the history, however many places it moves the entry.
+    const ShowHistory::Action action(*history_);
+    lbSequences->setCurrentRow(from);
+    for (int row = from; row > to; --row)
+        UpClicked();
+    for (int row = from; row < to; ++row)
+        DownClicked();
+}
+
+void frmShow::OpenShowFile(const QString& path) {
+    try {
+        if (ConfirmDiscardChanges())
+            ReadShowFile(path);
+    } catch (const std::exception&) {
+        // As with Open: a file that is no show ends the command without a word.
+    }
+    RefreshOnActivate();
+}
+
+void frmShow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Files may have been moved or renamed while another program was in front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        marks_->Recheck();
+}
+
+void frmShow::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptShowFileDrag(*event);
+}
+
+void frmShow::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptShowFileDrag(*event);
+}
+
+void frmShow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedShowFile(event->mimeData());
+    if (path.isEmpty())
+        return event->ignore();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    OpenShowFile(path);
+}
+
+} // namespace bw

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "dialogs/ShowEditorHost.h"
+#include "editor/frmShow.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+namespace bw::test {
+
+// The main window, shown and active, with scripted prompts and a sequence folder.
+struct Window {
+    ScriptedPrompts prompts;
+    std::unique_ptr<frmShow> window;
+    QListWidget* list = nullptr;
+
+    explicit Window(const QString& folder = QStringLiteral("/seq/")) {
+        window = std::make_unique<frmShow>(prompts, frmShowEnvironment{folder, {}});
+        list = window->findChild<QListWidget*>(QStringLiteral("lbSequences"));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Selects the tab, puts the files into its section and sets the tab up again.
+    void Fill(int tab, const std::vector<std::string>& files = {}) const {
+        window->findChild<QTabBar*>(QStringLiteral("tsMain"))->setCurrentIndex(tab - 1);
+        for (const std::string& file : files)
+            window->CurrentPlaylist()->List().push_back(file);
+        window->ShowCurrentTab();
+    }
+    // The entries shown, and the file names the section holds: "/d/a.kas" gives "a".
+    QString Shown() const {
+        QString shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown += list->item(row)->text();
+        return shown;
+    }
+    QString Held() const {
+        QString held;
+        for (const std::string& file : window->CurrentPlaylist()->List())
+            held += QString::fromStdString(file).mid(3, 1);
+        return held;
+    }
+};
+
+// What a dialog needs of the main window.
+struct Host : ShowEditorHost {
+    ShowPtr show = std::make_shared<Show>();
+    mutable ScriptedPrompts prompts;
+    ShowPtr MyShow() const override { return show; }
+    QString DefaultPath() const override { return QStringLiteral("/seq/"); }
+    UserPrompts& Prompts() const override { return prompts; }
+    void SetUnsavedInfo() override {}
+    void PopulateListboxWithInteractive() override {}
+};
+
+inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    return data;
+}
+
+// A whole drag ending over `point` of `target`: true when the drop was taken. `over` runs while
+// the drag hovers there, before the drop.
+inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
+                   const std::function<void()>& over = {}) {
+    const auto actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    if (!enter.isAccepted())
+        return false;
+    if (over)
+        over();
+    QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace bw::test
