@@ -27,35 +27,6 @@ template <typename Range> std::string JoinList(const Range& elements) {
     return text;
 }
 
-[[noreturn]] void RaiseListError(int number, const char* description) {
-    throw Error(number, ListErrorSource, description);
-}
-
-// Next occurrence of one character at or after a position that only ever moves forward. Keeping
-// the last answer makes every search resume where the previous one stopped, so the whole scan
-// costs time linear in the body however many elements it holds.
-class NextOccurrence {
-public:
-    NextOccurrence(std::string_view body, char wanted) : body_(body), wanted_(wanted) {}
-
-    // Position of the next `wanted` at or after `from`, or npos.
-    size_t From(size_t from) {
-        if (found_ != std::string_view::npos && found_ >= from)
-            return found_;
-        if (exhausted_)
-            return std::string_view::npos;
-        found_ = body_.find(wanted_, from);
-        exhausted_ = found_ == std::string_view::npos;
-        return found_;
-    }
-
-private:
-    std::string_view body_;
-    char wanted_;
-    size_t found_ = std::string_view::npos;
-    bool exhausted_ = false;
-};
-
 } // namespace
 
 std::string ListToText(std::initializer_list<std::string_view> elements) {
@@ -64,64 +35,6 @@ std::string ListToText(std::initializer_list<std::string_view> elements) {
 
 std::string ListToText(const std::vector<std::string>& elements) {
     return JoinList(elements);
-}
-
-ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements) {
-    constexpr size_t none = std::string_view::npos;
-    ElementArray result(lowerBound);
-
-    const size_t firstOpen = text.find('(');
-    const size_t lastClose = text.rfind(')');
-    if (firstOpen == none && lastClose == none)
-        return result;
-    if (firstOpen == none || lastClose == none || lastClose < firstOpen)
-        RaiseListError(1, "Badly formatted list, enclosing parens");
-
-    const std::string_view body = text.substr(firstOpen + 1, lastClose - firstOpen - 1);
-    NextOccurrence nextOpen(body, '(');
-    NextOccurrence nextClose(body, ')');
-    NextOccurrence nextComma(body, ',');
-
-    size_t elementStart = 0; // start of the body that is left after the elements cut so far
-    size_t scan = 0;
-    int depth = 0;
-    for (;;) {
-        const size_t p = nextOpen.From(scan);
-        const size_t q = nextClose.From(scan);
-        // Inside a nested list only its parentheses matter; looking for the next comma there
-        // would cost a search for every comma of the nested text.
-        if (depth > 0) {
-            if (q == none)
-                RaiseListError(4, "Badly formatted list, missing closing paren");
-            if (p != none && p < q) {
-                ++depth;
-                scan = p + 1;
-            } else {
-                --depth;
-                scan = q + 1;
-            }
-            continue;
-        }
-        const size_t c = nextComma.From(scan);
-        if (c == none)
-            break;
-        if (q != none && (p == none || q < p))
-            RaiseListError(3, "Badly formatted list, unexpected closing paren");
-        if (p != none && q == none)
-            RaiseListError(2, "Badly formatted list, missing closing paren");
-        if (p != none && c > p) {
-            depth = 1;
-            scan = p + 1;
-            continue;
-        }
-        if (result.Count() < maxElements)
-            result.Append(body.substr(elementStart, c - elementStart));
-        elementStart = c + 1;
-        scan = elementStart;
-    }
-    if (result.Count() < maxElements)
-        result.Append(body.substr(elementStart));
-    return result;
 }
 
 // The escape code of each character, 0 for the characters that are written as they are.
