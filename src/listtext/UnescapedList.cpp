@@ -50,11 +50,11 @@ std::optional<size_t> CommasInFlatBody(std::string_view body) {
     std::uint64_t parentheses = 0;
     size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        // Each byte of `perByte` counts the commas at its place, for at most 255 words before
-        // the bytes are added up.
+        // Each byte of `perByte` counts the commas at its place; their sum, taken by the
+        // multiplication, must fit in one byte too: at most 31 words of 8 commas each.
         while (i + 8 <= body.size()) {
             std::uint64_t perByte = 0;
-            for (int words = 0; words < 255 && i + 8 <= body.size(); ++words, i += 8) {
+            for (int words = 0; words < 31 && i + 8 <= body.size(); ++words, i += 8) {
                 std::uint64_t word;
                 std::memcpy(&word, body.data() + i, 8);
                 perByte += EveryByteEqual(word, ',') >> 7;

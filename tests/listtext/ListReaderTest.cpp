@@ -145,3 +145,10 @@ TEST(ListReader, KeepsOnlyTheFirstElementsAskedFor) {
     EXPECT_EQ(Strings(first.begin(), first.end()), (Strings{"a", "(b,c)"}));
     EXPECT_EQ(test::ErrorNumberOf([] { ListFromText("(a,b,c,d))", 1, 1); }), 3);
 }
+
+TEST(ListReader, UnescapedListIsPlacedOnceAtItsCount) {
+    for (const std::string& body : {std::string(1000, ','), std::string(300, 'a') + ",b,c"}) {
+        const Strings list = UnescapedListFromText("(" + body + ")");
+        EXPECT_EQ(list.capacity(), list.size());
+    }
+}
