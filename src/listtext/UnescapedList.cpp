@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cstring>
 #include <optional>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace bw::Serialize {
 
@@ -26,53 +29,45 @@ char Unescaped(char code) {
     }
 }
 
-constexpr std::uint64_t EveryByte = 0x0101010101010101;
-constexpr std::uint64_t HighBits = 0x8080808080808080;
+#if defined(__SSE2__) || defined(_M_X64)
+constexpr bool SixteenBytesAtOnce = true;
 
-// The high bit of the first byte of `word` that equals `ch` is set in the result; bits above it
-// may be set too, below it none.
-std::uint64_t FirstByteEqual(std::uint64_t word, char ch) {
-    const std::uint64_t x = word ^ (EveryByte * static_cast<unsigned char>(ch));
-    return (x - EveryByte) & ~x & HighBits;
+// One bit for each of 16 bytes at `at` that equals `a` or `b`, the first byte in the lowest bit.
+unsigned BytesEqual(const char* at, char a, char b) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)), _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b)))));
 }
-
-// The high bit of every byte of `word` that equals `ch`, and no other bit.
-std::uint64_t EveryByteEqual(std::uint64_t word, char ch) {
-    constexpr std::uint64_t LowBits = ~HighBits;
-    const std::uint64_t x = word ^ (EveryByte * static_cast<unsigned char>(ch));
-    return ~(((x & LowBits) + LowBits) | x | LowBits);
+#else
+constexpr bool SixteenBytesAtOnce = false;
+unsigned BytesEqual(const char*, char, char) {
+    return 0;
 }
+#endif
 
 // The number of commas in a body, or nothing when it holds a parenthesis: one pass instead of a
 // search for each parenthesis and a count.
 std::optional<size_t> CommasInFlatBody(std::string_view body) {
     size_t commas = 0;
-    std::uint64_t parentheses = 0;
+    bool parentheses = false;
     size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        // Each byte of `perByte` counts the commas at its place; their sum, taken by the
-        // multiplication, must fit in one byte too: at most 31 words of 8 commas each.
-        while (i + 8 <= body.size()) {
-            std::uint64_t perByte = 0;
-            for (int words = 0; words < 31 && i + 8 <= body.size(); ++words, i += 8) {
-                std::uint64_t word;
-                std::memcpy(&word, body.data() + i, 8);
-                perByte += EveryByteEqual(word, ',') >> 7;
-                parentheses |= FirstByteEqual(word, '(') | FirstByteEqual(word, ')');
-            }
-            commas += static_cast<size_t>((perByte * EveryByte) >> 56);
+    if constexpr (SixteenBytesAtOnce) {
+        for (; i + 16 <= body.size(); i += 16) {
+            const char* at = body.data() + i;
+            commas += static_cast<size_t>(std::popcount(BytesEqual(at, ',', ',')));
+            parentheses |= BytesEqual(at, '(', ')') != 0;
         }
     }
     for (; i < body.size(); ++i) {
         commas += body[i] == ',';
         parentheses |= body[i] == '(' || body[i] == ')';
     }
-    if (parentheses != 0)
+    if (parentheses)
         return std::nullopt;
     return commas;
 }
 
-// Splits a body without parentheses at its commas and unescapes each element, eight bytes at a
+// Splits a body without parentheses at its commas and unescapes each element, sixteen bytes at a
 // time up to the next comma or "*", since names run for dozens of bytes between them.
 class FlatListReader {
 public:
@@ -99,21 +94,19 @@ public:
 private:
     // Copies the bytes up to the next comma or "*", or to the end.
     void CopyPlainRun() {
-        if constexpr (std::endian::native == std::endian::little) {
-            while (end_ - in_ >= 8) {
-                std::uint64_t word;
-                std::memcpy(&word, in_, 8);
-                Reserve(8);
-                std::memcpy(buffer_.data() + length_, &word, 8);
-                const std::uint64_t stops = FirstByteEqual(word, ',') | FirstByteEqual(word, '*');
+        if constexpr (SixteenBytesAtOnce) {
+            while (end_ - in_ >= 16) {
+                Reserve(16);
+                std::memcpy(buffer_.data() + length_, in_, 16);
+                const unsigned stops = BytesEqual(in_, ',', '*');
                 if (stops != 0) {
-                    const auto plain = static_cast<size_t>(std::countr_zero(stops) / 8);
+                    const auto plain = static_cast<size_t>(std::countr_zero(stops));
                     in_ += plain;
                     length_ += plain;
                     return;
                 }
-                in_ += 8;
-                length_ += 8;
+                in_ += 16;
+                length_ += 16;
             }
         }
         for (; in_ != end_ && *in_ != ',' && *in_ != '*'; ++in_)
