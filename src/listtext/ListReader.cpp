@@ -1,3 +1,4 @@
+#include "listtext/ByteSearch.h"
 #include "listtext/Error.h"
 #include "listtext/Serialize.h"
 
@@ -12,46 +13,6 @@ constexpr size_t none = std::string_view::npos;
 
 [[noreturn]] void RaiseListError(int number, const char* description) {
     throw Error(number, ListErrorSource, description);
-}
-
-constexpr std::array<bool, 256> StructureCharacters = [] {
-    std::array<bool, 256> structure{};
-    structure['('] = structure[')'] = structure[','] = true;
-    return structure;
-}();
-
-// Next occurrence of one character at or after a position that only ever moves forward. Keeping
-// the last answer makes every search resume where the previous one stopped.
-class NextOccurrence {
-public:
-    NextOccurrence(std::string_view body, char wanted) : body_(body), wanted_(wanted) {}
-
-    // Position of the next `wanted` at or after `from`, or none.
-    size_t From(size_t from) {
-        if (found_ != none && found_ >= from)
-            return found_;
-        if (exhausted_)
-            return none;
-        found_ = body_.find(wanted_, from);
-        exhausted_ = found_ == none;
-        return found_;
-    }
-
-private:
-    std::string_view body_;
-    char wanted_;
-    size_t found_ = none;
-    bool exhausted_ = false;
-};
-
-// Position of the first `wanted` at or after `from`, or none. The first bytes are looked at one
-// by one: in the short records of a show the next one is mostly a few bytes away, where a call of
-// memchr would cost more than it saves.
-size_t FindFrom(std::string_view text, char wanted, size_t from) {
-    for (const size_t nearEnd = std::min(text.size(), from + 16); from < nearEnd; ++from)
-        if (text[from] == wanted)
-            return from;
-    return text.find(wanted, from);
 }
 
 // Cuts the body of a list into its top-level elements in one forward pass. The reading rules
@@ -74,7 +35,7 @@ public:
                 afterComma = true;
                 continue;
             }
-            const bool commaAhead = FindFrom(body_, ',', at + 1) != none;
+            const bool commaAhead = ByteSearch::FindFirstOf<','>(body_, at + 1) != none;
             if (!commaAhead && !afterComma)
                 break; // the rest is the last element, whatever it holds
             if (body_[at] == ')')
@@ -92,10 +53,7 @@ public:
 
 private:
     size_t FirstStructureCharacter(size_t from) const {
-        for (; from < body_.size(); ++from)
-            if (StructureCharacters[static_cast<unsigned char>(body_[from])])
-                return from;
-        return none;
+        return ByteSearch::FindFirstOf<',', '(', ')'>(body_, from);
     }
 
     bool CloseAfter(size_t position) const {
@@ -104,35 +62,20 @@ private:
     }
 
     // The position after the ")" that closes the list opened at `open`; inside it only
-    // parentheses count. A short list, such as a trigger, is walked byte by byte; a long one
-    // hops from parenthesis to parenthesis with memchr.
+    // parentheses count.
     size_t AfterNestedList(size_t open) const {
         int depth = 1;
-        size_t i = open + 1;
-        for (const size_t nearEnd = std::min(body_.size(), i + 64); i < nearEnd; ++i) {
-            if (body_[i] == '(')
-                ++depth;
-            else if (body_[i] == ')' && --depth == 0)
-                return i + 1;
-        }
-        NextOccurrence nextOpen(body_, '(');
-        NextOccurrence nextClose(body_, ')');
-        for (;;) {
-            const size_t p = nextOpen.From(i);
-            const size_t q = nextClose.From(i);
-            if (q == none) {
+        for (size_t at = open + 1;; ++at) {
+            at = ByteSearch::FindFirstOf<'(', ')'>(body_, at);
+            if (at == none) {
                 if (!CloseAfter(open))
                     RaiseListError(2, "Badly formatted list, missing closing paren");
                 RaiseListError(4, "Badly formatted list, missing closing paren");
             }
-            if (p != none && p < q) {
+            if (body_[at] == '(')
                 ++depth;
-                i = p + 1;
-            } else if (--depth == 0) {
-                return q + 1;
-            } else {
-                i = q + 1;
-            }
+            else if (--depth == 0)
+                return at + 1;
         }
     }
 

@@ -1,3 +1,4 @@
+#include "listtext/ByteSearch.h"
 #include "listtext/Error.h"
 #include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
@@ -77,9 +78,10 @@ std::string EscapeText(std::string_view text) {
 // and written through a pointer: show files hold hundreds of thousands of names, and appending
 // piece by piece cost more than finding the escapes.
 std::string UnescapeText(std::string_view text) {
-    const char* star = static_cast<const char*>(std::memchr(text.data(), '*', text.size()));
-    if (star == nullptr)
+    const size_t firstStar = ByteSearch::FindFirstOf<'*'>(text, 0);
+    if (firstStar == std::string_view::npos)
         return std::string(text);
+    const char* star = text.data() + firstStar;
     std::string plain(text.size(), '\0');
     char* out = plain.data();
     const char* rest = text.data();
@@ -96,7 +98,9 @@ std::string UnescapeText(std::string_view text) {
         // A "*" that begins no escape stays as it is.
         *out++ = decoded == '\0' ? '*' : decoded;
         rest = star + (decoded == '\0' ? 1 : 2);
-        star = static_cast<const char*>(std::memchr(rest, '*', static_cast<size_t>(end - rest)));
+        const size_t next =
+            ByteSearch::FindFirstOf<'*'>(text, static_cast<size_t>(rest - text.data()));
+        star = next == std::string_view::npos ? nullptr : text.data() + next;
     }
     std::memcpy(out, rest, static_cast<size_t>(end - rest));
     out += end - rest;

@@ -1,13 +1,10 @@
+#include "listtext/ByteSearch.h"
 #include "listtext/Serialize.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <optional>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#endif
 
 namespace bw::Serialize {
 
@@ -29,21 +26,8 @@ char Unescaped(char code) {
     }
 }
 
-#if defined(__SSE2__) || defined(_M_X64)
-constexpr bool SixteenBytesAtOnce = true;
-
-// One bit for each of 16 bytes at `at` that equals `a` or `b`, the first byte in the lowest bit.
-unsigned BytesEqual(const char* at, char a, char b) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-        _mm_cmpeq_epi8(bytes, _mm_set1_epi8(a)), _mm_cmpeq_epi8(bytes, _mm_set1_epi8(b)))));
-}
-#else
-constexpr bool SixteenBytesAtOnce = false;
-unsigned BytesEqual(const char*, char, char) {
-    return 0;
-}
-#endif
+using ByteSearch::Matches;
+using ByteSearch::SixteenAtOnce;
 
 // The number of commas in a body, or nothing when it holds a parenthesis: one pass instead of a
 // search for each parenthesis and a count.
@@ -51,11 +35,11 @@ std::optional<size_t> CommasInFlatBody(std::string_view body) {
     size_t commas = 0;
     bool parentheses = false;
     size_t i = 0;
-    if constexpr (SixteenBytesAtOnce) {
+    if constexpr (SixteenAtOnce) {
         for (; i + 16 <= body.size(); i += 16) {
             const char* at = body.data() + i;
-            commas += static_cast<size_t>(std::popcount(BytesEqual(at, ',', ',')));
-            parentheses |= BytesEqual(at, '(', ')') != 0;
+            commas += static_cast<size_t>(std::popcount(Matches<','>(at)));
+            parentheses |= Matches<'(', ')'>(at) != 0;
         }
     }
     for (; i < body.size(); ++i) {
@@ -94,11 +78,11 @@ public:
 private:
     // Copies the bytes up to the next comma or "*", or to the end.
     void CopyPlainRun() {
-        if constexpr (SixteenBytesAtOnce) {
+        if constexpr (SixteenAtOnce) {
             while (end_ - in_ >= 16) {
                 Reserve(16);
                 std::memcpy(buffer_.data() + length_, in_, 16);
-                const unsigned stops = BytesEqual(in_, ',', '*');
+                const unsigned stops = Matches<',', '*'>(in_);
                 if (stops != 0) {
                     const auto plain = static_cast<size_t>(std::countr_zero(stops));
                     in_ += plain;
