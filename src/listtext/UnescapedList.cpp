@@ -29,28 +29,6 @@ char Unescaped(char code) {
 using ByteSearch::Matches;
 using ByteSearch::SixteenAtOnce;
 
-// The number of commas in a body, or nothing when it holds a parenthesis: one pass instead of a
-// search for each parenthesis and a count.
-std::optional<size_t> CommasInFlatBody(std::string_view body) {
-    size_t commas = 0;
-    bool parentheses = false;
-    size_t i = 0;
-    if constexpr (SixteenAtOnce) {
-        for (; i + 16 <= body.size(); i += 16) {
-            const char* at = body.data() + i;
-            commas += static_cast<size_t>(std::popcount(Matches<','>(at)));
-            parentheses |= Matches<'(', ')'>(at) != 0;
-        }
-    }
-    for (; i < body.size(); ++i) {
-        commas += body[i] == ',';
-        parentheses |= body[i] == '(' || body[i] == ')';
-    }
-    if (parentheses)
-        return std::nullopt;
-    return commas;
-}
-
 // Splits a body without parentheses at its commas and unescapes each element, sixteen bytes at a
 // time up to the next comma or "*", since names run for dozens of bytes between them.
 class FlatListReader {
@@ -132,7 +110,7 @@ std::vector<std::string> UnescapedListFromText(std::string_view text) {
     if (firstOpen != std::string_view::npos && lastClose != std::string_view::npos &&
         firstOpen < lastClose) {
         const std::string_view body = text.substr(firstOpen + 1, lastClose - firstOpen - 1);
-        if (const std::optional<size_t> commas = CommasInFlatBody(body))
+        if (const std::optional<size_t> commas = ByteSearch::CountUnlessAny<',', '(', ')'>(body))
             return FlatListReader(body).Read(*commas);
     }
     const ElementArray elements = ListFromText(text, 1);
