@@ -2,8 +2,10 @@
 // reading (ShowFromText) and writing (ShowToText) the show text, and RapidJSON parsing the show's
 // JSON dump into a Document and writing that Document back with a Writer, all in one process.
 // After the runs a table gives the throughputs in MB/s (of show text for the core, of JSON for
-// RapidJSON) and the core's as a ratio to RapidJSON's, reading and writing. The JSON is read both
-// as bwshowtool dumps it (indented) and compact, as the Writer writes it.
+// RapidJSON) and the core's speed as a ratio to RapidJSON's, per megabyte and per show, reading
+// and writing. On a busy machine run it with --benchmark_repetitions=5
+// --benchmark_enable_random_interleaving=true, so that both sides see the same load. The JSON is
+// read both as bwshowtool dumps it (indented) and compact, as the Writer writes it.
 
 #include "KeepingReporter.h"
 #include "ShowGenerator.h"
@@ -107,25 +109,28 @@ void BM_RapidJsonWrite(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(bytes));
 }
 
-// Our throughput as a ratio to RapidJSON's, reading and writing.
+// Our speed as a ratio to RapidJSON's, per megabyte (throughput) and per show (time per read of
+// the same show content), reading and writing.
 void PrintRatios(const bw::bench::KeepingReporter& reporter) {
     auto row = [&](int entries, const char* what, const std::string& ours,
                    const std::string& theirs) {
         const auto our = reporter.Find(ours + "/" + std::to_string(entries));
         const auto their = reporter.Find(theirs + "/" + std::to_string(entries));
-        if (!our || !their || their->megabytesPerSecond <= 0)
+        if (!our || !their || their->megabytesPerSecond <= 0 || our->cpu <= 0)
             return;
-        std::printf("%-8d %-6s %12.1f %16.1f %7.2f\n", entries, what, our->megabytesPerSecond,
-                    their->megabytesPerSecond, our->megabytesPerSecond / their->megabytesPerSecond);
+        std::printf("%-8d %-6s %12.1f %16.1f %9.2f %9.2f\n", entries, what, our->megabytesPerSecond,
+                    their->megabytesPerSecond, our->megabytesPerSecond / their->megabytesPerSecond,
+                    their->cpu / our->cpu);
     };
-    std::printf("\n%-8s %-6s %12s %16s %7s\n", "entries", "", "show MB/s", "RapidJSON MB/s",
-                "ratio");
+    std::printf("\n%-8s %-6s %12s %16s %9s %9s\n", "entries", "", "show MB/s", "RapidJSON MB/s",
+                "per MB", "per show");
     for (int entries : {10000, 100000}) {
         row(entries, "read", "BM_ShowFromText", "BM_RapidJsonParse");
         row(entries, "read*", "BM_ShowFromText", "BM_RapidJsonParseCompact");
         row(entries, "write", "BM_ShowToText", "BM_RapidJsonWrite");
     }
-    std::printf("read: the JSON as bwshowtool dumps it; read*: the same JSON compact.\n");
+    std::printf("read: the JSON as bwshowtool dumps it; read*: the same JSON compact. Per show: "
+                "RapidJSON's CPU time over ours.\n");
     for (int entries : {10000, 100000}) {
         const Texts& texts = TextsOf(entries);
         std::printf("%d entries: show text %.2f MB, JSON %.2f MB, compact JSON %.2f MB\n", entries,

@@ -7,18 +7,24 @@ namespace bw {
 std::string_view ElementArray::operator[](int index) const {
     if (index < lowerBound_ || index > UBound())
         RaiseSubscriptOutOfRange();
-    return items_[static_cast<size_t>(index - lowerBound_)];
+    return Data()[index - lowerBound_];
 }
 
 void ElementArray::Set(int index, std::string_view text) {
     if (index < lowerBound_ || index > UBound())
         RaiseSubscriptOutOfRange();
-    items_[static_cast<size_t>(index - lowerBound_)] = text;
+    Data()[index - lowerBound_] = text;
 }
 
 void ElementArray::ExtendTo(int upperBound) {
-    if (upperBound > UBound())
-        items_.resize(static_cast<size_t>(upperBound - lowerBound_ + 1));
+    while (upperBound > UBound())
+        Append({});
+}
+
+std::vector<std::string_view>& ElementArray::Spill() {
+    if (count_ == InlineCapacity)
+        spilled_.assign(inline_.begin(), inline_.end());
+    return spilled_;
 }
 
 } // namespace bw

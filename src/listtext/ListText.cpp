@@ -1,8 +1,10 @@
+#include "listtext/ByteSearch.h"
 #include "listtext/Error.h"
 #include "listtext/ListWriter.h"
 #include "listtext/Serialize.h"
 
 #include <array>
+#include <cstring>
 
 namespace bw::Serialize {
 
@@ -26,35 +28,6 @@ template <typename Range> std::string JoinList(const Range& elements) {
     return text;
 }
 
-[[noreturn]] void RaiseListError(int number, const char* description) {
-    throw Error(number, ListErrorSource, description);
-}
-
-// Next occurrence of one character at or after a position that only ever moves forward. Keeping
-// the last answer makes every search resume where the previous one stopped, so the whole scan
-// costs time linear in the body however many elements it holds.
-class NextOccurrence {
-public:
-    NextOccurrence(std::string_view body, char wanted) : body_(body), wanted_(wanted) {}
-
-    // Position of the next `wanted` at or after `from`, or npos.
-    size_t From(size_t from) {
-        if (found_ != std::string_view::npos && found_ >= from)
-            return found_;
-        if (exhausted_)
-            return std::string_view::npos;
-        found_ = body_.find(wanted_, from);
-        exhausted_ = found_ == std::string_view::npos;
-        return found_;
-    }
-
-private:
-    std::string_view body_;
-    char wanted_;
-    size_t found_ = std::string_view::npos;
-    bool exhausted_ = false;
-};
-
 } // namespace
 
 std::string ListToText(std::initializer_list<std::string_view> elements) {
@@ -63,64 +36,6 @@ std::string ListToText(std::initializer_list<std::string_view> elements) {
 
 std::string ListToText(const std::vector<std::string>& elements) {
     return JoinList(elements);
-}
-
-ElementArray ListFromText(std::string_view text, int lowerBound, int maxElements) {
-    constexpr size_t none = std::string_view::npos;
-    ElementArray result(lowerBound);
-
-    const size_t firstOpen = text.find('(');
-    const size_t lastClose = text.rfind(')');
-    if (firstOpen == none && lastClose == none)
-        return result;
-    if (firstOpen == none || lastClose == none || lastClose < firstOpen)
-        RaiseListError(1, "Badly formatted list, enclosing parens");
-
-    const std::string_view body = text.substr(firstOpen + 1, lastClose - firstOpen - 1);
-    NextOccurrence nextOpen(body, '(');
-    NextOccurrence nextClose(body, ')');
-    NextOccurrence nextComma(body, ',');
-
-    size_t elementStart = 0; // start of the body that is left after the elements cut so far
-    size_t scan = 0;
-    int depth = 0;
-    for (;;) {
-        const size_t p = nextOpen.From(scan);
-        const size_t q = nextClose.From(scan);
-        // Inside a nested list only its parentheses matter; looking for the next comma there
-        // would cost a search for every comma of the nested text.
-        if (depth > 0) {
-            if (q == none)
-                RaiseListError(4, "Badly formatted list, missing closing paren");
-            if (p != none && p < q) {
-                ++depth;
-                scan = p + 1;
-            } else {
-                --depth;
-                scan = q + 1;
-            }
-            continue;
-        }
-        const size_t c = nextComma.From(scan);
-        if (c == none)
-            break;
-        if (q != none && (p == none || q < p))
-            RaiseListError(3, "Badly formatted list, unexpected closing paren");
-        if (p != none && q == none)
-            RaiseListError(2, "Badly formatted list, missing closing paren");
-        if (p != none && c > p) {
-            depth = 1;
-            scan = p + 1;
-            continue;
-        }
-        if (result.Count() < maxElements)
-            result.Append(body.substr(elementStart, c - elementStart));
-        elementStart = c + 1;
-        scan = elementStart;
-    }
-    if (result.Count() < maxElements)
-        result.Append(body.substr(elementStart));
-    return result;
 }
 
 // The escape code of each character, 0 for the characters that are written as they are.
@@ -158,31 +73,38 @@ std::string EscapeText(std::string_view text) {
 // One pass gives the same result as the four whole-string replacements ("*S", "*C", "*O", then
 // "*E"): the second character of an escape is never "*", so no two escapes can overlap, and only
 // the last replacement produces a "*", after which nothing is replaced any more.
+//
+// The result is allocated once, at the length of the escaped text, which no escape can exceed,
+// and written through a pointer: show files hold hundreds of thousands of names, and appending
+// piece by piece cost more than finding the escapes.
 std::string UnescapeText(std::string_view text) {
-    size_t star = text.find('*');
-    if (star == std::string_view::npos)
+    const size_t firstStar = ByteSearch::FindFirstOf<'*'>(text, 0);
+    if (firstStar == std::string_view::npos)
         return std::string(text);
-    std::string plain;
-    plain.reserve(text.size());
-    size_t start = 0;
-    while (star != std::string_view::npos) {
-        const char code = star + 1 < text.size() ? text[star + 1] : '\0';
+    const char* star = text.data() + firstStar;
+    std::string plain(text.size(), '\0');
+    char* out = plain.data();
+    const char* rest = text.data();
+    const char* const end = text.data() + text.size();
+    while (star != nullptr) {
+        std::memcpy(out, rest, static_cast<size_t>(star - rest));
+        out += star - rest;
+        const char code = star + 1 < end ? star[1] : '\0';
         const char decoded = code == 'E'   ? '*'
                              : code == 'O' ? '('
                              : code == 'C' ? ')'
                              : code == 'S' ? ','
                                            : '\0';
-        if (decoded == '\0') {
-            // A "*" that begins no escape stays as it is.
-            star = text.find('*', star + 1);
-            continue;
-        }
-        plain.append(text.data() + start, star - start);
-        plain += decoded;
-        start = star + 2;
-        star = text.find('*', start);
+        // A "*" that begins no escape stays as it is.
+        *out++ = decoded == '\0' ? '*' : decoded;
+        rest = star + (decoded == '\0' ? 1 : 2);
+        const size_t next =
+            ByteSearch::FindFirstOf<'*'>(text, static_cast<size_t>(rest - text.data()));
+        star = next == std::string_view::npos ? nullptr : text.data() + next;
     }
-    plain.append(text.data() + start, text.size() - start);
+    std::memcpy(out, rest, static_cast<size_t>(end - rest));
+    out += end - rest;
+    plain.resize(static_cast<size_t>(out - plain.data()));
     return plain;
 }
 

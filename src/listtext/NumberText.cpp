@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace bw {
 
@@ -134,8 +135,37 @@ std::string IntToText(int value) {
     return text;
 }
 
+namespace {
+
+// The numbers a show holds: blanks, an optional minus and up to nine digits, read without a search
+// through the text for each of its characters; anything else takes the general path.
+std::optional<int> ShortIntFromText(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative)
+        ++i;
+    const size_t firstDigit = i;
+    int value = 0;
+    for (; i < text.size() && IsDigit(text[i]) && i - firstDigit < 9; ++i)
+        value = value * 10 + (text[i] - '0');
+    if (i == firstDigit)
+        return std::nullopt;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    if (i != text.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+} // namespace
+
 int IntFromText(std::string_view escaped) {
-    // Numbers hold no escapes; only a text with "*" needs unescaping first.
+    if (const std::optional<int> value = ShortIntFromText(escaped))
+        return *value;
+    // Signs, fractions and exponents go through a double. Numbers hold no escapes; only a text
+    // with "*" needs unescaping first.
     const std::string unescaped =
         escaped.find('*') == std::string_view::npos ? std::string() : UnescapeText(escaped);
     std::string_view number = unescaped.empty() ? escaped : std::string_view(unescaped);
@@ -145,17 +175,6 @@ int IntFromText(std::string_view escaped) {
         number.remove_suffix(1);
     if (number.empty() || NumberPrefixLength(number, false) != number.size())
         RaiseTypeMismatch();
-    // An optional minus and up to nine digits, the numbers a show holds, without the detour
-    // through a double.
-    const bool negative = number.front() == '-';
-    const std::string_view digits = negative ? number.substr(1) : number;
-    if (!digits.empty() && digits.size() <= 9 &&
-        digits.find_first_not_of("0123456789") == std::string_view::npos) {
-        int value = 0;
-        for (char ch : digits)
-            value = value * 10 + (ch - '0');
-        return negative ? -value : value;
-    }
     return ToInt32(std::floor(ToDouble(std::string(number))));
 }
 

@@ -36,6 +36,10 @@ requires std::same_as<std::remove_cvref_t<Text>, std::string> && std::is_rvalue_
     ElementArray ListFromText(Text&& text, int lowerBound, int maxElements = INT_MAX)
 = delete;
 
+// The elements of a list of escaped scalars, unescaped: the same as UnescapeText of each element of
+// ListFromText(text, 1), with the same errors, without an array of views in between.
+std::vector<std::string> UnescapedListFromText(std::string_view text);
+
 std::string EscapeText(std::string_view text);
 std::string UnescapeText(std::string_view text);
 

@@ -63,10 +63,7 @@ PlaylistPtr PlaylistFromText(std::string_view text) {
     playlist->SetMusicalType(number(2));
     playlist->SetDelay(number(4));
     playlist->SetCleanUp(UnescapeText(fields[5]));
-    const ElementArray entries = ListFromText(fields[6], 1);
-    playlist->List().reserve(static_cast<size_t>(entries.Count()));
-    for (std::string_view entry : entries)
-        playlist->List().push_back(UnescapeText(entry));
+    playlist->List() = UnescapedListFromText(fields[6]);
     const int count = fields.Count();
     if (count >= 7)
         playlist->SetLightsOffAtEnd(BoolFromText(fields[7]));

@@ -16,6 +16,7 @@ public:
     void AddSequence(std::string fileName) { sequences_.push_back(std::move(fileName)); }
     void ClearSequences() { sequences_.clear(); }
     void SetSequences(const std::vector<std::string>& fileNames);
+    void SetSequences(std::vector<std::string>&& fileNames) { sequences_ = std::move(fileNames); }
     const std::vector<std::string>& Sequences() const { return sequences_; }
 
     // Raise the subscript error outside 0 to NumSequences() - 1.

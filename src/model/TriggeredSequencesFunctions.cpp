@@ -38,11 +38,14 @@ void AppendTriggeredSequencesText(std::string& out, const TriggeredSequences& en
 TriggeredSequencesPtr TriggeredSequencesFromText(std::string_view text) {
     const ElementArray fields = ListFromText(text, 1);
     TriggerPtr trig = TriggerFunctions::TriggerFromText(fields[2]);
-    // Straight into the entry: the same as NewTriggeredSequences without copying every name.
-    auto entry = std::make_shared<TriggeredSequences>();
-    entry->AddSequence(UnescapeText(fields[1]));
+    // The same as NewTriggeredSequences, the names placed once and moved in rather than copied.
+    std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(fields.Count() - 1));
+    names.push_back(UnescapeText(fields[1]));
     for (int i = 3; i <= fields.UBound(); ++i)
-        entry->AddSequence(UnescapeText(fields[i]));
+        names.push_back(UnescapeText(fields[i]));
+    auto entry = std::make_shared<TriggeredSequences>();
+    entry->SetSequences(std::move(names));
     entry->SetTrig(std::move(trig));
     return entry;
 }
