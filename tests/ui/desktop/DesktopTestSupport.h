@@ -1,49 +1,32 @@
 #pragma once
 
-#include "ScriptedPrompts.h"
+#include "EditorTestSupport.h"
 #include "dialogs/ShowEditorHost.h"
-#include "editor/frmShow.h"
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QListWidget>
 #include <QMimeData>
-#include <QTabBar>
-#include <QTest>
 #include <QUrl>
-
-#include <functional>
-#include <memory>
 
 namespace bw::test {
 
-// The main window, shown and active, with scripted prompts and a sequence folder.
-struct Window {
-    ScriptedPrompts prompts;
-    std::unique_ptr<frmShow> window;
-    QListWidget* list = nullptr;
+// The main window as a person has it: shown and active, with a sequence folder.
+struct Window : Editor {
+    QListWidget* list = List();
 
-    explicit Window(const QString& folder = QStringLiteral("/seq/")) {
-        window = std::make_unique<frmShow>(prompts, frmShowEnvironment{folder, {}});
-        list = window->findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
-        window->findChild<QTabBar*>(QStringLiteral("tsMain"))->setCurrentIndex(tab - 1);
+        SelectTab(tab);
         for (const std::string& file : files)
             window->CurrentPlaylist()->List().push_back(file);
         window->ShowCurrentTab();
     }
     // The entries shown, and the file names the section holds: "/d/a.kas" gives "a".
-    QString Shown() const {
-        QString shown;
-        for (int row = 0; row < list->count(); ++row)
-            shown += list->item(row)->text();
-        return shown;
-    }
+    QString Shown() const { return Entries().join(QString()); }
     QString Held() const {
         QString held;
         for (const std::string& file : window->CurrentPlaylist()->List())
