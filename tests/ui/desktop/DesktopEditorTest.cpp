@@ -10,8 +10,6 @@
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
 #include "editor/UpDown.h"
-#include "model/TriggerFunctions.h"
-#include "model/TriggeredSequencesFunctions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,11 +24,6 @@
 namespace bw::test {
 
 namespace {
-
-TriggeredSequencesPtr Entry(const std::vector<std::string>& files) {
-    return TriggeredSequencesFunctions::NewTriggeredSequences(
-        TriggerFunctions::NewTrigger(0, 1, 1, "T"), files);
-}
 
 // The point of row `to` that puts a dragged entry there: above the half of that row when the
 // entry comes from below, beneath it when it comes from above.
@@ -89,7 +82,7 @@ private Q_SLOTS:
     void ListKeysAndDrags() {
         const int ctrl = Qt::ControlModifier;
         // clang-format off
-        const struct { int key, modifiers, row; bool answer; const char* order; int selected; } rows[] = {
+        const struct { int key, mods, row; bool yes; const char* order; int selected; } rows[] = {
             {Qt::Key_Delete, 0, 1, true, "acd", -1}, {Qt::Key_Delete, 0, 1, false, "abcd", 1},
             {Qt::Key_Up, ctrl, 1, false, "bacd", 0}, {Qt::Key_Down, ctrl, 1, false, "acbd", 2},
             {Qt::Key_Up, ctrl, 0, false, "abcd", 0},
@@ -99,9 +92,9 @@ private Q_SLOTS:
             Window w;
             w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
             w.Select(row.row);
-            w.prompts.questionAnswers.enqueue(row.answer);
+            w.prompts.questionAnswers.enqueue(row.yes);
             if (row.key != 0) {
-                QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.modifiers));
+                QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.mods));
             } else {
                 const ListDragDrop& drags = w.window->ListDrags();
                 const std::unique_ptr<QMimeData> entry(drags.EntryData(row.row));
@@ -151,8 +144,8 @@ private Q_SLOTS:
     void FilesOnSection() {
         // clang-format off
         const struct { int tab; const char *added, *refused; } rows[] = {
-            {frmShow::BackgroundTab, "xac", "\nb.kms\nd.txt"}, {frmShow::MusicalTab, "xabc", "\nd.txt"},
-            {frmShow::InteractiveTab, "", ""}};
+            {frmShow::BackgroundTab, "xac", "\nb.kms\nd.txt"},
+            {frmShow::MusicalTab, "xabc", "\nd.txt"}, {frmShow::InteractiveTab, "", ""}};
         // clang-format on
         for (const auto& row : rows) {
             Window w;

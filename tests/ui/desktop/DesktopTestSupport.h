@@ -2,6 +2,8 @@
 
 #include "EditorTestSupport.h"
 #include "dialogs/ShowEditorHost.h"
+#include "model/TriggerFunctions.h"
+#include "model/TriggeredSequencesFunctions.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -15,8 +17,11 @@ struct Window : Editor {
 
     explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();
+        QVERIFY(Activate());
+    }
+    bool Activate() const {
         QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        return QTest::qWaitForWindowActive(window.get());
     }
     // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
@@ -45,6 +50,12 @@ struct Host : ShowEditorHost {
     void SetUnsavedInfo() override {}
     void PopulateListboxWithInteractive() override {}
 };
+
+// A trigger entry that plays the files.
+inline TriggeredSequencesPtr Entry(const std::vector<std::string>& files) {
+    return TriggeredSequencesFunctions::NewTriggeredSequences(
+        TriggerFunctions::NewTrigger(0, 1, 1, "T"), files);
+}
 
 inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
