@@ -119,12 +119,12 @@ private Q_SLOTS:
     void EditKeys() {
         Window w;
         auto group = std::make_shared<InteractiveGroup>();
-        group->AddTriggeredSequences(Entry({"/s/a.kas"}));
+        group->AddTriggeredSequences(Entry({0, 1, 1, "T"}, {"/s/a.kas"}));
         w.window->MyShow()->InteractiveGroups()->push_back(group);
         w.Fill(frmShow::InteractiveTab);
         auto entryEditor = std::make_shared<bool>(false);
         WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-            auto* triggers = editor.findChild<QListWidget*>(QStringLiteral("lbTrigger"));
+            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
             triggers->setCurrentRow(0);
             WhenModal<frmTriggeredSequenceEditor>([](auto&) {}, entryEditor);
             QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
@@ -150,8 +150,7 @@ private Q_SLOTS:
         for (const auto& row : rows) {
             Window w;
             const bool takes = *row.added != 0;
-            w.Fill(row.tab,
-                   takes ? std::vector<std::string>{"/d/x.kas"} : std::vector<std::string>{});
+            w.Fill(row.tab, std::vector<std::string>(takes ? 1 : 0, "/d/x.kas"));
             const auto files = FileDrag({"/d/a.kas", "/d/b.kms", "/d/c.KAS", "/d/d.txt"});
             QCOMPARE(DropOn(*w.list->viewport(), {5, 5}, *files), takes);
             QCOMPARE(w.window->HasUnsavedChanges(), takes);
@@ -160,8 +159,7 @@ private Q_SLOTS:
             QCOMPARE(w.Shown(), QString::fromLatin1(row.added));
             QCOMPARE(w.Held(), QString::fromLatin1(row.added));
             const auto messages = w.prompts.Of(ScriptedPrompts::Kind::Message);
-            QCOMPARE(messages.size(), 1);
-            QVERIFY(messages[0].text.endsWith(QString::fromLatin1(row.refused)));
+            QVERIFY(messages.size() == 1 && messages[0].text.endsWith(QLatin1String(row.refused)));
         }
     }
 
@@ -184,14 +182,14 @@ private Q_SLOTS:
 
     // The triggered sequence editor takes the kinds its group allows, and moves entries.
     void FilesOnEntryEditor() {
-        Host host;
+        FakeHost host;
         auto group = std::make_shared<InteractiveGroup>();
         group->SetMusicalAllowed(false);
         frmTriggeredSequenceEditor editor(host);
         editor.SetIG(group);
-        editor.SetTS(Entry({"/d/a.kas"}));
+        editor.SetTS(Entry({0, 1, 1, "T"}, {"/d/a.kas"}));
         editor.show();
-        auto* list = editor.findChild<QTreeWidget*>(QStringLiteral("lvSequences"));
+        auto* list = Child<QTreeWidget>(editor, "lvSequences");
         QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));
         QVERIFY(host.prompts.Of(ScriptedPrompts::Kind::Message).value(0).text.endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
@@ -289,10 +287,11 @@ private Q_SLOTS:
 
     // A step against the end of the range, by button or arrow key, is no edit.
     void SpinnerAtTheEnd() {
-        for (const auto& [start, up, byKey] : {std::tuple{999, true, false},
-                                               {0, false, false},
-                                               {999, true, true},
-                                               {0, false, true}}) {
+        // clang-format off
+        for (const auto& [start, up, byKey] :
+             {std::tuple{999, true, false}, {0, false, false},
+              {999, true, true}, {0, false, true}}) {
+            // clang-format on
             Window w;
             w.window->MyShow()->Musical()->SetDelay(start);
             w.Fill(frmShow::MusicalTab);
@@ -309,20 +308,20 @@ private Q_SLOTS:
 
     // The name label shows its whole caption for every type, beside the text box.
     void NameLabelFits() {
-        for (const auto& [independent, interruptible, caption] :
-             {std::tuple{false, false, "Jukebox Name"},
-              {false, true, "Soundboard Name"},
-              {true, true, "Magic Toy Name"},
-              {true, false, "Interactive Group Name"}}) {
-            Host host;
+        // clang-format off
+        for (const auto& [independent, interruptible, caption] : {
+                 std::tuple{false, false, "Jukebox Name"}, {false, true, "Soundboard Name"},
+                 {true, true, "Magic Toy Name"}, {true, false, "Interactive Group Name"}}) {
+            // clang-format on
+            FakeHost host;
             frmInteractiveGroupEditor editor(host);
             auto group = std::make_shared<InteractiveGroup>();
             group->SetIndependent(independent);
             group->SetInterruptible(interruptible);
             editor.SetIG(group);
             editor.show();
-            auto* label = editor.findChild<QLabel*>(QStringLiteral("lblName"));
-            auto* box = editor.findChild<QLineEdit*>(QStringLiteral("txtName"));
+            auto* label = Child<QLabel>(editor, "lblName");
+            auto* box = Child<QLineEdit>(editor, "txtName");
             QCOMPARE(label->text().remove(QLatin1Char('&')), QString::fromLatin1(caption));
             QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
             QVERIFY(label->geometry().right() < box->x());

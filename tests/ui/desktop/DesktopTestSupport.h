@@ -1,9 +1,7 @@
 #pragma once
 
+#include "DialogTestSupport.h"
 #include "EditorTestSupport.h"
-#include "dialogs/ShowEditorHost.h"
-#include "model/TriggerFunctions.h"
-#include "model/TriggeredSequencesFunctions.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -39,23 +37,6 @@ struct Window : Editor {
         return held;
     }
 };
-
-// What a dialog needs of the main window.
-struct Host : ShowEditorHost {
-    ShowPtr show = std::make_shared<Show>();
-    mutable ScriptedPrompts prompts;
-    ShowPtr MyShow() const override { return show; }
-    QString DefaultPath() const override { return QStringLiteral("/seq/"); }
-    UserPrompts& Prompts() const override { return prompts; }
-    void SetUnsavedInfo() override {}
-    void PopulateListboxWithInteractive() override {}
-};
-
-// A trigger entry that plays the files.
-inline TriggeredSequencesPtr Entry(const std::vector<std::string>& files) {
-    return TriggeredSequencesFunctions::NewTriggeredSequences(
-        TriggerFunctions::NewTrigger(0, 1, 1, "T"), files);
-}
 
 inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
