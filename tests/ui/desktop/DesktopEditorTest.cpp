@@ -263,10 +263,8 @@ private Q_SLOTS:
                 return desktopOpens;
             });
             QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("file://") + page)});
-            QCOMPARE(prompts.prompts.value(0).text,
-                     desktopOpens
-                         ? QString()
-                         : QStringLiteral("The desktop could not open the help page ") + page);
+            const QString refusal = QStringLiteral("The desktop could not open the help page ");
+            QCOMPARE(prompts.prompts.value(0).text, desktopOpens ? QString() : refusal + page);
         }
     }
 
