@@ -1,27 +1,21 @@
-// The editor as a desktop program: keys, drops and drags, missing-file marks, and the fixes
-// found on the way.
+// The editor as a desktop program: keys, drops and drags, missing-file marks, the show named on the
+// command line, the help page, and the fixes found on the way.
 
 #include "DesktopTestSupport.h"
-#include "WhenModal.h"
 #include "dialogs/ListDragDrop.h"
 #include "dialogs/QtUserPrompts.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
+#include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
 #include "editor/UpDown.h"
-#include "model/TriggerFunctions.h"
-#include "model/TriggeredSequencesFunctions.h"
-#include "showfile/File.h"
-#include "showfile/ShowFunctions.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -30,11 +24,6 @@
 namespace bw::test {
 
 namespace {
-
-TriggeredSequencesPtr Entry(const std::vector<std::string>& files) {
-    return TriggeredSequencesFunctions::NewTriggeredSequences(
-        TriggerFunctions::NewTrigger(0, 1, 1, "T"), files);
-}
 
 // The point of row `to` that puts a dragged entry there: above the half of that row when the
 // entry comes from below, beneath it when it comes from above.
@@ -60,27 +49,25 @@ private Q_SLOTS:
               {"Help", QKeySequence(QKeySequence::HelpContents)},
               {"Exit", QKeySequence(QKeySequence::Quit)}}) {
             Window w;
-            auto* toolbar = w.window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-            QAction* action = toolbar->findChild<QAction*>(QString::fromLatin1(key));
+            QAction* action = w.Button(QString::fromLatin1(key));
             QSignalSpy triggered(action, &QAction::triggered);
             QTest::keySequence(w.list, sequence);
             QCOMPARE(triggered.size(), sequence.isEmpty() ? 0 : 1);
-            QCOMPARE(action->shortcuts().value(0), sequence);
             QCOMPARE(action->toolTip().endsWith(sequence.toString(QKeySequence::NativeText) + ")"),
                      !sequence.isEmpty());
-            QVERIFY(toolbar->widgetForAction(action)->focusPolicy() & Qt::TabFocus);
+            QVERIFY(w.Get<QToolBar>("Toolbar1")->widgetForAction(action)->focusPolicy() &
+                    Qt::TabFocus);
         }
     }
 
     void SectionKeys() {
         const int ctrl = Qt::ControlModifier;
-        const struct {
-            int key, modifiers, from, to;
-        } rows[] = {{Qt::Key_Tab, ctrl, 1, 2},
-                    {Qt::Key_Tab, ctrl, 6, 1},
-                    {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
-                    {Qt::Key_PageDown, ctrl, 3, 4},
-                    {Qt::Key_PageUp, ctrl, 3, 2}};
+        // clang-format off
+        const struct { int key, modifiers, from, to; } rows[] = {
+            {Qt::Key_Tab, ctrl, 1, 2}, {Qt::Key_Tab, ctrl, 6, 1},
+            {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
+            {Qt::Key_PageDown, ctrl, 3, 4}, {Qt::Key_PageUp, ctrl, 3, 2}};
+        // clang-format on
         Window w;
         for (const auto& row : rows) {
             w.Fill(row.from);
@@ -89,31 +76,41 @@ private Q_SLOTS:
         }
     }
 
-    // The keys do what the buttons do, to the list and to the show alike.
-    void ListKeys() {
-        const struct {
-            int key, modifiers, row;
-            bool answer;
-            const char* entries;
-            int selected;
-        } rows[] = {{Qt::Key_Delete, 0, 1, true, "ac", -1},
-                    {Qt::Key_Delete, 0, 1, false, "abc", 1},
-                    {Qt::Key_Up, Qt::ControlModifier, 1, false, "bac", 0},
-                    {Qt::Key_Down, Qt::ControlModifier, 1, false, "acb", 2},
-                    {Qt::Key_Up, Qt::ControlModifier, 0, false, "abc", 0}};
+    // Keys and drags do what the buttons do, to the list, the show, the selection and the changed
+    // flag alike; while a drag hovers, a line stands where the entry will go. A row without a key
+    // drags its entry to the row it selects.
+    void ListKeysAndDrags() {
+        const int ctrl = Qt::ControlModifier;
+        // clang-format off
+        const struct { int key, mods, row; bool yes; const char* order; int selected; } rows[] = {
+            {Qt::Key_Delete, 0, 1, true, "acd", -1}, {Qt::Key_Delete, 0, 1, false, "abcd", 1},
+            {Qt::Key_Up, ctrl, 1, false, "bacd", 0}, {Qt::Key_Down, ctrl, 1, false, "acbd", 2},
+            {Qt::Key_Up, ctrl, 0, false, "abcd", 0},
+            {0, 0, 0, false, "bcad", 2}, {0, 0, 3, false, "dabc", 0}, {0, 0, 1, false, "abcd", 1}};
+        // clang-format on
         for (const auto& row : rows) {
             Window w;
-            w.Fill(frmShow::AnimationTab, {"/s/a.kas", "/s/b.kas", "/s/c.kas"});
-            w.list->setCurrentRow(row.row);
-            w.prompts.questionAnswers.enqueue(row.answer);
-            QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.modifiers));
-            QCOMPARE(w.Shown(), QString::fromLatin1(row.entries));
-            QCOMPARE(w.Held(), QString::fromLatin1(row.entries));
-            const auto selected = w.list->selectionModel()->selectedRows();
-            QCOMPARE(selected.isEmpty() ? -1 : selected.first().row(), row.selected);
-            QCOMPARE(w.window->HasUnsavedChanges(), QLatin1String(row.entries) != "abc");
-            QCOMPARE(w.prompts.Of(ScriptedPrompts::Kind::Question).size(),
-                     row.key == Qt::Key_Delete ? 1 : 0);
+            w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
+            w.Select(row.row);
+            w.prompts.questionAnswers.enqueue(row.yes);
+            if (row.key != 0) {
+                QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.mods));
+            } else {
+                const ListDragDrop& drags = w.window->ListDrags();
+                const std::unique_ptr<QMimeData> entry(drags.EntryData(row.row));
+                const QRect to = w.list->visualRect(w.list->model()->index(row.selected, 0));
+                const int line = row.selected < row.row ? std::max(0, to.top() - 1) : to.bottom();
+                bool lineShown = false;
+                const QPoint point = DropPoint(*w.list, row.row, row.selected);
+                QVERIFY(DropOn(*w.list->viewport(), point, *entry, [&] {
+                    lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line;
+                }));
+                QVERIFY(lineShown && !drags.IndicatorShown());
+            }
+            QCOMPARE(w.Shown(), QString::fromLatin1(row.order));
+            QCOMPARE(w.Held(), QString::fromLatin1(row.order));
+            QCOMPARE(w.Selected(), row.selected);
+            QCOMPARE(w.window->HasUnsavedChanges(), QLatin1String(row.order) != "abcd");
         }
     }
 
@@ -122,12 +119,12 @@ private Q_SLOTS:
     void EditKeys() {
         Window w;
         auto group = std::make_shared<InteractiveGroup>();
-        group->AddTriggeredSequences(Entry({"/s/a.kas"}));
+        group->AddTriggeredSequences(Entry({0, 1, 1, "T"}, {"/s/a.kas"}));
         w.window->MyShow()->InteractiveGroups()->push_back(group);
         w.Fill(frmShow::InteractiveTab);
         auto entryEditor = std::make_shared<bool>(false);
         WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-            auto* triggers = editor.findChild<QListWidget*>(QStringLiteral("lbTrigger"));
+            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
             triggers->setCurrentRow(0);
             WhenModal<frmTriggeredSequenceEditor>([](auto&) {}, entryEditor);
             QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
@@ -135,7 +132,7 @@ private Q_SLOTS:
             w.prompts.questionAnswers.enqueue(false);
             QTest::keyClick(triggers, Qt::Key_Delete);
         });
-        w.list->setCurrentRow(0);
+        w.Select(0);
         QTest::keyClick(w.list, Qt::Key_Return);
         QVERIFY(*entryEditor);
         QCOMPARE(w.prompts.Of(ScriptedPrompts::Kind::Question).value(0).text,
@@ -145,54 +142,24 @@ private Q_SLOTS:
     // Files of the section's kinds are appended as Add appends them, the others named in one
     // message; the Interactive section takes no files.
     void FilesOnSection() {
-        const struct {
-            int tab;
-            const char *added, *refused;
-        } rows[] = {{frmShow::BackgroundTab, "xac", "\nb.kms\nd.txt"},
-                    {frmShow::MusicalTab, "xabc", "\nd.txt"},
-                    {frmShow::InteractiveTab, "", ""}};
+        // clang-format off
+        const struct { int tab; const char *added, *refused; } rows[] = {
+            {frmShow::BackgroundTab, "xac", "\nb.kms\nd.txt"},
+            {frmShow::MusicalTab, "xabc", "\nd.txt"}, {frmShow::InteractiveTab, "", ""}};
+        // clang-format on
         for (const auto& row : rows) {
             Window w;
-            w.Fill(row.tab);
-            if (*row.added)
-                w.Fill(row.tab, {"/d/x.kas"});
+            const bool takes = *row.added != 0;
+            w.Fill(row.tab, std::vector<std::string>(takes ? 1 : 0, "/d/x.kas"));
             const auto files = FileDrag({"/d/a.kas", "/d/b.kms", "/d/c.KAS", "/d/d.txt"});
-            QCOMPARE(DropOn(*w.list->viewport(), {5, 5}, *files), *row.added != 0);
-            QCOMPARE(w.window->HasUnsavedChanges(), *row.added != 0);
-            if (*row.added == 0)
+            QCOMPARE(DropOn(*w.list->viewport(), {5, 5}, *files), takes);
+            QCOMPARE(w.window->HasUnsavedChanges(), takes);
+            if (!takes)
                 continue;
             QCOMPARE(w.Shown(), QString::fromLatin1(row.added));
             QCOMPARE(w.Held(), QString::fromLatin1(row.added));
             const auto messages = w.prompts.Of(ScriptedPrompts::Kind::Message);
-            QCOMPARE(messages.size(), 1);
-            QVERIFY(messages[0].text.endsWith(QString::fromLatin1(row.refused)));
-        }
-    }
-
-    // A drag gives what the Up and Down steps give: list, show, selection and the changed flag;
-    // while it hovers, a line stands where the entry will go.
-    void Reorder() {
-        const struct {
-            int from, to;
-            const char* order;
-        } rows[] = {{0, 2, "bcad"}, {3, 0, "dabc"}, {1, 1, "abcd"}};
-        for (const auto& row : rows) {
-            Window w;
-            w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
-            const ListDragDrop& drags = w.window->ListDrags();
-            const std::unique_ptr<QMimeData> entry(drags.EntryData(row.from));
-            const QRect place = w.list->visualRect(w.list->model()->index(row.to, 0));
-            const int line = row.to < row.from ? std::max(0, place.top() - 1) : place.bottom();
-            bool lineShown = false;
-            QVERIFY(DropOn(*w.list->viewport(), DropPoint(*w.list, row.from, row.to), *entry, [&] {
-                lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line;
-            }));
-            QVERIFY(lineShown && !drags.IndicatorShown());
-            QCOMPARE(w.Shown(), QString::fromLatin1(row.order));
-            QCOMPARE(w.Held(), QString::fromLatin1(row.order));
-            QCOMPARE(w.window->HasUnsavedChanges(), row.from != row.to);
-            if (row.from != row.to)
-                QCOMPARE(w.list->currentRow(), row.to);
+            QVERIFY(messages.size() == 1 && messages[0].text.endsWith(QLatin1String(row.refused)));
         }
     }
 
@@ -202,13 +169,12 @@ private Q_SLOTS:
         const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
         Show show;
         show.Background()->List().push_back("/d/x.kas");
-        QCOMPARE(File::WriteWholeFile(path.toStdString(), ShowFunctions::ShowToText(show)), 0);
+        QVERIFY(WriteShowFile(path, show));
         for (bool answer : {true, false}) {
             Window w;
             w.window->AddSequenceToPlaylist("/d/y.kas");
             w.prompts.questionAnswers.enqueue(answer);
             QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
-            QCOMPARE(w.prompts.Of(ScriptedPrompts::Kind::Question).size(), 1);
             QCOMPARE(w.window->ShowFileName(), answer ? path : QString());
             QCOMPARE(w.Held(), answer ? QStringLiteral("x") : QStringLiteral("y"));
         }
@@ -216,14 +182,14 @@ private Q_SLOTS:
 
     // The triggered sequence editor takes the kinds its group allows, and moves entries.
     void FilesOnEntryEditor() {
-        Host host;
+        FakeHost host;
         auto group = std::make_shared<InteractiveGroup>();
         group->SetMusicalAllowed(false);
         frmTriggeredSequenceEditor editor(host);
         editor.SetIG(group);
-        editor.SetTS(Entry({"/d/a.kas"}));
+        editor.SetTS(Entry({0, 1, 1, "T"}, {"/d/a.kas"}));
         editor.show();
-        auto* list = editor.findChild<QTreeWidget*>(QStringLiteral("lvSequences"));
+        auto* list = Child<QTreeWidget>(editor, "lvSequences");
         QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));
         QVERIFY(host.prompts.Of(ScriptedPrompts::Kind::Message).value(0).text.endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
@@ -244,12 +210,10 @@ private Q_SLOTS:
         Window w(folder);
         w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas", here.toStdString()});
         SequenceFileMarks& marks = w.window->FileMarks();
-        QCOMPARE(marks.ToolTip(0), here);
-        QCOMPARE(marks.ToolTip(1), "File not found: " + folder + "gone.kas");
-        QCOMPARE(marks.ToolTip(2), here);
+        QCOMPARE(QStringList({marks.ToolTip(0), marks.ToolTip(1), marks.ToolTip(2)}),
+                 QStringList({here, "File not found: " + folder + "gone.kas", here}));
         for (int row : {0, 1}) {
             QStyleOptionViewItem option;
-            option.initFrom(w.list);
             marks.initStyleOption(&option, w.list->model()->index(row, 0));
             QCOMPARE(option.icon.isNull(), row == 0);
         }
@@ -264,6 +228,44 @@ private Q_SLOTS:
         w.window->MyShow()->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
         w.Fill(frmShow::InteractiveTab);
         QVERIFY(marks.ToolTip(0).isEmpty());
+    }
+
+    // As Open opens it: a show; no file; a text that is no list; a list that is no show.
+    void ShowFileOnCommandLine() {
+        const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
+                                ",,T,F,F),,(2,0,1,0,,(/seq/a.kas),T,F,F),, 0,,F)";
+        for (const auto& [content, refused] : QList<std::pair<QByteArray, bool>>{
+                 {show, false}, {{}, true}, {"abc", false}, {"((0),(1),(2))", true}}) {
+            QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("Yard.kss"));
+            QFile file(path);
+            QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content)));
+            file.close();
+            Editor e;
+            e.window->OpenShowFile(path);
+            const bool opened = content == show;
+            QCOMPARE(e.window->ShowFileName(), opened ? path : QString());
+            QCOMPARE(e.window->windowTitle().endsWith(QStringLiteral(" - Yard")), opened);
+            QCOMPARE(ShowFunctions::ShowToText(*e.window->MyShow()),
+                     opened ? show.toStdString() : ShowFunctions::ShowToText(Show()));
+            QCOMPARE(e.prompts.prompts.value(0).text,
+                     refused ? QStringLiteral("Unable to open ") + path : QString());
+        }
+    }
+
+    void HelpPage_SaysWhenTheDesktopCannotOpenIt() {
+        const QString page = QStringLiteral("/usr/share/brightwave/BWHelp/show_editor.htm");
+        for (const bool desktopOpens : {true, false}) {
+            ScriptedPrompts prompts;
+            QList<QUrl> opened;
+            OpenHelpPage(nullptr, page, prompts, [&](const QUrl& url) {
+                opened.append(url);
+                return desktopOpens;
+            });
+            QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("file://") + page)});
+            const QString refusal = QStringLiteral("The desktop could not open the help page ");
+            QCOMPARE(prompts.prompts.value(0).text, desktopOpens ? QString() : refusal + page);
+        }
     }
 
     // A name that looks like markup is shown as typed.
@@ -283,15 +285,16 @@ private Q_SLOTS:
 
     // A step against the end of the range, by button or arrow key, is no edit.
     void SpinnerAtTheEnd() {
-        for (const auto& [start, up, byKey] : {std::tuple{999, true, false},
-                                               {0, false, false},
-                                               {999, true, true},
-                                               {0, false, true}}) {
+        // clang-format off
+        for (const auto& [start, up, byKey] :
+             {std::tuple{999, true, false}, {0, false, false},
+              {999, true, true}, {0, false, true}}) {
+            // clang-format on
             Window w;
             w.window->MyShow()->Musical()->SetDelay(start);
             w.Fill(frmShow::MusicalTab);
-            auto* box = w.window->findChild<QLineEdit*>(QStringLiteral("txtDelay"));
-            auto* spinner = w.window->findChild<UpDown*>(QStringLiteral("UpDown1"));
+            auto* box = w.Get<QLineEdit>("txtDelay");
+            auto* spinner = w.Get<UpDown>("UpDown1");
             if (byKey)
                 QTest::keyClick(box, up ? Qt::Key_Up : Qt::Key_Down);
             else
@@ -303,20 +306,20 @@ private Q_SLOTS:
 
     // The name label shows its whole caption for every type, beside the text box.
     void NameLabelFits() {
-        for (const auto& [independent, interruptible, caption] :
-             {std::tuple{false, false, "Jukebox Name"},
-              {false, true, "Soundboard Name"},
-              {true, true, "Magic Toy Name"},
-              {true, false, "Interactive Group Name"}}) {
-            Host host;
+        // clang-format off
+        for (const auto& [independent, interruptible, caption] : {
+                 std::tuple{false, false, "Jukebox Name"}, {false, true, "Soundboard Name"},
+                 {true, true, "Magic Toy Name"}, {true, false, "Interactive Group Name"}}) {
+            // clang-format on
+            FakeHost host;
             frmInteractiveGroupEditor editor(host);
             auto group = std::make_shared<InteractiveGroup>();
             group->SetIndependent(independent);
             group->SetInterruptible(interruptible);
             editor.SetIG(group);
             editor.show();
-            auto* label = editor.findChild<QLabel*>(QStringLiteral("lblName"));
-            auto* box = editor.findChild<QLineEdit*>(QStringLiteral("txtName"));
+            auto* label = Child<QLabel>(editor, "lblName");
+            auto* box = Child<QLineEdit>(editor, "txtName");
             QCOMPARE(label->text().remove(QLatin1Char('&')), QString::fromLatin1(caption));
             QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
             QVERIFY(label->geometry().right() < box->x());

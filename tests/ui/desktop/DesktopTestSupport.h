@@ -1,66 +1,41 @@
 #pragma once
 
-#include "ScriptedPrompts.h"
-#include "dialogs/ShowEditorHost.h"
-#include "editor/frmShow.h"
+#include "DialogTestSupport.h"
+#include "EditorTestSupport.h"
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QListWidget>
 #include <QMimeData>
-#include <QTabBar>
-#include <QTest>
 #include <QUrl>
-
-#include <functional>
-#include <memory>
 
 namespace bw::test {
 
-// The main window, shown and active, with scripted prompts and a sequence folder.
-struct Window {
-    ScriptedPrompts prompts;
-    std::unique_ptr<frmShow> window;
-    QListWidget* list = nullptr;
+// The main window as a person has it: shown and active, with a sequence folder.
+struct Window : Editor {
+    QListWidget* list = List();
 
-    explicit Window(const QString& folder = QStringLiteral("/seq/")) {
-        window = std::make_unique<frmShow>(prompts, frmShowEnvironment{folder, {}});
-        list = window->findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();
+        QVERIFY(Activate());
+    }
+    bool Activate() const {
         QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        return QTest::qWaitForWindowActive(window.get());
     }
     // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
-        window->findChild<QTabBar*>(QStringLiteral("tsMain"))->setCurrentIndex(tab - 1);
+        SelectTab(tab);
         for (const std::string& file : files)
             window->CurrentPlaylist()->List().push_back(file);
         window->ShowCurrentTab();
     }
     // The entries shown, and the file names the section holds: "/d/a.kas" gives "a".
-    QString Shown() const {
-        QString shown;
-        for (int row = 0; row < list->count(); ++row)
-            shown += list->item(row)->text();
-        return shown;
-    }
+    QString Shown() const { return Entries().join(QString()); }
     QString Held() const {
         QString held;
         for (const std::string& file : window->CurrentPlaylist()->List())
             held += QString::fromStdString(file).mid(3, 1);
         return held;
     }
-};
-
-// What a dialog needs of the main window.
-struct Host : ShowEditorHost {
-    ShowPtr show = std::make_shared<Show>();
-    mutable ScriptedPrompts prompts;
-    ShowPtr MyShow() const override { return show; }
-    QString DefaultPath() const override { return QStringLiteral("/seq/"); }
-    UserPrompts& Prompts() const override { return prompts; }
-    void SetUnsavedInfo() override {}
-    void PopulateListboxWithInteractive() override {}
 };
 
 inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {

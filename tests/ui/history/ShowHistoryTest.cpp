@@ -1,135 +1,91 @@
 // The main window's undo history: one step per user action, undone and redone where it was made,
 // and a history that starts anew with each show.
 
-#include "ScriptedPrompts.h"
-#include "WhenModal.h"
+#include "DesktopTestSupport.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmOptions.h"
-#include "editor/frmShow.h"
-#include "showfile/File.h"
-#include "showfile/ShowFunctions.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUndoStack>
 
 namespace bw::test {
 namespace {
 
-template <class Control = QAbstractButton> Control* Find(const QObject& parent, const char* name) {
-    return parent.findChild<Control*>(QString::fromLatin1(name));
+void Push(const QObject& parent, const char* button) {
+    parent.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
 }
 
-TriggeredSequencesPtr Bell() {
-    auto entry = std::make_shared<TriggeredSequences>();
-    entry->SetTrig(std::make_shared<Trigger>());
-    entry->AddSequence("bell.kas");
-    return entry;
+// OK in the group dialogs that come next, the group renamed (and a new one given an entry).
+void EditGroup(bool isNew) {
+    WhenModal<frmInteractiveGroupEditor>([isNew](frmInteractiveGroupEditor& dialog) {
+        if (isNew)
+            dialog.IG()->AddTriggeredSequences(Entry({0, 1, 1, "T"}, {"bell.kas"}));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Gate"));
+        Push(dialog, "btOK");
+    });
+    if (isNew)
+        WhenModal<frmChooseGroupType>([](auto& chooser) { Push(chooser, "OKButton"); });
 }
 
-// The main window, active, on a show opened from a file: three songs and one group.
-struct Editor {
+void ChangeOptions() {
+    WhenModal<frmOptions>(
+        [](auto& dialog) { Push(dialog, "optStartupType1"), Push(dialog, "cmdOK"); });
+}
+
+// The window on a show opened from a file: three songs and one group.
+struct History : Window {
     QTemporaryDir folder;
-    ScriptedPrompts prompts;
-    frmShow window{prompts, {}};
-    bool active = false;
+    const QString path = folder.filePath(QStringLiteral("Show.kss"));
 
-    Editor() {
+    History() {
         Show show;
         show.Musical()->List() = {"a.kms", "b.kms", "c.kms"};
         show.InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-        show.InteractiveGroups()->front()->SetName("Porch");
-        show.InteractiveGroups()->front()->AddTriggeredSequences(Bell());
-        File::WriteWholeFile(Path().toStdString(), ShowFunctions::ShowToText(show));
+        show.InteractiveGroups()->front()->AddTriggeredSequences(
+            Entry({0, 1, 1, "T"}, {"bell.kas"}));
+        WriteShowFile(path, show);
         Command("Open");
-        window.show();
-        active = Activate();
     }
-    bool Activate() {
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
-    }
-    QString Path() const { return folder.filePath(QStringLiteral("Show.kss")); }
     // Yes to the next question, and the files to the next file dialog.
-    void Answer(const QStringList& files = {}) {
+    void Yes(const QStringList& files = {}) {
         prompts.questionAnswers << true;
         prompts.openAnswers << files;
     }
     void Command(const char* key) {
-        Answer({Path()});
-        window.ToolbarCommand(QString::fromLatin1(key));
+        Yes({path});
+        Click(QString::fromLatin1(key));
     }
-    void Click(const char* name) { Find(window, name)->click(); }
-    void Type(const char* box, const char* text) {
-        Find<QLineEdit>(window, box)->setFocus();
-        QTest::keyClicks(Find<QLineEdit>(window, box), QString::fromLatin1(text));
+    void Push(const char* button) const { test::Push(*window, button); }
+    void Type(const char* box, const char* text) const {
+        Get<QLineEdit>(box)->setFocus();
+        QTest::keyClicks(Get<QLineEdit>(box), QString::fromLatin1(text));
     }
-    void Press(QKeyCombination keys) {
+    void Press(QKeyCombination keys) const {
         QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &window, keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(focus ? focus : window.get(), keys.key(), keys.keyboardModifiers());
     }
-    QUndoStack& Stack() const { return *window.findChild<QUndoStack*>(); }
-    void SelectTab(int tab) { Find<QTabBar>(window, "tsMain")->setCurrentIndex(tab - 1); }
-    std::string Text() const { return ShowFunctions::ShowToText(*window.MyShow()); }
-    int Selected() const { return Find<QListWidget>(window, "lbSequences")->currentRow(); }
+    int Steps() const { return window->findChild<QUndoStack*>()->count(); }
+    std::string Text() const { return ShowFunctions::ShowToText(*window->MyShow()); }
 };
 
-struct ActionCase {
-    const char* name;
-    int tab;
-    int selection;
-    int steps;
-    void (*act)(Editor&);
-};
+using enum frmShow::Tab;
 
-const ActionCase ActionCases[] = {
-    {"add of two files", frmShow::MusicalTab, 1, 1,
-     [](Editor& e) {
-         e.Answer({"d.kms", "e.kms"}), e.Click("btAdd");
-     }},
-    {"removal", frmShow::MusicalTab, 1, 1, [](Editor& e) { e.Answer(), e.Click("btRemove"); }},
-    {"move", frmShow::MusicalTab, 1, 1, [](Editor& e) { e.Click("btDown"); }},
-    {"play option", frmShow::AnimationTab, -1, 1, [](Editor& e) { e.Click("opStandard"); }},
-    {"cleanup", frmShow::MusicalTab, -1, 1,
-     [](Editor& e) { e.Answer({"off.kas"}), e.Click("btCleanup"); }},
-    {"delay typed in two runs", frmShow::MusicalTab, -1, 2,
-     [](Editor& e) {
-         e.Type("txtDelay", "12"), e.Type("txtCleanup", ""), e.Type("txtDelay", "3");
-     }},
-    {"edited group", frmShow::InteractiveTab, 0, 1,
-     [](Editor& e) {
-         WhenModal<frmInteractiveGroupEditor>([](frmInteractiveGroupEditor& dialog) {
-             Find<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("Gate"));
-             Find(dialog, "btOK")->click();
-         });
-         e.Click("btEdit");
-     }},
-    {"new group", frmShow::InteractiveTab, -1, 1,
-     [](Editor& e) {
-         WhenModal<frmInteractiveGroupEditor>([](frmInteractiveGroupEditor& dialog) {
-             dialog.IG()->AddTriggeredSequences(Bell());
-             Find<QLineEdit>(dialog, "txtName")->setText(QStringLiteral("Gate"));
-             Find(dialog, "btOK")->click();
-         });
-         WhenModal<frmChooseGroupType>([](auto& chooser) { Find(chooser, "OKButton")->click(); });
-         e.Click("btAdd");
-     }},
-    {"removed group", frmShow::InteractiveTab, 0, 1,
-     [](Editor& e) { e.Answer(), e.Click("btRemove"); }},
-    {"show options", frmShow::BackgroundTab, -1, 1,
-     [](Editor& e) {
-         WhenModal<frmOptions>([](frmOptions& dialog) {
-             Find(dialog, "optStartupType1")->click();
-             Find(dialog, "cmdOK")->click();
-         });
-         e.Command("Options");
-     }},
-};
+// clang-format off
+const struct { const char* name; int tab, selection, steps; void (*act)(History&); } Actions[] = {
+    {"adding two", MusicalTab, 1, 1, [](auto& e) { e.Yes({"d.kms", "e.kms"}), e.Push("btAdd"); }},
+    {"removal", MusicalTab, 1, 1, [](auto& e) { e.Yes(), e.Push("btRemove"); }},
+    {"move", MusicalTab, 1, 1, [](auto& e) { e.Push("btDown"); }},
+    {"play option", AnimationTab, -1, 1, [](auto& e) { e.Push("opStandard"); }},
+    {"cleanup", MusicalTab, -1, 1, [](auto& e) { e.Yes({"off.kas"}), e.Push("btCleanup"); }},
+    {"delay typed in two runs", MusicalTab, -1, 2,
+     [](auto& e) { e.Type("txtDelay", "12"), e.Type("txtCleanup", ""), e.Type("txtDelay", "3"); }},
+    {"edited group", InteractiveTab, 0, 1, [](auto& e) { EditGroup(false), e.Push("btEdit"); }},
+    {"new group", InteractiveTab, -1, 1, [](auto& e) { EditGroup(true), e.Push("btAdd"); }},
+    {"removed group", InteractiveTab, 0, 1, [](auto& e) { e.Yes(), e.Push("btRemove"); }},
+    {"show options", BackgroundTab, -1, 1, [](auto& e) { ChangeOptions(), e.Command("Options"); }}};
+// clang-format on
 
 } // namespace
 
@@ -137,34 +93,35 @@ class ShowHistoryTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
     void Action_IsUndoneAndRedoneWhereItWasMade_data() {
         QTest::addColumn<int>("index");
-        for (int i = 0; i < static_cast<int>(std::size(ActionCases)); ++i)
-            QTest::newRow(ActionCases[i].name) << i;
+        for (int i = 0; i < static_cast<int>(std::size(Actions)); ++i)
+            QTest::newRow(Actions[i].name) << i;
     }
 
     void Action_IsUndoneAndRedoneWhereItWasMade() {
         QFETCH(int, index);
-        const ActionCase& test = ActionCases[index];
-        Editor editor;
-        QVERIFY(editor.active);
+        const auto& test = Actions[index];
+        History editor;
         editor.SelectTab(test.tab);
-        Find<QListWidget>(editor.window, "lbSequences")->setCurrentRow(test.selection);
+        editor.Select(test.selection);
         const std::string before = editor.Text();
-        const auto monitoring = editor.window.MyShow()->Monitoring();
+        const auto monitoring = editor.window->MyShow()->Monitoring();
         test.act(editor);
         const std::string after = editor.Text();
         QVERIFY(editor.Activate()); // again, after a dialog
-        QCOMPARE(editor.Stack().count(), test.steps);
+        QCOMPARE(editor.Steps(), test.steps);
 
         editor.SelectTab(test.tab % 6 + 1);
         for (int step = 0; step < test.steps; ++step)
             editor.Press(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(editor.Text(), before);
-        QCOMPARE(editor.window.CurrentTabIndex(), test.tab);
+        QCOMPARE(editor.window->CurrentTabIndex(), test.tab);
         QCOMPARE(editor.Selected(), test.selection);
-        QCOMPARE(editor.window.MyShow()->Monitoring(), monitoring);
-        QVERIFY(editor.window.HasUnsavedChanges());
+        QCOMPARE(editor.window->MyShow()->Monitoring(), monitoring);
+        QVERIFY(editor.window->HasUnsavedChanges());
         for (int step = 0; step < test.steps; ++step)
             editor.Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
         QCOMPARE(editor.Text(), after);
@@ -173,53 +130,37 @@ private Q_SLOTS:
     // Ctrl+Z in the delay box undoes the run typed there; a new change then drops what Ctrl+Y
     // would have redone.
     void NewChange_AfterUndo_DropsTheRedoBranch() {
-        Editor editor;
-        QVERIFY(editor.active);
-        editor.SelectTab(frmShow::MusicalTab);
-        editor.Click("opVariant");
+        History editor;
+        editor.SelectTab(MusicalTab);
+        editor.Push("opVariant");
         const std::string before = editor.Text();
         editor.Type("txtDelay", "9");
         editor.Press(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(editor.Text(), before);
-        editor.Click("chkVariantOption1");
+        editor.Push("chkVariantOption1");
         const std::string latest = editor.Text();
         editor.Press(Qt::CTRL | Qt::Key_Y);
         QCOMPARE(editor.Text(), latest);
-        QCOMPARE(editor.Stack().count(), 2);
+        QCOMPARE(editor.Steps(), 2);
     }
 
-    void FileCommand_StartsOrKeepsTheHistory_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("New") << "New" << 0;
-        QTest::newRow("Open") << "Open" << 0;
-        QTest::newRow("Save") << "Save" << 1;
-    }
-
-    // The history goes back no further than the show that the command leaves; going back is a
-    // change even to the state last saved.
+    // The history goes back no further than the show that New or Open leaves, and Save keeps it;
+    // going back is a change even to the state last saved.
     void FileCommand_StartsOrKeepsTheHistory() {
-        QFETCH(QString, command);
-        QFETCH(int, steps);
-        Editor editor;
-        QVERIFY(editor.active);
-        editor.window.AddSequenceToPlaylist("y.kas");
-        editor.Command(command.toLatin1().constData());
-        QCOMPARE(editor.Stack().count(), steps);
-        const std::string current = editor.Text();
-        editor.Press(Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(editor.Text() != current, steps > 0);
-        QCOMPARE(editor.window.HasUnsavedChanges(), steps > 0);
+        for (const auto& [command, steps] : {std::pair{"New", 0}, {"Open", 0}, {"Save", 1}}) {
+            History editor;
+            editor.window->AddSequenceToPlaylist("y.kas");
+            editor.Command(command);
+            QCOMPARE(editor.Steps(), steps);
+            const std::string current = editor.Text();
+            editor.Press(Qt::CTRL | Qt::Key_Z);
+            QCOMPARE(editor.Text() != current, steps > 0);
+            QCOMPARE(editor.window->HasUnsavedChanges(), steps > 0);
+        }
     }
 };
 
 } // namespace bw::test
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    bw::test::ShowHistoryTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(bw::test::ShowHistoryTest)
 #include "ShowHistoryTest.moc"
