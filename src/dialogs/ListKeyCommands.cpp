@@ -20,13 +20,15 @@ bool Press(QAbstractButton* button) {
 } // namespace
 
 ListKeyCommands::ListKeyCommands(QAbstractItemView& list, Buttons buttons)
-    : QObject(&list), list_(list), buttons_(buttons) {
+    : QObject(&list), list_(list), viewport_(list.viewport()), buttons_(buttons) {
     list_.installEventFilter(this);
-    list_.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 bool ListKeyCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_.viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    // The viewport is compared as it was when the filter was set: while the list is destroyed,
+    // its children still send events after the list has stopped being a list.
+    if (watched == viewport_ && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             list_.indexAt(mouse->position().toPoint()).isValid())

@@ -27,6 +27,7 @@ protected:
 
 private:
     QAbstractItemView& list_;
+    QObject* viewport_;
     Buttons buttons_;
 };
 
