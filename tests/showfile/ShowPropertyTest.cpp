@@ -8,7 +8,7 @@
 using namespace bw;
 using namespace bw::ShowFunctions;
 
-// Any show that keeps the model's invariants survives a write and a read unchanged.
+// Any show that keeps the model's invariants comes back equal from its text.
 TEST(ShowProperty, RandomShowsRoundTripThroughTheirText) {
     test::ShowGenerator generator(20261206);
     for (int i = 0; i < 3000; ++i) {
@@ -16,15 +16,7 @@ TEST(ShowProperty, RandomShowsRoundTripThroughTheirText) {
         const std::string text = ShowToText(*show);
         const ShowPtr read = ShowFromText(text);
         ASSERT_NE(read, nullptr) << text;
-        ASSERT_EQ(ShowToText(*read), text);
-        ASSERT_TRUE(read->HasSameContents(show));
-        ASSERT_EQ(read->InteractiveGroups()->size(), show->InteractiveGroups()->size());
-        for (size_t g = 0; g < show->InteractiveGroups()->size(); ++g) {
-            const InteractiveGroup& original = *show->InteractiveGroups()->at(g);
-            const InteractiveGroup& copy = *read->InteractiveGroups()->at(g);
-            ASSERT_EQ(copy.TypeName(), original.TypeName());
-            ASSERT_EQ(copy.TypeDesc(), original.TypeDesc());
-        }
+        ASSERT_TRUE(*read == *show) << text << "\nread back as\n" << ShowToText(*read);
     }
 }
 
@@ -37,8 +29,7 @@ TEST(ShowProperty, TruncatedTextsRaiseOnlyDocumentedErrors) {
             try {
                 ShowFromText(std::string_view(text).substr(0, cut));
             } catch (const Error& error) {
-                ASSERT_TRUE(test::IsShowReadError(error))
-                    << error.Number() << " " << error.Description() << " at " << cut;
+                ASSERT_TRUE(test::IsShowReadError(error)) << error.Number() << " at " << cut;
             }
         }
     }
