@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,11 +16,9 @@ namespace bw::test {
 class ScriptedPrompts : public UserPrompts {
 public:
     enum class Kind { Message, Question, OpenFiles, SaveFile };
-
     struct Prompt {
         Kind kind;
-        QString text;
-        QString title;
+        QString text, title;
         Icon icon = Icon::None;
         FileDialogRequest request;
     };
@@ -27,39 +26,23 @@ public:
     QQueue<bool> questionAnswers;
     QQueue<std::optional<QStringList>> openAnswers;
     QQueue<std::optional<QString>> saveAnswers;
-
     QList<Prompt> prompts;
     int unexpected = 0;
 
     void Message(QWidget*, const QString& text, const QString& title, Icon icon) override {
         prompts.append({Kind::Message, text, title, icon, {}});
     }
-
     bool Question(QWidget*, const QString& text, const QString& title) override {
         prompts.append({Kind::Question, text, title, Icon::None, {}});
-        if (questionAnswers.isEmpty()) {
-            ++unexpected;
-            return false;
-        }
-        return questionAnswers.dequeue();
+        return Next(questionAnswers, false);
     }
-
     std::optional<QStringList> OpenFiles(QWidget*, const FileDialogRequest& request) override {
         prompts.append({Kind::OpenFiles, {}, request.title, Icon::None, request});
-        if (openAnswers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        return openAnswers.dequeue();
+        return Next(openAnswers, std::optional<QStringList>());
     }
-
     std::optional<QString> SaveFile(QWidget*, const FileDialogRequest& request) override {
         prompts.append({Kind::SaveFile, {}, request.title, Icon::None, request});
-        if (saveAnswers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        return saveAnswers.dequeue();
+        return Next(saveAnswers, std::optional<QString>());
     }
 
     // The prompts of one kind, in the order they came.
@@ -69,6 +52,37 @@ public:
             if (prompt.kind == kind)
                 result.append(prompt);
         return result;
+    }
+    // The message boxes and questions as "title: text", with " (!)" for the exclamation icon.
+    QStringList Said() const {
+        QStringList said;
+        for (const Prompt& p : prompts)
+            if (p.kind == Kind::Message || p.kind == Kind::Question)
+                said << p.title + ": " + p.text + (p.icon == Icon::Exclamation ? " (!)" : "");
+        return said;
+    }
+    // The file dialogs' requests as "title|filter|index|start folder|offered name|multiple".
+    QStringList Dialogs() const {
+        QStringList dialogs;
+        for (const Prompt& p : prompts)
+            if (p.kind == Kind::OpenFiles || p.kind == Kind::SaveFile)
+                dialogs << QStringList{p.request.title,
+                                       p.request.filter,
+                                       QString::number(p.request.filterIndex),
+                                       p.request.startFolder,
+                                       p.request.fileName,
+                                       p.request.multiple ? "multiple" : "one"}
+                               .join('|');
+        return dialogs;
+    }
+
+private:
+    template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return none;
+        }
+        return answers.dequeue();
     }
 };
 

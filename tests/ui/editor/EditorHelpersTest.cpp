@@ -45,11 +45,8 @@ private Q_SLOTS:
         LibErr::ShowErrorMessage(prompts, nullptr, "Cannot Set Show Options",
                                  Error(6, "Somewhere", "Overflow"));
         LibErr::ShowErrorMessage(prompts, nullptr, "Error Saving", QStringLiteral("Type mismatch"));
-        QCOMPARE(prompts.prompts.size(), 2);
-        QCOMPARE(prompts.prompts[0].kind, Kind::Message);
-        QCOMPARE(prompts.prompts[0].text + prompts.prompts[1].text, "OverflowType mismatch");
-        QCOMPARE(prompts.prompts[0].title, "Cannot Set Show Options");
-        QCOMPARE(prompts.prompts[1].icon, UserPrompts::Icon::Exclamation);
+        QCOMPARE(prompts.Said(), (QStringList{"Cannot Set Show Options: Overflow (!)",
+                                              "Error Saving: Type mismatch (!)"}));
     }
 
     void IconsAndToolbar_EveryKeyRenders() {

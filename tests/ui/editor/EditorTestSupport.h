@@ -28,16 +28,16 @@ using Kind = ScriptedPrompts::Kind;
 class Editor {
 public:
     ScriptedPrompts prompts;
-    QList<std::pair<QWidget*, int>> helpCalls;
+    QList<int> helpTopics;
     std::unique_ptr<frmShow> window;
+    Show& show() const { return *window->MyShow(); }
 
     explicit Editor(const QString& defaultPath = QStringLiteral("/home/user/Sequences/")) {
-        frmShowEnvironment environment{defaultPath, [this](QWidget* owner, int topic) {
-                                           helpCalls.append({owner, topic});
-                                       }};
-        window = std::make_unique<frmShow>(prompts, std::move(environment));
+        window = std::make_unique<frmShow>(
+            prompts, frmShowEnvironment{defaultPath, [this](QWidget* owner, int topic) {
+                                            helpTopics << (owner == window.get() ? topic : -1);
+                                        }});
     }
-
     // A named control of the window; a missing one fails the test.
     template <class Control = QPushButton> Control* Get(const char* objectName) const {
         auto* control = window->findChild<Control*>(QString::fromLatin1(objectName));
@@ -45,14 +45,13 @@ public:
             throw std::runtime_error(std::string("no control ") + objectName);
         return control;
     }
-    QAction* Button(const QString& key) const {
+    void Click(const QString& key) const { window->ToolbarCommand(key); }
+    bool SaveEnabled() const {
         for (QAction* action : Get<QToolBar>("Toolbar1")->actions())
-            if (action->data().toString() == key)
-                return action;
-        throw std::runtime_error("no toolbar button " + key.toStdString());
+            if (action->data().toString() == QLatin1String("Save"))
+                return action->isEnabled();
+        throw std::runtime_error("no Save button");
     }
-    void Click(const QString& key) const { Button(key)->trigger(); }
-    bool SaveEnabled() const { return Button(QStringLiteral("Save"))->isEnabled(); }
     void SelectTab(int tab) const { Get<QTabBar>("tsMain")->setCurrentIndex(tab - 1); }
     QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
     QStringList Entries() const {
@@ -66,13 +65,11 @@ public:
         const auto rows = List()->selectionModel()->selectedRows();
         return rows.isEmpty() ? -1 : rows.first().row();
     }
-    void Select(int row) const { List()->setCurrentRow(row); }
     void ShowWindow() const {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-
-    // Named through Save As, then changed: every part of that state can be seen to stay.
+    // Saved under this name, then changed: every part of that state can be seen to stay.
     void MakeNamedChangedShow(const QString& path) {
         prompts.saveAnswers.enqueue(path);
         Click(QStringLiteral("SaveAs"));
@@ -97,17 +94,10 @@ inline bool WriteShowFile(const QString& path, const Show& show) {
 // Whether the file holds exactly this show.
 inline bool FileHoldsShow(const QString& path, const Show& show) {
     std::string text;
-    if (File::ReadWholeFile(path.toStdString(), text) != 0)
-        return false;
-    const ShowPtr read = ShowFunctions::ShowFromText(text);
+    const ShowPtr read = File::ReadWholeFile(path.toStdString(), text) == 0
+                             ? ShowFunctions::ShowFromText(text)
+                             : nullptr;
     return read && *read == show;
-}
-
-inline std::vector<std::string> Strings(const QStringList& list) {
-    std::vector<std::string> result;
-    for (const QString& text : list)
-        result.push_back(text.toStdString());
-    return result;
 }
 
 } // namespace bw::test
