@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
+#include <sstream>
 
 using namespace bw;
 using namespace bw::ShowJson;
@@ -29,42 +31,16 @@ JsonError BuildError(std::string_view json) {
     return JsonError("", "");
 }
 
-constexpr std::string_view NewPlaylistTail = R"("CleanUp": "",
-    "LightsOffAtEnd": true,
-    "ShuffleAllowsBackToBack": false,
-    "ShuffleWithReplacement": false,
-    "List": [])";
+std::string DataFile(const std::string& name) {
+    std::ifstream in(BWSHOW_TEST_DATA "/tooling/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 } // namespace
 
 // The whole layout of a new show, key by key: names, order, nesting and formatting.
 TEST(ShowJson, NewShowDumpsEveryFieldInTabOrder) {
-    const std::string animation = R"({
-    "PlaylistType": 1,
-    "AnimationType": %,
-    "MusicalType": 0,
-    "Delay": 0,
-    )" + std::string(NewPlaylistTail) +
-                                  "\n  }";
-    const std::string musical = R"({
-    "PlaylistType": 2,
-    "AnimationType": 0,
-    "MusicalType": 1,
-    "Delay": 0,
-    )" + std::string(NewPlaylistTail) +
-                                "\n  }";
-    auto withType = [&](char type) {
-        std::string text = animation;
-        text[text.find('%')] = type;
-        return text;
-    };
-    const std::string expected =
-        "{\n  \"Background\": " + withType('2') + ",\n  \"Startup\": " + musical +
-        ",\n  \"Main\": " + withType('1') + ",\n  \"Musical\": " + musical +
-        ",\n  \"InteractiveGroups\": [],\n  \"Shutdown\": " + musical +
-        ",\n  \"StartupType\": 0,\n  \"StartupTrigger\": null,\n"
-        "  \"PreloadSequences\": false\n}\n";
-    EXPECT_EQ(ShowToJsonText(Show()), expected);
+    EXPECT_EQ(ShowToJsonText(Show()), DataFile("new-show.json"));
 }
 
 TEST(ShowJson, GroupsEntriesAndTriggersUnderTheirPropertyNames) {
@@ -144,82 +120,28 @@ TEST(ShowJson, AcceptedValuesComeBackUnchanged) {
 
 // Each refusal names the place and says what was expected.
 TEST(ShowJson, BuildRefusesWhatItCannotHoldAndSaysWhere) {
-    const std::string entry = R"({"Trig": {}, "Sequences": ["a.kas"]})";
-    const struct {
-        std::string json;
-        std::string path;
-        std::string problem;
-    } cases[] = {
-        {R"([])", "", "expected an object (a show), found an array"},
-        {R"({"Backround": {}})", "", "unknown key \"Backround\"; the keys of a show are"},
-        {R"({"Musical": {"Dealy": 5}})", "Musical",
-         "unknown key \"Dealy\"; the keys of a playlist"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": [{"Trig": {"Unit": 1}}]}]})",
-         "InteractiveGroups[0].TriggeredSequences[0].Trig", "unknown key \"Unit\""},
-        {R"({"Musical": {"Delay": "5"}})", "Musical.Delay",
-         "expected an integer from -2147483648 to 2147483647, found a string"},
-        {R"({"Musical": {"Delay": 2147483648}})", "Musical.Delay", "found the number 2147483648"},
-        {R"({"Musical": {"Delay": -2147483649}})", "Musical.Delay", "found the number -2147483649"},
-        {R"({"Musical": {"Delay": 1.5}})", "Musical.Delay", "found the number 1.5"},
-        {R"({"StartupType": null})", "StartupType", "found null"},
-        {R"({"Main": {"LightsOffAtEnd": 1}})", "Main.LightsOffAtEnd",
-         "expected true or false, found the number 1"},
-        {R"({"Main": {"List": "a.kas"}})", "Main.List", "expected an array of strings"},
-        {R"({"Main": {"List": ["a.kas", 2]}})", "Main.List[1]", "expected a string"},
-        {R"({"Main": {"CleanUp": null}})", "Main.CleanUp", "expected a string, found null"},
-        {R"({"Main": []})", "Main", "expected an object (a playlist), found an array"},
-        {R"({"Background": {"PlaylistType": 2}})", "Background.PlaylistType",
-         "expected 1, the type of the Background section, found 2"},
-        {R"({"Shutdown": {"PlaylistType": 1}})", "Shutdown.PlaylistType",
-         "expected 2, the type of the Shutdown section, found 1"},
-        {R"({"Musical": {"AnimationType": 2}})", "Musical.AnimationType",
-         "expected 0, as a musical playlist has no AnimationType, found 2"},
-        {R"({"Main": {"MusicalType": 1}})", "Main.MusicalType", "expected 0"},
-        {R"({"Main": {"Delay": 3}})", "Main.Delay", "an animation playlist has no Delay"},
-        {R"({"InteractiveGroups": {}})", "InteractiveGroups",
-         "expected an array of interactive groups, found an object"},
-        {R"({"InteractiveGroups": [{"Name": "x"}]})", "InteractiveGroups[0]",
-         "no TriggeredSequences"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": []}]})",
-         "InteractiveGroups[0].TriggeredSequences", "expected at least one entry"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": [{"Sequences": ["a"]}]}]})",
-         "InteractiveGroups[0].TriggeredSequences[0]", "no Trig"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": [{"Trig": null, "Sequences": ["a"]}]}]})",
-         "InteractiveGroups[0].TriggeredSequences[0].Trig", "found null"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": [{"Trig": {}}]}]})",
-         "InteractiveGroups[0].TriggeredSequences[0]", "no Sequences"},
-        {R"({"InteractiveGroups": [{"TriggeredSequences": [{"Trig": {}, "Sequences": []}]}]})",
-         "InteractiveGroups[0].TriggeredSequences[0].Sequences", "expected at least one"},
-        {R"({"InteractiveGroups": [)" + entry + "]}", "InteractiveGroups[0]",
-         "unknown key \"Trig\"; the keys of an interactive group"},
-        {R"({"InteractiveGroups": [{"TypeName": "Soundboard", "TriggeredSequences": [)" + entry +
-             "]}]}",
-         "InteractiveGroups[0].TypeName",
-         "\"Soundboard\" does not match Independent false and Interruptible false, which make "
-         "\"Jukebox\""},
-        {R"({"StartupTrigger": 5})", "StartupTrigger",
-         "expected an object (a trigger) or null for none, found the number 5"},
-        {R"({"StartupTrigger": {"Name": 5}})", "StartupTrigger.Name", "expected a string"},
-        // Refused while parsing.
-        {R"({"Main": {}, "Main": {}})", "", "the key \"Main\" appears more than once"},
-        {R"({"InteractiveGroups": [)" + entry + ", " + R"({"Trig": {"UnitId": 1, "UnitId": 2}}]})",
-         "InteractiveGroups[1].Trig", "the key \"UnitId\" appears more than once"},
-        {R"({"Main": {"List": [[], {"a": 1, "a": 2}]}})", "Main.List[1]",
-         "the key \"a\" appears more than once"},
+    // The refusals of refusals.txt, and three that a text file cannot hold as well.
+    std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"{\"Main\": {\n  \"List\": [\"a\",]}}", "", "parse error at line 2, column"},
         {"{\"Main\": {\"CleanUp\": \"caf\xe9\"}}", "", "invalid string: ill-formed UTF-8 byte"},
-        {"", "", "unexpected end of input"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.json);
-        const JsonError error = BuildError(c.json);
-        EXPECT_EQ(error.Path(), c.path);
-        EXPECT_NE(error.Problem().find(c.problem), std::string::npos) << error.Problem();
+        {"", "", "unexpected end of input"}};
+    std::istringstream lines(DataFile("refusals.txt"));
+    for (std::string line; std::getline(lines, line);) {
+        const size_t first = line.find('\t'), second = line.find('\t', first + 1);
+        if (!line.starts_with('#'))
+            cases.emplace_back(line.substr(0, first), line.substr(first + 1, second - first - 1),
+                               line.substr(second + 1));
+    }
+    EXPECT_EQ(cases.size(), 36u);
+    for (const auto& [json, path, problem] : cases) {
+        SCOPED_TRACE(json);
+        const JsonError error = BuildError(json);
+        EXPECT_EQ(error.Path(), path);
+        EXPECT_NE(error.Problem().find(problem), std::string::npos) << error.Problem();
         EXPECT_EQ(std::string(error.what()),
-                  c.path.empty() ? error.Problem() : c.path + ": " + error.Problem());
+                  path.empty() ? error.Problem() : path + ": " + error.Problem());
     }
 }
-
 // dump and then build gives the same show text for every show the editor can make, and for the
 // values beyond what it offers that a show file can still hold.
 TEST(ShowJsonProperty, RandomShowsSurviveDumpAndBuild) {
@@ -243,7 +165,9 @@ TEST(ShowJsonProperty, RandomShowsSurviveDumpAndBuild) {
         }
         const std::string dumped = ShowToJsonText(*show);
         const ShowPtr built = ShowFromJson(ParseJson(dumped));
-        ASSERT_EQ(ShowToText(*built), ShowToText(*show)) << dumped;
+        // A group of the fourth type keeps a type description that no text carries.
+        ASSERT_TRUE(i % 3 == 0 ? ShowToText(*built) == ShowToText(*show) : *built == *show)
+            << dumped;
         ASSERT_EQ(ShowToJsonText(*built), dumped);
     }
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <array>
+
 namespace bw::test {
 
 namespace {
@@ -17,17 +19,23 @@ const char* const TriggerControls[] = {
     "cmbStartupTriggerInputNumber"};
 
 QComboBox* List(const QWidget& dialog, int which) {
-    const char* names[] = {"cmbStartupTriggerNetwork", "cmbStartupTriggerUnitID",
-                           "cmbStartupTriggerInputNumber"};
-    return Child<QComboBox>(dialog, names[which]);
+    return Child<QComboBox>(dialog, TriggerControls[2 + 2 * which]);
 }
 
-// The checked option of a group, -1 for none.
-int Checked(const QWidget& dialog, const char* prefix, int count) {
-    for (int index = 0; index < count; ++index)
-        if (Child<QRadioButton>(dialog, (prefix + std::to_string(index)).c_str())->isChecked())
-            return index;
-    return -1;
+QRadioButton* Option(const QWidget& dialog, const char* group, int index) {
+    return Child<QRadioButton>(dialog, (group + std::to_string(index)).c_str());
+}
+
+// The dialog as the person sees it: the checked options and the three lists' texts.
+QString Shown(const QWidget& dialog) {
+    QString shown;
+    for (int option = 0; option < 3; ++option)
+        shown +=
+            Option(dialog, "optStartupType", option)->isChecked() ? QString::number(option) : "";
+    shown += Option(dialog, "optSequenceLoading", 1)->isChecked() ? " preload" : " on demand";
+    for (int which = 0; which < 3; ++which)
+        shown += '|' + List(dialog, which)->currentText();
+    return shown;
 }
 
 bool TriggerEnabled(const QWidget& dialog, bool enabled) {
@@ -76,61 +84,40 @@ private Q_SLOTS:
                                    "cmdCancel"};
         QCOMPARE(TabChain(dialog, "optStartupType0", order.size()), order);
         QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
+        QCOMPARE(List(dialog, 1)->count(), 240);
     }
 
-    void Load_ShowsTheShowsOptions_data() {
-        QTest::addColumn<int>("startupType");
-        QTest::addColumn<QList<int>>("trigger"); // network, unit, input; empty for none
-        QTest::addColumn<bool>("preload");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("new show") << 0 << QList<int>{} << false << 0
-                                  << QStringList{"Regular", "01", "1"};
-        QTest::newRow("on a trigger")
-            << 1 << QList<int>{2, 16, 512} << true << 1 << QStringList{"Aux B", "10", "512"};
-        QTest::newRow("background first")
-            << 2 << QList<int>{3, 240, 7} << false << 2 << QStringList{"Aux C", "F0", "7"};
-        QTest::newRow("unknown type")
-            << 5 << QList<int>{1, 10, 3} << false << 0 << QStringList{"Aux A", "0A", "3"};
-        QTest::newRow("beyond the lists")
-            << 1 << QList<int>{7, 250, 3} << false << 1 << QStringList{"", "", "3"};
-        QTest::newRow("beyond the last input")
-            << 1 << QList<int>{0, 241, 513} << false << 1 << QStringList{"Regular", "", ""};
-        QTest::newRow("below the lists")
-            << 2 << QList<int>{-1, 0, 0} << false << 2 << QStringList{"", "", ""};
-    }
     void Load_ShowsTheShowsOptions() {
-        QFETCH(int, startupType);
-        QFETCH(QList<int>, trigger);
-        QFETCH(bool, preload);
-        QFETCH(int, option);
-        QFETCH(QStringList, shown);
-        FakeHost host;
-        host.show->SetStartupType(startupType);
-        host.show->SetPreloadSequences(preload);
-        if (!trigger.isEmpty())
-            host.show->SetStartupTrigger(
-                TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "x"));
-        const Show before = Snapshot(*host.show);
-        frmOptions dialog(host);
-        dialog.SetShow(host.show);
-
-        QCOMPARE(Checked(dialog, "optStartupType", 3), option);
-        QCOMPARE(Checked(dialog, "optSequenceLoading", 2), preload ? 1 : 0);
-        for (int which = 0; which < 3; ++which) {
-            QCOMPARE(List(dialog, which)->currentText(), shown[which]);
-            QCOMPARE(List(dialog, which)->currentIndex() == -1, shown[which].isEmpty());
-        }
-        QVERIFY(TriggerEnabled(dialog, option != 0));
-        QVERIFY(*host.show == before && host.calls.isEmpty()); // loading is no edit
-
-        // The trigger can be chosen whenever the show does not start at once.
-        dialog.show();
-        for (const int click : {1, 0, 2, 0}) {
-            QTest::mouseClick(
-                Child<QRadioButton>(dialog, ("optStartupType" + std::to_string(click)).c_str()),
-                Qt::LeftButton);
-            QVERIFY(TriggerEnabled(dialog, click != 0));
+        // Startup type, trigger (network, unit, input; none for -9), preload: what is shown.
+        // clang-format off
+        const std::tuple<int, std::array<int, 3>, bool, QString> cases[] = {
+            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1"},
+            {1, {2, 16, 512}, true, "1 preload|Aux B|10|512"},
+            {2, {3, 240, 7}, false, "2 on demand|Aux C|F0|7"},
+            {5, {1, 10, 3}, false, "0 on demand|Aux A|0A|3"},
+            {1, {7, 250, 3}, false, "1 on demand|||3"},
+            {1, {0, 241, 513}, false, "1 on demand|Regular||"},
+            {2, {-1, 0, 0}, false, "2 on demand|||"}};
+        // clang-format on
+        for (const auto& [startupType, trigger, preload, shown] : cases) {
+            FakeHost host;
+            host.show->SetStartupType(startupType);
+            host.show->SetPreloadSequences(preload);
+            if (trigger[0] != -9)
+                host.show->SetStartupTrigger(
+                    TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "x"));
+            const Show before = Snapshot(*host.show);
+            frmOptions dialog(host);
+            dialog.SetShow(host.show);
+            QCOMPARE(Shown(dialog), shown);
+            QVERIFY(TriggerEnabled(dialog, shown[0] != '0'));
+            QVERIFY(*host.show == before && host.calls.isEmpty()); // loading is no edit
+            // The trigger can be chosen whenever the show does not start at once.
+            dialog.show();
+            for (const int click : {1, 0, 2, 0}) {
+                QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
+                QVERIFY(TriggerEnabled(dialog, click != 0));
+            }
         }
     }
 
@@ -141,7 +128,7 @@ private Q_SLOTS:
         for (const char* name : {"frameStartupType", "optStartupType0", "optStartupType1"})
             QVERIFY2(!Child<QWidget>(dialog, name)->isEnabled(), name);
         QVERIFY(TriggerEnabled(dialog, false));
-        QCOMPARE(List(dialog, 2)->currentIndex(), 0);
+        QCOMPARE(Shown(dialog), "0 on demand|Regular|01|1");
         for (const char* name :
              {"frameSequenceLoading", "optSequenceLoading1", "cmdOK", "cmdCancel"})
             QVERIFY2(Child<QWidget>(dialog, name)->isEnabled(), name);
@@ -151,62 +138,48 @@ private Q_SLOTS:
         QVERIFY(host.calls.isEmpty());
     }
 
-    void Ok_WritesIntoTheShow_data() {
-        QTest::addColumn<int>("startupType");
-        QTest::addColumn<QList<int>>("trigger"); // network, unit, input before; empty for none
-        QTest::addColumn<QList<int>>("choices"); // option, network, unit, input, loading; -1 none
-        QTest::addColumn<QList<int>>("written"); // type, network, unit, input, preload
-        QTest::newRow("new show unchanged")
-            << 0 << QList<int>{} << QList<int>{-1, -1, -1, -1, -1} << QList<int>{0, 0, 1, 1, 0};
-        QTest::newRow("unknown type becomes 0")
-            << 5 << QList<int>{1, 2, 3} << QList<int>{-1, -1, -1, -1, 1}
-            << QList<int>{0, 1, 2, 3, 1};
-        QTest::newRow("beyond the lists kept")
-            << 1 << QList<int>{7, 250, 3} << QList<int>{-1, -1, -1, -1, -1}
-            << QList<int>{1, 7, 250, 3, 0};
-        QTest::newRow("beyond the lists, input chosen")
-            << 1 << QList<int>{7, 250, 3} << QList<int>{-1, -1, -1, 8, -1}
-            << QList<int>{1, 7, 250, 9, 0};
-        QTest::newRow("everything chosen")
-            << 0 << QList<int>{0, 1, 1} << QList<int>{2, 3, 239, 511, 1}
-            << QList<int>{2, 3, 240, 512, 1};
-        QTest::newRow("trigger written whatever the type")
-            << 1 << QList<int>{} << QList<int>{0, 1, 9, 6, 0} << QList<int>{0, 1, 10, 7, 0};
-    }
     void Ok_WritesIntoTheShow() {
-        QFETCH(int, startupType);
-        QFETCH(QList<int>, trigger);
-        QFETCH(QList<int>, choices);
-        QFETCH(QList<int>, written);
-        FakeHost host;
-        host.show->SetStartupType(startupType);
-        if (!trigger.isEmpty())
-            host.show->SetStartupTrigger(
-                TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "Porch"));
-        const TriggerPtr original = host.show->StartupTrigger();
-        frmOptions dialog(host);
-        dialog.SetShow(host.show);
-        dialog.show();
-        if (choices[0] >= 0)
-            Child<QRadioButton>(dialog, ("optStartupType" + std::to_string(choices[0])).c_str())
-                ->click();
-        for (int which = 0; which < 3; ++which)
-            if (choices[1 + which] >= 0)
-                List(dialog, which)->setCurrentIndex(choices[1 + which]);
-        if (choices[4] >= 0)
-            Child<QRadioButton>(dialog, ("optSequenceLoading" + std::to_string(choices[4])).c_str())
-                ->click();
-        QTest::keyClick(Child<QWidget>(dialog, "optStartupType1"), Qt::Key_Return);
+        // Type and trigger before (none for -9); choices: option, network, unit, input, loading
+        // (-1 untouched); written: type, network, unit, input, preload.
+        using Ints = std::array<int, 5>;
+        // clang-format off
+        const std::tuple<int, std::array<int, 3>, Ints, Ints> cases[] = {
+            {0, {-9, 0, 0},   {-1, -1, -1, -1, -1}, {0, 0, 1, 1, 0}},
+            {5, {1, 2, 3},    {-1, -1, -1, -1, 1},  {0, 1, 2, 3, 1}},   // an unknown type becomes 0
+            {1, {7, 250, 3},  {-1, -1, -1, -1, -1}, {1, 7, 250, 3, 0}}, // beyond the lists: kept
+            {1, {7, 250, 3},  {-1, -1, -1, 8, -1},  {1, 7, 250, 9, 0}},
+            {0, {0, 1, 1},    {2, 3, 239, 511, 1},  {2, 3, 240, 512, 1}},
+            {1, {-9, 0, 0},   {0, 1, 9, 6, 0},      {0, 1, 10, 7, 0}}}; // written whatever the type
+        // clang-format on
+        for (const auto& [startupType, trigger, choices, written] : cases) {
+            FakeHost host;
+            host.show->SetStartupType(startupType);
+            if (trigger[0] != -9)
+                host.show->SetStartupTrigger(
+                    TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "Porch"));
+            const TriggerPtr original = host.show->StartupTrigger();
+            frmOptions dialog(host);
+            dialog.SetShow(host.show);
+            dialog.show();
+            if (choices[0] >= 0)
+                Option(dialog, "optStartupType", choices[0])->click();
+            for (int which = 0; which < 3; ++which)
+                if (choices[1 + which] >= 0)
+                    List(dialog, which)->setCurrentIndex(choices[1 + which]);
+            if (choices[4] >= 0)
+                Option(dialog, "optSequenceLoading", choices[4])->click();
+            QTest::keyClick(Child<QWidget>(dialog, "optStartupType1"), Qt::Key_Return);
 
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        Show expected;
-        expected.SetStartupType(written[0]);
-        expected.SetStartupTrigger(TriggerFunctions::NewTrigger(written[1], written[2], written[3],
-                                                                original ? "Porch" : ""));
-        expected.SetPreloadSequences(written[4] == 1);
-        QVERIFY(*host.show == expected);
-        QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
-        QCOMPARE(host.calls, QStringList{"SetUnsavedInfo"});
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            Show expected;
+            expected.SetStartupType(written[0]);
+            expected.SetStartupTrigger(TriggerFunctions::NewTrigger(
+                written[1], written[2], written[3], original ? "Porch" : ""));
+            expected.SetPreloadSequences(written[4] == 1);
+            QVERIFY(*host.show == expected);
+            QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
+            QCOMPARE(host.calls, QStringList{"SetUnsavedInfo"});
+        }
     }
 
     void Ok_ErrorIsShownAndDialogStaysOpen() {
@@ -215,18 +188,15 @@ private Q_SLOTS:
         frmOptions dialog(host);
         dialog.SetShow(host.show);
         dialog.show();
-        Child<QRadioButton>(dialog, "optStartupType2")->click();
+        Option(dialog, "optStartupType", 2)->click();
         Child(dialog, "cmdOK")->click();
         QVERIFY(dialog.isVisible());
-        QCOMPARE(host.prompts.prompts.size(), 1);
-        QCOMPARE(host.prompts.prompts[0].text, QStringLiteral("Overflow"));
-        QCOMPARE(host.prompts.prompts[0].title, QStringLiteral("Error Saving Show Options"));
-        QCOMPARE(host.prompts.prompts[0].icon, UserPrompts::Icon::Exclamation);
+        QCOMPARE(host.prompts.Said(), QStringList{"Error Saving Show Options: Overflow (!)"});
         QCOMPARE(host.show->StartupType(), 2); // what was written before the error stays
     }
 
     void Cancel_LeavesTheShowAsItWas() {
-        for (const char* closeBy : {"button", "Escape", "close box"}) {
+        for (const QString closeBy : {"button", "Escape", "close box"}) {
             FakeHost host;
             host.show->SetStartupType(1);
             host.show->SetStartupTrigger(TriggerFunctions::NewTrigger(1, 2, 3, "Gate"));
@@ -234,18 +204,16 @@ private Q_SLOTS:
             frmOptions dialog(host);
             dialog.SetShow(host.show);
             dialog.show();
-            Child<QRadioButton>(dialog, "optStartupType2")->click();
+            Option(dialog, "optStartupType", 2)->click();
             for (int which = 0; which < 3; ++which)
                 List(dialog, which)->setCurrentIndex(3);
-            Child<QRadioButton>(dialog, "optSequenceLoading1")->click();
-            if (closeBy == std::string("Escape"))
-                QTest::keyClick(Child<QWidget>(dialog, "optSequenceLoading1"), Qt::Key_Escape);
-            else if (closeBy == std::string("close box"))
-                dialog.close();
+            Option(dialog, "optSequenceLoading", 1)->click();
+            if (closeBy == "Escape")
+                QTest::keyClick(Option(dialog, "optSequenceLoading", 1), Qt::Key_Escape);
             else
-                Child(dialog, "cmdCancel")->click();
+                closeBy == "close box" ? void(dialog.close()) : Child(dialog, "cmdCancel")->click();
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QVERIFY2(*host.show == before, closeBy);
+            QVERIFY2(*host.show == before, qPrintable(closeBy));
             QVERIFY(host.calls.isEmpty() && host.prompts.prompts.isEmpty());
         }
     }
