@@ -3,13 +3,14 @@
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
-#include "model/InteractiveGroupFunctions.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+
+#include <functional>
 
 namespace bw::test {
 
@@ -18,31 +19,51 @@ namespace {
 const char* const TypeOptions[] = {"opNonIndependentNonInterruptible",
                                    "opNonIndependentInterruptible", "opIndependentInterruptible"};
 
-QStringList Listed(const QListWidget& list) {
+QStringList Listed(const QWidget& editor) {
     QStringList names;
-    for (int row = 0; row < list.count(); ++row)
-        names << list.item(row)->text();
+    const auto* list = Child<QListWidget>(editor, "lbTrigger");
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
     return names;
 }
 
-// A group of the named type, as the chooser makes it.
-InteractiveGroupPtr GroupOfType(const QString& type, const std::string& name = {}) {
+// A group of the named type, as the chooser makes it, with entries "network unit input name".
+InteractiveGroupPtr Group(const QString& type, const std::string& name = {},
+                          const QStringList& entries = {}) {
     auto group = std::make_shared<InteractiveGroup>();
     group->SetIndependent(type == "Magic Toy");
     group->SetInterruptible(type != "Jukebox");
     group->SetMusicalAllowed(type != "Magic Toy");
     group->SetName(name);
+    for (const QString& entry : entries) {
+        const QStringList part = entry.split(' ');
+        group->AddTriggeredSequences(Entry(part[0].toInt(), part[1].toInt(), part[2].toInt(),
+                                           part.mid(3).join(' ').toStdString(), {"C:\\a.kas"}));
+    }
     return group;
 }
 
-ShowPtr ShowWithPorch() {
-    auto show = std::make_shared<Show>();
-    auto group = GroupOfType("Soundboard", "Porch");
-    group->AddTriggeredSequences(Entry(0, 1, 1, "Front step", {"C:\\Seq\\step.kas"}));
-    group->AddTriggeredSequences(Entry(1, 2, 3, "Bell", {"C:\\Seq\\bell.kas", "D:\\b.kms"}));
-    show->InteractiveGroups()->push_back(group);
-    return show;
-}
+// A show whose Soundboard "Porch" has two entries, and an editor open on a copy of it.
+struct PorchEditor {
+    FakeHost host;
+    InteractiveGroupPtr porch = Group("Soundboard", "Porch", {"0 1 1 Front step", "1 2 3 Bell"});
+    frmInteractiveGroupEditor editor{host};
+    PorchEditor() {
+        host.show->InteractiveGroups()->push_back(porch);
+        editor.SetOldIG(porch);
+        editor.SetEditMode(true);
+        editor.show();
+    }
+    // Edits the selected entry (or adds one) in the triggered sequence editor.
+    void EditEntry(int row, std::function<void(frmTriggeredSequenceEditor&)> edit) {
+        WhenModal<frmTriggeredSequenceEditor>([edit](frmTriggeredSequenceEditor& sequence) {
+            edit(sequence);
+            Child(sequence, "btOK")->click();
+        });
+        Child<QListWidget>(editor, "lbTrigger")->setCurrentRow(row);
+        Child(editor, row < 0 ? "btAdd" : "btEdit")->click();
+    }
+};
 
 } // namespace
 
@@ -57,19 +78,15 @@ private Q_SLOTS:
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Interactive Group -- Choose a type"));
         QCOMPARE(Child<QLabel>(chooser, "Label4")->text(),
                  "Please choose the type of interactive group you want to create, and click 'OK'.");
-        QVERIFY(Child(chooser, "OKButton")->isDefault());
         const char* captions[] = {"&Jukebox", "&Soundboard", "&Magic Toy"};
         const char* labels[] = {"lblNonIndependentNonInterruptible",
                                 "lblNonIndependentInterruptible", "lblIndependentInterruptible"};
-        const char* descriptions[] = {GroupTypeTexts::JukeboxDescription,
-                                      GroupTypeTexts::SoundboardDescription,
-                                      GroupTypeTexts::MagicToyDescription};
         for (int type = 0; type < 3; ++type) {
-            const auto* option = Child<QRadioButton>(chooser, TypeOptions[type]);
-            QCOMPARE(option->text(), captions[type]);
-            QCOMPARE(option->isChecked(), type == 0);
+            QCOMPARE(Child<QRadioButton>(chooser, TypeOptions[type])->text(), captions[type]);
+            QCOMPARE(Child<QRadioButton>(chooser, TypeOptions[type])->isChecked(), type == 0);
             const auto* label = Child<QLabel>(chooser, labels[type]);
-            QCOMPARE(label->text(), QString(descriptions[type]).replace("\r\n", "\n"));
+            QCOMPARE(label->text(), QString::fromStdString(Group(captions[type] + 1)->TypeDesc())
+                                        .replace("\r\n", "\n"));
             QVERIFY(label->heightForWidth(label->width()) <= label->height()); // all of it shows
         }
         QVERIFY2(LayoutFaults(chooser).isEmpty(), qPrintable(LayoutFaults(chooser).join(", ")));
@@ -78,300 +95,196 @@ private Q_SLOTS:
         QCOMPARE(TabChain(chooser, "OKButton", order.size()), order);
     }
 
-    void Chooser_CancelMakesNoGroup() {
-        for (const QString where : {"chooser", "Escape", "editor", "editor close box"}) {
+    // Through the chooser, the group editor and the triggered sequence editor into the show.
+    void NewGroup_EndToEnd() {
+        const QString all =
+            "All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical Sequences|*.kms";
+        const std::pair<QString, QString> types[] = {
+            {"Jukebox", all}, {"Soundboard", all}, {"Magic Toy", "Animation Sequences|*.kas"}};
+        for (int type = 0; type < 3; ++type) {
+            const auto& [name, filter] = types[type];
+            PorchEditor porch; // for its show only
+            porch.editor.close();
+            FakeHost& host = porch.host;
+            host.prompts.openAnswers << QStringList{"C:\\Seq\\door.kas"} << QStringList{"bell.kas"};
+            QStringList seen;
+            WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
+                seen << editor.windowTitle() << Child<QLabel>(editor, "lblName")->text()
+                     << Child<QLabel>(editor, "lblTabDescription")->text();
+                Child<QLineEdit>(editor, "txtName")->setText("Door");
+                WhenModal<frmTriggeredSequenceEditor>([&](frmTriggeredSequenceEditor& sequence) {
+                    seen << Child<QLineEdit>(sequence, "txtName")->text();
+                    Child(sequence, "btAdd")->click();
+                    Child(sequence, "btAdd")->click();
+                    Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(1);
+                    Child(sequence, "btOK")->click();
+                });
+                Child(editor, "btAdd")->click();
+                seen << Listed(editor);
+                Child(editor, "btOK")->click();
+            });
+            // The chooser runs modally, as the main window runs it, and steps aside for the editor.
+            frmChooseGroupType chooser(host, nullptr);
+            WhenModal<frmChooseGroupType>([&](frmChooseGroupType& shown) {
+                Child<QRadioButton>(shown, TypeOptions[type])->click();
+                Child(shown, "OKButton")->click();
+            });
+            QCOMPARE(chooser.exec(), int(QDialog::Accepted));
+            QCOMPARE(seen, (QStringList{"Interactive Group - " + name, name + " &Name", name,
+                                        "Regular, Unit 01, Input 1", "Aux A, Unit 01, Input 1"}));
+            QCOMPARE(host.prompts.Dialogs().value(0).section('|', 1, -5), filter);
+            // The new group comes after the show's own, with the files as chosen and resolved.
+            const auto expected = Group(name, "Door");
+            expected->AddTriggeredSequences(Entry(1, 1, 1, "Aux A, Unit 01, Input 1",
+                                                  {"C:\\Seq\\door.kas", "D:\\Seq\\bell.kas"}));
+            QCOMPARE(host.show->InteractiveGroups()->size(), std::size_t(2));
+            QVERIFY(*host.show->InteractiveGroups()->back() == *expected);
+            QCOMPARE(host.calls, (QStringList{"SetUnsavedInfo", "PopulateListboxWithInteractive"}));
+        }
+    }
+
+    void CancelMakesNoGroup() {
+        for (const QString where : {"chooser", "Escape", "editor"}) {
             FakeHost host;
-            host.prompts.openAnswers << QStringList{"C:\\Seq\\a.kas"};
             frmChooseGroupType chooser(host);
             chooser.show();
-            bool editorOpened = false;
-            if (where.startsWith("editor"))
+            if (where == "editor")
                 WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-                    editorOpened = true;
                     Child<QLineEdit>(editor, "txtName")->setText("Never");
-                    if (where == "editor") {
-                        Child(editor, "btCancel")->click();
-                        return;
-                    }
-                    WhenModal<frmTriggeredSequenceEditor>([](frmTriggeredSequenceEditor& sequence) {
-                        Child(sequence, "btAdd")->click();
-                        Child(sequence, "btOK")->click();
-                    });
-                    Child(editor, "btAdd")->click();
-                    QCOMPARE(Child<QListWidget>(editor, "lbTrigger")->count(), 1);
-                    editor.close();
+                    QTest::keyClick(&editor, Qt::Key_Escape);
                 });
             if (where == "chooser")
                 Child(chooser, "CancelButton")->click();
-            else if (where == "Escape")
-                QTest::keyClick(Child<QWidget>(chooser, TypeOptions[0]), Qt::Key_Escape);
             else
-                Child(chooser, "OKButton")->click();
-            QCOMPARE(editorOpened, where.startsWith("editor"));
+                QTest::keyClick(Child<QWidget>(chooser, TypeOptions[0]),
+                                where == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
             QVERIFY(!chooser.isVisible());
-            QVERIFY(*host.show == Show());
-            QVERIFY(host.calls.isEmpty());
+            QVERIFY(*host.show == Show() && host.calls.isEmpty());
         }
     }
 
-    void NewGroup_EndToEnd_data() {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("filter");
-        const QString all =
-            "All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical Sequences|*.kms";
-        QTest::newRow("Jukebox") << 0 << "Jukebox" << all;
-        QTest::newRow("Soundboard") << 1 << "Soundboard" << all;
-        QTest::newRow("Magic Toy") << 2 << "Magic Toy"
-                                   << "Animation Sequences|*.kas";
-    }
-    void NewGroup_EndToEnd() {
-        QFETCH(int, option);
-        QFETCH(QString, type);
-        QFETCH(QString, filter);
-        FakeHost host;
-        host.show = ShowWithPorch();
-        host.prompts.openAnswers << QStringList{"C:\\Seq\\door.kas"} << QStringList{"bell.kas"};
-        frmChooseGroupType chooser(host, nullptr);
-        QStringList seen;
-        WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-            seen << editor.windowTitle() << Child<QLabel>(editor, "lblName")->text()
-                 << Child<QLabel>(editor, "lblTabDescription")->text();
-            Child<QLineEdit>(editor, "txtName")->setText("Door");
-            WhenModal<frmTriggeredSequenceEditor>([&](frmTriggeredSequenceEditor& sequence) {
-                seen << Child<QLineEdit>(sequence, "txtName")->text();
-                Child(sequence, "btAdd")->click();
-                Child(sequence, "btAdd")->click();
-                Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(1);
-                Child(sequence, "btOK")->click();
-            });
-            Child(editor, "btAdd")->click();
-            seen << Listed(*Child<QListWidget>(editor, "lbTrigger"));
+    void Editor_OkRefusesInvalidGroups() {
+        const QString once = " Triggers may only appear once each in a ";
+        // Type, name, entries: the message shown, or none when the group is taken.
+        // clang-format off
+        const std::tuple<QString, std::string, QStringList, QString> cases[] = {
+            {"Soundboard", "", {"0 1 1 A"}, "You must supply a name for this Soundboard"},
+            {"Jukebox", " ", {}, "You must put at least one trigger into this group."},
+            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Back"}, "Triggers 'Front' and 'Back' are identical." + once + "Jukebox."},
+            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Front"}, "Trigger 'Front' appears more than once." + once + "Jukebox."},
+            {"Magic Toy", "Toy", {"2 5 9 bell", "2 5 9 Bell"}, "Triggers 'bell' and 'Bell' are identical." + once + "Magic Toy."},
+            {"Soundboard", "D", {"0 1 1 A", "0 1 2 B", "0 1 1 C"}, "Triggers 'A' and 'C' are identical." + once + "Soundboard."},
+            {"Jukebox", "D", {"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"}, "Triggers 'B' and 'D' are identical." + once + "Jukebox."},
+            {"Jukebox", "D", {"0 1 1 Same", "0 2 1 Same", "1 1 1 Same"}, ""}};
+        // clang-format on
+        for (const auto& [type, name, entries, message] : cases) {
+            FakeHost host;
+            const InteractiveGroupPtr group = Group(type, name, entries);
+            frmInteractiveGroupEditor editor(host);
+            editor.SetIG(group);
+            editor.SetEditMode(false);
+            editor.show();
             Child(editor, "btOK")->click();
-        });
-        // The chooser runs modally, as the main window runs it, and steps aside for the editor.
-        WhenModal<frmChooseGroupType>([&](frmChooseGroupType& shown) {
-            Child<QRadioButton>(shown, TypeOptions[option])->click();
-            Child(shown, "OKButton")->click();
-        });
-        QCOMPARE(chooser.exec(), int(QDialog::Accepted));
-
-        QCOMPARE(seen, (QStringList{"Interactive Group - " + type, type + " &Name", type,
-                                    "Regular, Unit 01, Input 1", "Aux A, Unit 01, Input 1"}));
-        const auto dialogs = host.prompts.Of(Kind::OpenFiles);
-        QCOMPARE(dialogs.size(), 2);
-        QCOMPARE(dialogs[0].request.filter, filter);
-        // The new group comes after the show's own, with the files as chosen and resolved.
-        const auto expected = GroupOfType(type, "Door");
-        expected->AddTriggeredSequences(
-            Entry(1, 1, 1, "Aux A, Unit 01, Input 1", {"C:\\Seq\\door.kas", "D:\\Seq\\bell.kas"}));
-        QCOMPARE(host.show->InteractiveGroups()->size(), std::size_t(2));
-        QVERIFY(*host.show->InteractiveGroups()->front() ==
-                *ShowWithPorch()->InteractiveGroups()->front());
-        QVERIFY(*host.show->InteractiveGroups()->back() == *expected);
-        QCOMPARE(host.calls, (QStringList{"SetUnsavedInfo", "PopulateListboxWithInteractive"}));
+            QCOMPARE(host.prompts.Said(),
+                     message.isEmpty() ? QStringList()
+                                       : QStringList{"Triggered Sequence Not Valid: " + message});
+            QCOMPARE(editor.isVisible(), !message.isEmpty());
+            QCOMPARE(*host.show->InteractiveGroups(),
+                     message.isEmpty() ? GroupCollection{group} : GroupCollection{});
+        }
     }
 
-    void Editor_Layout() {
+    void Editor_LayoutButtonsAndRemove() {
         for (const QString type : {"Jukebox", "Soundboard", "Magic Toy"}) {
             FakeHost host;
             frmInteractiveGroupEditor editor(host);
-            editor.SetIG(GroupOfType(type));
+            editor.SetIG(
+                Group(type, "Hall",
+                      {"0 1 1 Front door", "0 1 2 Regular, Unit 01, Input 7", "0 1 3 Stairs"}));
             editor.show();
-            QCOMPARE(Child<QLabel>(editor, "lblName")->buddy(), Child<QWidget>(editor, "txtName"));
-            const auto* instructions = Child<QLabel>(editor, "lblTabInstructions");
-            QCOMPARE(instructions->text(),
-                     QString::fromStdString(GroupOfType(type)->TypeDesc()).replace("\r\n", "\n"));
-            QVERIFY(instructions->heightForWidth(instructions->width()) <= instructions->height());
-            QVERIFY(Child(editor, "btOK")->isDefault());
+            QCOMPARE(Child<QLabel>(editor, "lblTabInstructions")->text(),
+                     QString::fromStdString(editor.IG()->TypeDesc()).replace("\r\n", "\n"));
             QCOMPARE(editor.minimumSize(), editor.maximumSize());
             QVERIFY2(LayoutFaults(editor).isEmpty(), qPrintable(LayoutFaults(editor).join(", ")));
             // Up and Down never show, so Tab passes from Remove to Edit.
-            const QStringList order = {"txtName", "lbTrigger", "btAdd",    "btRemove",
-                                       "btEdit",  "btOK",      "btCancel", "txtName"};
+            const QStringList order = {"txtName", "lbTrigger", "btAdd",   "btRemove",
+                                       "btEdit",  "btOK",      "btCancel"};
             QCOMPARE(TabChain(editor, "txtName", order.size()), order);
         }
-    }
-
-    void Editor_OkRefusesInvalidGroups_data() {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("triggers"); // "network unit input name"
-        QTest::addColumn<QString>("message");
-        const QString once = " Triggers may only appear once each in a ";
-        QTest::newRow("no name") << "Soundboard"
-                                 << "" << QStringList{"0 1 1 A"}
-                                 << "You must supply a name for this Soundboard";
-        QTest::newRow("blank name, no trigger")
-            << "Jukebox"
-            << " " << QStringList{} << "You must put at least one trigger into this group.";
-        QTest::newRow("two equal triggers")
-            << "Jukebox"
-            << "Door" << QStringList{"0 1 1 Front", "0 1 1 Back"}
-            << "Triggers 'Front' and 'Back' are identical." + once + "Jukebox.";
-        QTest::newRow("two equal triggers, one name")
-            << "Jukebox"
-            << "Door" << QStringList{"0 1 1 Front", "0 1 1 Front"}
-            << "Trigger 'Front' appears more than once." + once + "Jukebox.";
-        QTest::newRow("names differing in case")
-            << "Magic Toy"
-            << "Toy" << QStringList{"2 5 9 bell", "2 5 9 Bell"}
-            << "Triggers 'bell' and 'Bell' are identical." + once + "Magic Toy.";
-        QTest::newRow("first and last equal")
-            << "Soundboard"
-            << "Door" << QStringList{"0 1 1 A", "0 1 2 B", "0 1 1 C"}
-            << "Triggers 'A' and 'C' are identical." + once + "Soundboard.";
-        QTest::newRow("second pair")
-            << "Jukebox"
-            << "Door" << QStringList{"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"}
-            << "Triggers 'B' and 'D' are identical." + once + "Jukebox.";
-        QTest::newRow("same names, different triggers")
-            << "Jukebox"
-            << "Door" << QStringList{"0 1 1 Same", "0 2 1 Same", "1 1 1 Same"} << "";
-    }
-    void Editor_OkRefusesInvalidGroups() {
-        QFETCH(QString, type);
-        QFETCH(QString, name);
-        QFETCH(QStringList, triggers);
-        QFETCH(QString, message);
         FakeHost host;
-        const InteractiveGroupPtr group = GroupOfType(type, name.toStdString());
-        for (const QString& trigger : triggers) {
-            const QStringList parts = trigger.split(' ');
-            group->AddTriggeredSequences(Entry(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(),
-                                               parts[3].toStdString(), {"C:\\a.kas"}));
-        }
-        frmInteractiveGroupEditor editor(host);
-        editor.SetIG(group);
-        editor.SetEditMode(false);
-        editor.show();
-        Child(editor, "btOK")->click();
-        QCOMPARE(editor.isVisible(), !message.isEmpty());
-        QCOMPARE(host.show->InteractiveGroups()->size(), std::size_t(message.isEmpty() ? 1 : 0));
-        if (message.isEmpty()) {
-            QVERIFY(host.show->InteractiveGroups()->front() == group);
-            return;
-        }
-        QCOMPARE(host.prompts.prompts.size(), 1);
-        QCOMPARE(host.prompts.prompts[0].text, message);
-        QCOMPARE(host.prompts.prompts[0].title, QStringLiteral("Triggered Sequence Not Valid"));
-        QCOMPARE(host.prompts.prompts[0].icon, UserPrompts::Icon::None);
-    }
-
-    void Editor_RemoveAsksAndButtonsFollowSelection() {
-        FakeHost host;
-        const InteractiveGroupPtr group = GroupOfType("Jukebox", "Hall");
-        for (const char* name : {"Front door", "Regular, Unit 01, Input 7", "Stairs"})
-            group->AddTriggeredSequences(Entry(0, 1, group->Count() + 1, name, {"C:\\a.kas"}));
+        const auto group =
+            Group("Jukebox", "Hall",
+                  {"0 1 1 Front door", "0 1 2 Regular, Unit 01, Input 7", "0 1 3 Stairs"});
         frmInteractiveGroupEditor editor(host);
         editor.SetIG(group);
         editor.show();
-        auto* list = Child<QListWidget>(editor, "lbTrigger");
         const auto buttons = [&] {
-            QList<bool> enabled;
-            for (const char* name : {"btAdd", "btRemove", "btEdit"})
-                enabled << Child(editor, name)->isEnabled();
-            return enabled << Child(editor, "btUp")->isVisible()
-                           << Child(editor, "btDown")->isVisible();
+            return QString("%1%2%3")
+                .arg(Child(editor, "btRemove")->isEnabled())
+                .arg(Child(editor, "btEdit")->isEnabled())
+                .arg(Child(editor, "btUp")->isVisible());
         };
         // The names as given, not the generated ones.
-        QCOMPARE(Listed(*list), (QStringList{"Front door", "Regular, Unit 01, Input 7", "Stairs"}));
-        QCOMPARE(buttons(), (QList<bool>{true, false, false, false, false}));
+        QCOMPARE(Listed(editor),
+                 (QStringList{"Front door", "Regular, Unit 01, Input 7", "Stairs"}));
+        QCOMPARE(buttons(), "000");
+        auto* list = Child<QListWidget>(editor, "lbTrigger");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
-        QCOMPARE(buttons(), (QList<bool>{true, true, true, false, false}));
-
+        QCOMPARE(buttons(), "110");
         host.prompts.questionAnswers << false << true;
         Child(editor, "btRemove")->click();
-        QCOMPARE(host.prompts.prompts.value(0).text,
-                 QStringLiteral("Remove this triggered sequence from the Jukebox?"));
-        QCOMPARE(host.prompts.prompts.value(0).title, QStringLiteral("Remove triggered sequence"));
         QCOMPARE(group->Count(), 3);
         QVERIFY(list->item(1)->isSelected());
         Child(editor, "btRemove")->click();
-        QCOMPARE(Listed(*list), (QStringList{"Front door", "Stairs"}));
+        const QString question =
+            "Remove triggered sequence: Remove this triggered sequence from the Jukebox?";
+        QCOMPARE(host.prompts.Said(), (QStringList{question, question}));
+        QCOMPARE(Listed(editor), (QStringList{"Front door", "Stairs"}));
         QCOMPARE(group->GetTriggeredSequences(1)->Trig()->Name(), std::string("Stairs"));
-        QCOMPARE(buttons(), (QList<bool>{true, false, false, false, false}));
+        QCOMPARE(buttons(), "000");
         QVERIFY(host.calls.isEmpty()); // the show learns of it on OK
     }
 
-    void EditMode_CancelAfterEditingInside_LeavesTheShowUnchanged() {
-        for (const char* closeBy : {"button", "Escape", "close box"}) {
-            FakeHost host;
-            host.show = ShowWithPorch();
-            const Show before = Snapshot(*host.show);
-            const InteractiveGroupPtr porch = host.show->InteractiveGroups()->front();
-            host.prompts.openAnswers << QStringList{"C:\\Seq\\new.kas"}
-                                     << QStringList{"C:\\Seq\\added.kas"};
-            host.prompts.questionAnswers << true;
-            frmInteractiveGroupEditor editor(host);
-            editor.SetOldIG(porch);
-            editor.SetEditMode(true);
-            editor.show();
-            QVERIFY(editor.IG() != porch && *editor.IG() == *porch); // a copy to work on
-            auto* list = Child<QListWidget>(editor, "lbTrigger");
-            list->setCurrentRow(0);
-            WhenModal<frmTriggeredSequenceEditor>([](frmTriggeredSequenceEditor& sequence) {
-                Child<QComboBox>(sequence, "cmbInputNumber")->setCurrentIndex(40);
-                Child(sequence, "btAdd")->click();
-                Child(sequence, "btOK")->click();
+    void EditMode_CancelLeavesTheShowAndOkCopiesIntoItsOwnGroup() {
+        for (const bool ok : {false, true}) {
+            PorchEditor porch;
+            const Show before = Snapshot(*porch.host.show);
+            QVERIFY(porch.editor.IG() != porch.porch &&
+                    *porch.editor.IG() == *porch.porch); // a copy
+            porch.host.prompts.openAnswers << QStringList{"C:\\Seq\\added.kas"};
+            porch.host.prompts.questionAnswers << true;
+            porch.EditEntry(1, [](frmTriggeredSequenceEditor& sequence) {
+                Child<QLineEdit>(sequence, "txtName")->setText("Doorbell");
+                Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(3);
             });
-            Child(editor, "btEdit")->click();
-            QCOMPARE(editor.IG()->GetTriggeredSequences(0)->NumSequences(), 2);
-            WhenModal<frmTriggeredSequenceEditor>([](frmTriggeredSequenceEditor& sequence) {
+            // The list shows the edited name at once, and the selection stays.
+            QCOMPARE(Listed(porch.editor), (QStringList{"Front step", "Doorbell"}));
+            QCOMPARE(Child<QListWidget>(porch.editor, "lbTrigger")->currentRow(), 1);
+            porch.EditEntry(-1, [](frmTriggeredSequenceEditor& sequence) {
                 Child<QComboBox>(sequence, "cmbUnit")->setCurrentIndex(9);
                 Child(sequence, "btAdd")->click();
-                Child(sequence, "btOK")->click();
             });
-            Child(editor, "btAdd")->click();
-            list->setCurrentRow(1);
-            Child(editor, "btRemove")->click();
-            Child<QLineEdit>(editor, "txtName")->setText("Renamed");
-            QCOMPARE(Listed(*list), (QStringList{"Front step", "Regular, Unit 0A, Input 1"}));
-            if (closeBy == std::string("Escape"))
-                QTest::keyClick(list, Qt::Key_Escape);
-            else if (closeBy == std::string("close box"))
-                editor.close();
-            else
-                Child(editor, "btCancel")->click();
-            QVERIFY2(*host.show == before && host.show->InteractiveGroups()->front() == porch,
-                     closeBy);
-            QVERIFY(host.calls.isEmpty() && host.prompts.unexpected == 0);
+            Child<QListWidget>(porch.editor, "lbTrigger")->setCurrentRow(0);
+            Child(porch.editor, "btRemove")->click();
+            Child<QLineEdit>(porch.editor, "txtName")->setText("Front porch");
+            QTest::keyClick(Child<QLineEdit>(porch.editor, "txtName"),
+                            ok ? Qt::Key_Return : Qt::Key_Escape);
+
+            QVERIFY(!porch.editor.isVisible());
+            QCOMPARE(*porch.host.show->InteractiveGroups(),
+                     GroupCollection{porch.porch}); // its own group
+            const auto expected = Group("Soundboard", "Front porch");
+            expected->AddTriggeredSequences(Entry(3, 2, 3, "Doorbell", {"C:\\a.kas"}));
+            expected->AddTriggeredSequences(
+                Entry(0, 10, 1, "Regular, Unit 0A, Input 1", {"C:\\Seq\\added.kas"}));
+            QVERIFY(ok ? *porch.porch == *expected : *porch.host.show == before);
+            // The show's group holds copies, not the dialog's working objects.
+            QVERIFY(porch.porch->GetTriggeredSequences(0) !=
+                    porch.editor.IG()->GetTriggeredSequences(0));
+            QCOMPARE(porch.host.calls.size(), ok ? 2 : 0);
+            QCOMPARE(porch.host.prompts.unexpected, 0);
         }
-    }
-
-    void EditMode_OkCopiesIntoTheShowsOwnGroup() {
-        FakeHost host;
-        host.show = ShowWithPorch();
-        const InteractiveGroupPtr porch = host.show->InteractiveGroups()->front();
-        frmInteractiveGroupEditor editor(host);
-        editor.SetOldIG(porch);
-        editor.SetEditMode(true);
-        editor.show();
-        auto* list = Child<QListWidget>(editor, "lbTrigger");
-        list->setCurrentRow(1);
-        WhenModal<frmTriggeredSequenceEditor>([](frmTriggeredSequenceEditor& sequence) {
-            Child<QLineEdit>(sequence, "txtName")->setText("Doorbell");
-            Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(3);
-            Child(sequence, "btOK")->click();
-        });
-        Child(editor, "btEdit")->click();
-        // The list shows the edited name at once, and the selection stays.
-        QCOMPARE(Listed(*list), (QStringList{"Front step", "Doorbell"}));
-        QCOMPARE(list->currentRow(), 1);
-        Child<QLineEdit>(editor, "txtName")->setText("Front porch");
-        QTest::keyClick(Child<QLineEdit>(editor, "txtName"), Qt::Key_Return);
-
-        const auto expected = GroupOfType("Soundboard", "Front porch");
-        expected->AddTriggeredSequences(Entry(0, 1, 1, "Front step", {"C:\\Seq\\step.kas"}));
-        expected->AddTriggeredSequences(
-            Entry(3, 2, 3, "Doorbell", {"C:\\Seq\\bell.kas", "D:\\b.kms"}));
-        QCOMPARE(host.show->InteractiveGroups()->size(), std::size_t(1));
-        QCOMPARE(host.show->InteractiveGroups()->front(), porch);
-        QVERIFY(*porch == *expected);
-        // The show's group holds copies, not the dialog's working objects.
-        QVERIFY(porch->GetTriggeredSequences(1) != editor.IG()->GetTriggeredSequences(1));
-        QCOMPARE(host.calls, (QStringList{"SetUnsavedInfo", "PopulateListboxWithInteractive"}));
     }
 };
 

@@ -85,21 +85,18 @@ private Q_SLOTS:
     void Layout() {
         OpenEditor editor({0, 1, 1}, "", {"C:\\a.kas"});
         const frmTriggeredSequenceEditor& dialog = editor.dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Triggered Sequence Editor"));
+        QCOMPARE(dialog.windowTitle() + '|' + Child<QGroupBox>(dialog, "frmSequence")->title(),
+                 "Triggered Sequence Editor|&Sequences");
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-        QCOMPARE(Child<QGroupBox>(dialog, "frmSequence")->title(), QStringLiteral("&Sequences"));
-        const char* labels[][3] = {{"lblNetwork", "&Network", "cmbNetwork"},
-                                   {"Label1", "&Unit ID", "cmbUnit"},
-                                   {"Label2", "&Input Number", "cmbInputNumber"},
-                                   {"Label3", "&Trigger Name", "txtName"}};
-        for (const auto& label : labels) {
-            QCOMPARE(Child<QLabel>(dialog, label[0])->text(), label[1]);
-            QCOMPARE(Child<QLabel>(dialog, label[0])->buddy(), Child<QWidget>(dialog, label[2]));
-        }
-        const QTreeWidgetItem* header = editor.Files()->headerItem();
-        QCOMPARE(header->text(0) + '|' + header->text(1), "File|Location");
-        QCOMPARE(Child(dialog, "btUp")->toolTip(), "Move sequence up");
-        QVERIFY(Child(dialog, "btOK")->isDefault());
+        QStringList labels;
+        for (const char* label : {"lblNetwork", "Label1", "Label2", "Label3"})
+            labels << Child<QLabel>(dialog, label)->text() + ' ' +
+                          Child<QLabel>(dialog, label)->buddy()->objectName();
+        QCOMPARE(labels, (QStringList{"&Network cmbNetwork", "&Unit ID cmbUnit",
+                                      "&Input Number cmbInputNumber", "&Trigger Name txtName"}));
+        QCOMPARE(editor.Files()->headerItem()->text(0) + '|' +
+                     editor.Files()->headerItem()->text(1),
+                 "File|Location");
         QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
         const QStringList order = {"cmbNetwork",  "cmbUnit", "cmbInputNumber", "txtName",
                                    "lvSequences", "btAdd",   "btRemove",       "btUp",
@@ -107,131 +104,71 @@ private Q_SLOTS:
         QCOMPARE(TabChain(dialog, "cmbNetwork", order.size()), order);
     }
 
-    void Open_ShowsTriggerAndFiles_data() {
-        QTest::addColumn<QList<int>>("trigger");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("new entry") << QList<int>{0, 1, 1} << QStringList{}
-                                   << QStringList{"Regular", "01", "1"} << QStringList{};
-        QTest::newRow("full paths")
-            << QList<int>{2, 16, 512} << QStringList{"C:\\Shows\\x.kas", "E:\\y.kms"}
-            << QStringList{"Aux B", "10", "512"} << QStringList{"x.kas|C:\\Shows\\", "y.kms|E:\\"};
-        QTest::newRow("names resolved against the sequence folder")
-            << QList<int>{3, 240, 7}
-            << QStringList{"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"}
-            << QStringList{"Aux C", "F0", "7"}
-            << QStringList{"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\",
-                           "n.kas|\\\\srv\\share\\"};
-        QTest::newRow("no backslash at all")
-            << QList<int>{1, 10, 3} << QStringList{"C:x.kas"} << QStringList{"Aux A", "0A", "3"}
-            << QStringList{"C:x.kas|"};
-        QTest::newRow("beyond the lists") << QList<int>{7, 250, 600} << QStringList{"C:\\g.kas"}
-                                          << QStringList{"", "", ""} << QStringList{"g.kas|C:\\"};
-        QTest::newRow("below the lists") << QList<int>{-1, 0, 0} << QStringList{"C:\\g.kas"}
-                                         << QStringList{"", "", ""} << QStringList{"g.kas|C:\\"};
-    }
     void Open_ShowsTriggerAndFiles() {
-        QFETCH(QList<int>, trigger);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, entries);
-        OpenEditor editor(trigger, "Gate", Strings(files));
-        QCOMPARE(editor.Shown(), shown << "Gate");
-        for (int which = 0; which < 3; ++which)
-            QCOMPARE(editor.List(which)->currentIndex() == -1, shown[which].isEmpty());
-        QCOMPARE(editor.Entries(), entries);
-        QCOMPARE(editor.Selected(), -1);
-        QVERIFY(*editor.entry ==
-                *Entry(trigger[0], trigger[1], trigger[2], "Gate", Strings(files)));
+        // Trigger, files: the lists' texts, and "file|location" of each entry.
+        // clang-format off
+        const std::tuple<QList<int>, QStringList, QString, QStringList> cases[] = {
+            {{0, 1, 1}, {}, "Regular|01|1", {}},
+            {{2, 16, 512}, {"C:\\Shows\\x.kas", "E:\\y.kms"}, "Aux B|10|512", {"x.kas|C:\\Shows\\", "y.kms|E:\\"}},
+            // Names are resolved against the sequence folder; two backslashes make a network path.
+            {{3, 240, 7}, {"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"}, "Aux C|F0|7",
+             {"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\", "n.kas|\\\\srv\\share\\"}},
+            {{1, 10, 3}, {"C:x.kas"}, "Aux A|0A|3", {"C:x.kas|"}},
+            {{7, 250, 600}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}, // beyond the lists: nothing selected
+            {{-1, 0, 0}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}};
+        // clang-format on
+        for (const auto& [trigger, files, shown, entries] : cases) {
+            OpenEditor editor(trigger, "Gate", Strings(files));
+            QCOMPARE(editor.Shown(), shown.split('|') << "Gate");
+            QCOMPARE(editor.List(1)->currentIndex() == -1, editor.Shown()[1].isEmpty());
+            QCOMPARE(editor.Entries(), entries);
+            QCOMPARE(editor.Selected(), -1);
+            QVERIFY(*editor.entry ==
+                    *Entry(trigger[0], trigger[1], trigger[2], "Gate", Strings(files)));
+        }
     }
 
     // The name follows the lists until one is typed; OK writes the lists into the trigger.
-    void NameFollowsAndOkWrites_data() {
-        QTest::addColumn<QList<int>>("trigger");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("steps"); // see OpenEditor::Apply
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QList<int>>("written");
-        const QString fresh = "Regular, Unit 01, Input 1";
-        QTest::newRow("follows") << QList<int>{0, 1, 1} << fresh << QStringList{"n1", "i6", "u15"}
-                                 << QStringList{"Aux A, Unit 01, Input 1",
-                                                "Aux A, Unit 01, Input 7",
-                                                "Aux A, Unit 10, Input 7"}
-                                 << QList<int>{1, 16, 7};
-        QTest::newRow("typed name stays")
-            << QList<int>{0, 1, 1} << fresh << QStringList{"tFront door", "n2", "u4"}
-            << QStringList{"Front door", "Front door", "Front door"} << QList<int>{2, 5, 1};
-        QTest::newRow("generated name typed again follows again")
-            << QList<int>{0, 1, 1} << fresh
-            << QStringList{"n1", "tMine", "u1", "tAux A, Unit 02, Input 1", "i4"}
-            << QStringList{"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1",
-                           "Aux A, Unit 02, Input 5"}
-            << QList<int>{1, 2, 5};
-        QTest::newRow("generated name of an earlier choice stays")
-            << QList<int>{0, 1, 1} << fresh << QStringList{"n1", "tRegular, Unit 01, Input 1", "n2"}
-            << QStringList{"Aux A, Unit 01, Input 1", fresh, fresh} << QList<int>{2, 1, 1};
-        QTest::newRow("own name and empty name stay")
-            << QList<int>{1, 2, 3} << "Doorbell" << QStringList{"n0", "t", "u0"}
-            << QStringList{"Doorbell", "", ""} << QList<int>{0, 1, 3};
-        QTest::newRow("beyond the lists kept") << QList<int>{7, 250, 600} << "x" << QStringList{}
-                                               << QStringList{} << QList<int>{7, 250, 600};
-        QTest::newRow("beyond the lists, unit chosen")
-            << QList<int>{7, 200, 600} << "Net 7, Unit C8, Input 600"
-            << QStringList{"u1", "n3", "i0"}
-            << QStringList{"Net 7, Unit 02, Input 600", "Aux C, Unit 02, Input 600",
-                           "Aux C, Unit 02, Input 1"}
-            << QList<int>{3, 2, 1};
-        QTest::newRow("unit that no text can show")
-            << QList<int>{0, 300, 3} << "Regular, Unit , Input 3" << QStringList{"i4", "u15"}
-            << QStringList{"Regular, Unit , Input 3", "Regular, Unit , Input 3"}
-            << QList<int>{0, 16, 5};
-        QTest::newRow("last entries")
-            << QList<int>{0, 1, 1} << "x" << QStringList{"n3", "u239", "i511"}
-            << QStringList{"x", "x", "x"} << QList<int>{3, 240, 512};
-        QTest::newRow("below the lists kept") << QList<int>{-1, 0, 0} << "x" << QStringList{}
-                                              << QStringList{} << QList<int>{-1, 0, 0};
-    }
     void NameFollowsAndOkWrites() {
-        QFETCH(QList<int>, trigger);
-        QFETCH(QString, name);
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, names);
-        QFETCH(QList<int>, written);
-        OpenEditor editor(trigger, name.toStdString(), {"C:\\a.kas"});
-        const TriggerPtr original = editor.entry->Trig();
-        for (int step = 0; step < steps.size(); ++step) {
-            editor.Apply(steps[step]);
-            QCOMPARE(editor.Shown().last(), names[step]);
-        }
-        editor.Click("btOK");
-        QVERIFY(!editor.dialog.isVisible());
-        QCOMPARE(editor.entry->Trig(), original);
-        QCOMPARE((QList<int>{original->Network(), original->UnitId(), original->InputNumber()}),
-                 written);
-        QCOMPARE(QString::fromStdString(original->Name()), names.value(names.size() - 1, name));
-    }
-
-    void Buttons_FollowTheSelection() {
-        // Entries, the one selected (-1: none): Add, Remove, Up, Down enabled.
-        const std::pair<std::array<int, 2>, QList<bool>> cases[] = {
-            {{3, -1}, {true, false, false, false}}, {{0, -1}, {true, false, false, false}},
-            {{1, 0}, {true, true, false, false}},   {{3, 0}, {true, true, false, true}},
-            {{3, 1}, {true, true, true, true}},     {{3, 2}, {true, true, true, false}}};
-        for (const auto& [selection, enabled] : cases) {
-            std::vector<std::string> files;
-            for (int file = 0; file < selection[0]; ++file)
-                files.push_back("C:\\" + std::to_string(file) + ".kas");
-            OpenEditor editor({0, 1, 1}, "x", files);
-            if (selection[1] >= 0)
-                editor.Select(selection[1]);
-            QCOMPARE(editor.Buttons(), enabled);
+        const QString fresh = "Regular, Unit 01, Input 1";
+        // Trigger and name; steps (see OpenEditor::Apply): the name after each, the trigger
+        // written.
+        // clang-format off
+        const std::tuple<QList<int>, QString, QStringList, QStringList, QList<int>> cases[] = {
+            {{0, 1, 1}, fresh, {"n1", "i6", "u15"}, {"Aux A, Unit 01, Input 1", "Aux A, Unit 01, Input 7", "Aux A, Unit 10, Input 7"}, {1, 16, 7}},
+            {{0, 1, 1}, fresh, {"tFront door", "n2", "u4"}, {"Front door", "Front door", "Front door"}, {2, 5, 1}},
+            {{0, 1, 1}, fresh, {"n1", "tMine", "u1", "tAux A, Unit 02, Input 1", "i4"},
+             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1", "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
+            {{0, 1, 1}, fresh, {"n1", "t" + fresh, "n2"}, {"Aux A, Unit 01, Input 1", fresh, fresh}, {2, 1, 1}},
+            {{1, 2, 3}, "Doorbell", {"n0", "t", "u0"}, {"Doorbell", "", ""}, {0, 1, 3}},
+            {{7, 250, 600}, "x", {}, {}, {7, 250, 600}}, // beyond the lists: kept
+            {{7, 200, 600}, "Net 7, Unit C8, Input 600", {"u1", "n3", "i0"},
+             {"Net 7, Unit 02, Input 600", "Aux C, Unit 02, Input 600", "Aux C, Unit 02, Input 1"}, {3, 2, 1}},
+            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"}, {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}},
+            {{0, 1, 1}, "x", {"n3", "u239", "i511"}, {"x", "x", "x"}, {3, 240, 512}},
+            {{-1, 0, 0}, "x", {}, {}, {-1, 0, 0}}};
+        // clang-format on
+        for (const auto& [trigger, name, steps, names, written] : cases) {
+            OpenEditor editor(trigger, name.toStdString(), {"C:\\a.kas"});
+            const TriggerPtr original = editor.entry->Trig();
+            for (int step = 0; step < steps.size(); ++step) {
+                editor.Apply(steps[step]);
+                QCOMPARE(editor.Shown().last(), names[step]);
+            }
+            editor.Click("btOK");
+            QVERIFY(!editor.dialog.isVisible());
+            QCOMPARE(editor.entry->Trig(), original);
+            QCOMPARE((QList<int>{original->Network(), original->UnitId(), original->InputNumber()}),
+                     written);
+            QCOMPARE(QString::fromStdString(original->Name()), names.value(names.size() - 1, name));
         }
     }
 
     void UpDownRemove_MoveTheEntriesOnlyUntilOk() {
         OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas", "C:\\b.kas", "C:\\c.kas"});
+        QCOMPARE(editor.Buttons(), (QList<bool>{true, false, false, false}));
         editor.Select(1);
+        QCOMPARE(editor.Buttons(), (QList<bool>{true, true, true, true}));
         editor.Click("btUp");
         QCOMPARE(editor.Entries(), (QStringList{"b.kas|C:\\", "a.kas|C:\\", "c.kas|C:\\"}));
         QCOMPARE(editor.Selected(), 0);
