@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace bw;
 using namespace bw::ShowFunctions;
 
@@ -44,24 +42,4 @@ TEST(HostileText, DeepNestingAndLongRunsOfCommas) {
     const ShowPtr wide = ReadAnything(ShowOfMainEntries(commas));
     ASSERT_NE(wide, nullptr);
     EXPECT_EQ(wide->Main()->Count(), 1000001);
-}
-
-TEST(HostileText, RandomBytesGiveNoShowOrADocumentedError) {
-    std::mt19937 random(5);
-    for (int round = 0; round < 200; ++round) {
-        std::string text(static_cast<size_t>(random() % 5000), '\0');
-        for (char& ch : text)
-            ch = static_cast<char>(random());
-        ReadAnything(text);
-    }
-    // Mostly the list format's own characters: whatever reads as a show, reads again the same.
-    const char alphabet[] = "(),*ESOC T0123-";
-    for (int round = 0; round < 2000; ++round) {
-        std::string text(static_cast<size_t>(random() % 200), ' ');
-        for (char& ch : text)
-            ch = alphabet[random() % (sizeof alphabet - 1)];
-        if (const ShowPtr show = ReadAnything(text)) {
-            EXPECT_TRUE(*ShowFromText(ShowToText(*show)) == *show) << text;
-        }
-    }
 }

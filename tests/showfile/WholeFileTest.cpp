@@ -1,4 +1,5 @@
 #include "ShowGenerator.h"
+#include "TemporaryFolder.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
@@ -22,29 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WholeFileTest : public ::testing::Test {
+class WholeFileTest : public test::TemporaryFolder {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("bwshow-file-" + std::to_string(std::random_device{}()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        // Read-only files cannot be removed on Windows.
-        for (const auto& entry : fs::recursive_directory_iterator(folder_))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder_);
-    }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-    static std::string Bytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
     // The names in the folder, to tell that no temporary file was left behind.
     std::set<std::string> Entries() const {
         std::set<std::string> names;
@@ -52,8 +32,6 @@ protected:
             names.insert(entry.path().filename().string());
         return names;
     }
-
-    fs::path folder_;
 };
 
 } // namespace
@@ -159,16 +137,5 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
     EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
               rw_r | fs::perms::others_read);
     EXPECT_EQ(Entries(), (std::set<std::string>{"link.kss", "new.kss", "show.kss"}));
-
-    // A folder we cannot create files in (the superuser may write anyway).
-    const std::string locked = PathOf("locked");
-    fs::create_directory(locked);
-    Put(locked + "/show.kss", "old");
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    if (access(locked.c_str(), W_OK) != 0) {
-        EXPECT_EQ(File::WriteWholeFile(locked + "/show.kss", "(new)"), 1);
-        EXPECT_EQ(Bytes(locked + "/show.kss"), "old");
-    }
-    fs::permissions(locked, fs::perms::owner_all);
 }
 #endif
