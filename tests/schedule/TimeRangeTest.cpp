@@ -104,33 +104,6 @@ TEST(TimeRange, IncludesHonoursOpenEndsAndInclusiveBounds) {
     }
 }
 
-TEST(TimeRange, IncludesAdjustableMovesAnExclusiveBoundOneSecondInwards) {
-    const auto range = R("[10,11]").range;
-    // The bound to check is the start of the second range, or its end; the other is the other.
-    // clang-format off
-    const std::tuple<const char*, bool, bool> cases[] = {
-        {"(09:59:59,12]", true, true},   {"[09:59:59,12]", true, false},
-        {"[09,11:00:01)", false, true},  {"[09,11:00:01]", false, false},
-        {"[09,10)", false, false},       {"(11,12]", true, false},
-        {"(09:59:59,10)", true, false},  {"(09:59:59,10]", true, true},
-        {"(10,10:00:01)", false, false},
-    };
-    // clang-format on
-    for (const auto& [text, checkStart, expected] : cases) {
-        const Range r = R(text);
-        const DateTime start = r.range->StartTime(), end = r.range->EndTime();
-        EXPECT_EQ(range->IncludesAdjustable(checkStart ? start : end, checkStart ? end : start,
-                                            checkStart ? r.startInclusive : r.endInclusive,
-                                            checkStart ? r.endInclusive : r.startInclusive,
-                                            checkStart, true, true),
-                  expected)
-            << text << (checkStart ? " start" : " end");
-    }
-    // The adjusted moment is tested with the caller's own bounds for this range.
-    EXPECT_FALSE(
-        range->IncludesAdjustable(At("09:59:59"), At("12"), false, true, true, false, true));
-}
-
 TEST(TimeRange, OverlapsDecidesByTheFirstRuleThatApplies) {
     // clang-format off
     const std::tuple<const char*, const char*, bool> cases[] = {

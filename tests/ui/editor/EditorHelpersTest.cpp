@@ -1,16 +1,9 @@
-// The small pieces the windows share: column fitting, the error message box, the icon set, the
-// toolbar and the wrapping check box.
+// The small pieces of the main window: the icon set, the toolbar and the wrapping check box.
 #include "EditorTestSupport.h"
-#include "dialogs/LibErr.h"
-#include "dialogs/LibListView.h"
 #include "editor/EditorIcons.h"
 #include "editor/WrapCheckBox.h"
-#include "listtext/Error.h"
 
-#include <QHeaderView>
-#include <QTableWidget>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace bw::test {
 
@@ -18,37 +11,6 @@ class EditorHelpersTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void AutoSizeColumns_FitsHeaderAndEntries() {
-        LibListView::AutoSizeColumns(nullptr);
-        const QString longHeader = "A long header text for a short column";
-        const QString longEntry = "An entry that is much wider than its header";
-        QTreeWidget tree;
-        tree.setHeaderLabels({longHeader, "B"});
-        (new QTreeWidgetItem(&tree))->setText(1, longEntry);
-        tree.header()->setStretchLastSection(false);
-        QTableWidget table(1, 2);
-        table.setHorizontalHeaderLabels({longHeader, "B"});
-        table.setItem(0, 1, new QTableWidgetItem(longEntry));
-        const QFontMetrics metrics(tree.font());
-        for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{&tree, &table}) {
-            const auto width = [&](int column) {
-                return view == &tree ? tree.columnWidth(column) : table.columnWidth(column);
-            };
-            LibListView::AutoSizeColumns(view);
-            QVERIFY(width(0) >= metrics.horizontalAdvance(longHeader));
-            QVERIFY(width(1) >= metrics.horizontalAdvance(longEntry));
-        }
-    }
-
-    void ShowErrorMessage_DescriptionWithExclamation() {
-        ScriptedPrompts prompts;
-        LibErr::ShowErrorMessage(prompts, nullptr, "Cannot Set Show Options",
-                                 Error(6, "Somewhere", "Overflow"));
-        LibErr::ShowErrorMessage(prompts, nullptr, "Error Saving", QStringLiteral("Type mismatch"));
-        QCOMPARE(prompts.Said(), (QStringList{"Cannot Set Show Options: Overflow (!)",
-                                              "Error Saving: Type mismatch (!)"}));
-    }
-
     void IconsAndToolbar_EveryKeyRenders() {
         QCOMPARE(EditorIcons::Keys().size(), 12);
         for (const QString& key : EditorIcons::Keys()) {
