@@ -87,19 +87,6 @@ TEST(ListText, BadlyFormattedListsRaiseTheirErrors) {
     EXPECT_EQ(ListErrorOf("(x,((a),b)").first, 4);
 }
 
-TEST(ListText, NestedListsRoundTrip) {
-    const std::string inner = ListToText({"1", EscapeText("a,(b)*c"), ListToText({"x", ""})});
-    const std::string outer = ListToText({inner, "", inner});
-    const ElementArray top = ListFromText(outer, 1);
-    ASSERT_EQ(top.Count(), 3);
-    EXPECT_EQ(top[1], inner);
-    EXPECT_EQ(top[2], "");
-    const ElementArray again = ListFromText(top[3], 1);
-    ASSERT_EQ(again.Count(), 3);
-    EXPECT_EQ(UnescapeText(again[2]), "a,(b)*c");
-    EXPECT_EQ(ListFromText(again[3], 1).Count(), 2);
-}
-
 TEST(ListText, ManyElementsAndDeepNestingAreRead) {
     std::string text = "(";
     for (int i = 0; i < 100000; ++i)

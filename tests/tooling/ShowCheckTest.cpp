@@ -94,16 +94,6 @@ TEST_F(ShowCheckTest, EveryKindOfFindingInTabOrder) {
     EXPECT_EQ(CheckShow(*show, Folder()), expected);
 }
 
-TEST_F(ShowCheckTest, EmptyShowReportsEverySectionAndTheMissingTrigger) {
-    Show show;
-    show.SetStartupType(Show::StartsOnTrigger);
-    EXPECT_EQ(CheckShow(show, Folder()),
-              (Lines{"Background section is empty", "Startup section is empty",
-                     "Animation section is empty", "Musical section is empty",
-                     "Interactive section is empty", "Shutdown section is empty",
-                     "Show options: the show starts on a trigger, but it has no startup trigger"}));
-}
-
 // A trigger used twice inside one group is the group editor's business, not a shared trigger;
 // what counts is network, unit and input, never the name.
 TEST_F(ShowCheckTest, SharedTriggersAreCountedByAddressAcrossGroups) {

@@ -188,55 +188,39 @@ private Q_SLOTS:
         QCOMPARE(editor.entry->Sequences(), (std::vector<std::string>{"C:\\a.kas", "C:\\b.kas"}));
     }
 
-    void Add_OffersTheFilesTheGroupAllowsAndFitsTheColumns() {
-        for (const bool musicalAllowed : {true, false}) {
-            OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas"}, true, musicalAllowed);
-            editor.host.defaultPath = "E:\\Start\\";
-            const QString folder = "F:\\A folder with a rather long name\\and a deeper one\\";
-            editor.host.prompts.openAnswers << QStringList{folder + "song.kms"} << std::nullopt
-                                            << QStringList{"x.kas"};
-            editor.Select(0);
-            const QFontMetrics metrics(editor.Files()->font());
-            QVERIFY(editor.Files()->columnWidth(1) < metrics.horizontalAdvance(folder));
-            editor.Click("btAdd");
-            const FileDialogRequest request =
-                editor.host.prompts.Of(Kind::OpenFiles).value(0).request;
-            QCOMPARE(request.title, QStringLiteral("Select the sequence file"));
-            QCOMPARE(request.filter, musicalAllowed ? "All Sequences|*.kas;*.kms|Animation "
-                                                      "Sequences|*.kas|Musical Sequences|*.kms"
-                                                    : "Animation Sequences|*.kas");
-            QCOMPARE(request.filterIndex, 1);
-            QCOMPARE(request.startFolder, QStringLiteral("E:\\Start\\"));
-            QVERIFY(request.fileName.isEmpty() && !request.multiple);
-            // The file is taken whatever its kind; it comes last, selected, and fits its column.
-            QCOMPARE(editor.Selected(), 1);
-            QVERIFY(editor.Files()->columnWidth(1) >= metrics.horizontalAdvance(folder));
-            editor.Click("btAdd"); // cancelled: nothing added, nothing said
-            editor.Click("btAdd"); // a bare name is resolved against the sequence folder
-            QCOMPARE(editor.host.prompts.Of(Kind::Message).size(), 0);
-            editor.Click("btOK");
-            QCOMPARE(editor.entry->Sequences(),
-                     (std::vector<std::string>{"C:\\a.kas", (folder + "song.kms").toStdString(),
-                                               "D:\\Seq\\x.kas"}));
-        }
-    }
-
-    void Ok_EmptyListIsRefused() {
-        OpenEditor editor({1, 2, 3}, "Gate", {"C:\\a.kas"}, false);
-        const TriggeredSequences before = *editor.entry;
-        editor.List(0)->setCurrentIndex(2);
+    // The file filter follows the group's type; see the group dialogs' end-to-end test.
+    void Add_TakesAnyFileLastAndFitsTheColumns() {
+        OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas"});
+        editor.host.defaultPath = "E:\\Start\\";
+        const QString folder = "F:\\A folder with a rather long name\\and a deeper one\\";
+        editor.host.prompts.openAnswers << QStringList{folder + "song.kms"} << std::nullopt
+                                        << QStringList{"x.kas"};
         editor.Select(0);
-        editor.Click("btRemove");
+        const QFontMetrics metrics(editor.Files()->font());
+        QVERIFY(editor.Files()->columnWidth(1) < metrics.horizontalAdvance(folder));
+        editor.Click("btAdd");
+        QCOMPARE(editor.Selected(), 1);
+        QVERIFY(editor.Files()->columnWidth(1) >= metrics.horizontalAdvance(folder));
+        editor.Click("btAdd"); // cancelled: nothing added, nothing said
+        editor.Click("btAdd"); // a bare name is resolved against the sequence folder
+        QCOMPARE(editor.host.prompts.Dialogs().value(2).section('|', -3), "E:\\Start\\||one");
+        QCOMPARE(editor.host.prompts.Said(), QStringList());
         editor.Click("btOK");
-        QVERIFY(editor.dialog.isVisible());
-        QCOMPARE(editor.host.prompts.prompts.size(), 1);
-        QCOMPARE(editor.host.prompts.prompts[0].text,
-                 QStringLiteral("You must include a sequence file."));
-        QCOMPARE(editor.host.prompts.prompts[0].title,
-                 QStringLiteral("Triggered Sequence Not Valid"));
-        QVERIFY(*editor.entry->Trig() == *before.Trig() &&
-                editor.entry->Sequences() == before.Sequences());
-        QCOMPARE(editor.group->Count(), 0);
+        QCOMPARE(editor.entry->Sequences(),
+                 (std::vector<std::string>{"C:\\a.kas", (folder + "song.kms").toStdString(),
+                                           "D:\\Seq\\x.kas"}));
+
+        // Without a file OK is refused and nothing is written.
+        OpenEditor empty({1, 2, 3}, "Gate", {"C:\\a.kas"}, false);
+        empty.List(0)->setCurrentIndex(2);
+        empty.Select(0);
+        empty.Click("btRemove");
+        empty.Click("btOK");
+        QVERIFY(empty.dialog.isVisible());
+        QCOMPARE(empty.host.prompts.Said(),
+                 QStringList{"Triggered Sequence Not Valid: You must include a sequence file."});
+        QVERIFY(*empty.entry == *Entry(1, 2, 3, "Gate", {"C:\\a.kas"}) &&
+                empty.group->Count() == 0);
     }
 
     void OkAndCancel_NewAndExistingEntries() {
