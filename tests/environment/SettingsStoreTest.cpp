@@ -92,7 +92,9 @@ TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
         // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8.
         {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", RegFile::Encoding::Ansi,
          "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
-        // Without a header, bytes that are not UTF-8 are taken as ANSI.
+        {"\xFF\xFE", RegFile::Encoding::Utf16LeWithBom, ""}, // an empty file of the editor's
+        // Without a header, bytes that are not UTF-8 are taken as ANSI: a surrogate is not UTF-8.
+        {"\xED\xA0\x80", RegFile::Encoding::Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
         {"\"A\"=\"\xE9\"\r\n", RegFile::Encoding::Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
     for (const auto& [bytes, encoding, text] : cases) {
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
