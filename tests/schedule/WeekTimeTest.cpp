@@ -85,11 +85,16 @@ TEST(WeekTime, IntervalTestsIncludingIntervalsOverTheEndOfTheWeek) {
     // Lower, upper, time: Between, BetweenEquals, InRange.
     // clang-format off
     const std::tuple<WeekTime, WeekTime, WeekTime, std::array<bool, 3>> cases[] = {
-        {monTen, monNoon, At(Mon, 11), {true, true, true}},      {monTen, monNoon, monTen, {false, true, true}},
-        {monTen, monNoon, monNoon, {false, true, false}},        {monTen, monNoon, At(Mon, 12, 0, 1), {false, false, false}},
-        {satTen, sunTwo, At(Sun, 1), {true, true, true}},        {satTen, sunTwo, At(Sat, 23), {true, true, true}},
-        {satTen, sunTwo, satTen, {false, true, true}},           {satTen, sunTwo, sunTwo, {false, true, false}},
-        {satTen, sunTwo, At(Wed, 12), {false, false, false}},    {monTen, monTen, At(Thu, 3), {true, true, true}}};
+        {monTen, monNoon, At(Mon, 11), {true, true, true}},      {monTen, monNoon, monTen,
+         {false, true, true}},
+        {monTen, monNoon, monNoon, {false, true, false}},        {monTen, monNoon, At(Mon, 12, 0, 1),
+         {false, false, false}},
+        {satTen, sunTwo, At(Sun, 1), {true, true, true}},        {satTen, sunTwo, At(Sat, 23),
+         {true, true, true}},
+        {satTen, sunTwo, satTen, {false, true, true}},           {satTen, sunTwo, sunTwo,
+         {false, true, false}},
+        {satTen, sunTwo, At(Wed, 12), {false, false, false}},    {monTen, monTen, At(Thu, 3),
+         {true, true, true}}};
     // clang-format on
     for (const auto& [lower, upper, time, expected] : cases)
         EXPECT_EQ((std::array{time.Between(lower, upper), time.BetweenEquals(lower, upper),
@@ -137,7 +142,8 @@ TEST(WeekTime, TextsOnThe24And12HourClocks) {
     // clang-format off
     const std::tuple<WeekTime, const char*, const char*> cases[] = {
         {At(Sun, 0), "Sun000", "Sun 12:00:00 AM"},          {At(Sun, 12), "Sun1200", "Sun 12:00:00 PM"},
-        {At(Tue, 13, 5, 9), "Tue1359", "Tue 1:05:09 PM"},   {At(Thu, 0, 30, 10), "Thu03010", "Thu 12:30:10 AM"},
+        {At(Tue, 13, 5, 9), "Tue1359", "Tue 1:05:09 PM"},   {At(Thu, 0, 30, 10), "Thu03010",
+         "Thu 12:30:10 AM"},
         {At(Sat, 23, 59, 59), "Sat235959", "Sat 11:59:59 PM"}};
     // clang-format on
     for (const auto& [time, plain, weekTime] : cases) {

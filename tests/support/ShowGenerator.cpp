@@ -11,8 +11,9 @@ namespace bw::test {
 std::string ShowGenerator::RandomName(int maxLength) {
     // Pieces rather than bytes, so that multi-byte characters stay whole.
     // clang-format off
-    static const char* const pieces[] = {"a", "Z", "7", " ", "*", "(", ")", ",", "\\", ".", "-", "_", "*E", "*S",
-                                         "\xc3\xa9", "\xc3\xbc", "\xe2\x82\xac", "\xc3\x9f", "kas", "kms", "Seq"};
+    static const char* const pieces[] = {"a", "Z", "7", " ", "*", "(", ")", ",", "\\", ".", "-", "_",
+                                         "*E", "*S", "\xc3\xa9", "\xc3\xbc", "\xe2\x82\xac", "\xc3\x9f",
+                                         "kas", "kms", "Seq"};
     // clang-format on
     const int length = Between(0, maxLength);
     std::string name;

@@ -71,8 +71,10 @@ TEST_F(ShowToolTest, UnreadableFilesAndTextsThatAreNoShow) {
         {"missing.kss", "", ExitCode::CannotRead, "cannot read %: no such file"},
         {"folder", "", ExitCode::CannotRead, "cannot read %: it is a folder"},
         {"empty.kss", "-", ExitCode::NotAShow, "% is not a show file: its text holds no list"},
-        {"cut.kss", "((0,1,2,0,,,T,F,F)\r\n", ExitCode::NotAShow, "% is not a show file: Badly formatted list, missing closing paren"},
-        {"three.kss", "(a,b,c)\r\n", ExitCode::NotAShow, "% is not a show file: no show can be built from its text (a section cannot be read)"}};
+        {"cut.kss", "((0,1,2,0,,,T,F,F)\r\n", ExitCode::NotAShow,
+         "% is not a show file: Badly formatted list, missing closing paren"},
+        {"three.kss", "(a,b,c)\r\n", ExitCode::NotAShow,
+         "% is not a show file: no show can be built from its text (a section cannot be read)"}};
     // clang-format on
     for (const auto& [name, bytes, code, message] : cases) {
         if (!bytes.empty())
@@ -122,11 +124,15 @@ TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSavesOrLeavesItAlone) {
     // clang-format off
     const std::tuple<std::vector<std::string>, std::string, int, std::string> failures[] = {
         {{"build", PathOf("bad.json"), "-o", path}, "", ExitCode::NotAShow,
-         PathOf("bad.json") + ": Musical.Delay: expected an integer from -2147483648 to 2147483647, found a string"},
-        {{"build", "-o", path}, R"({"Mian": {}})", ExitCode::NotAShow, "standard input: unknown key \"Mian\""},
+         PathOf("bad.json") +
+             ": Musical.Delay: expected an integer from -2147483648 to 2147483647, found a string"},
+        {{"build", "-o", path}, R"({"Mian": {}})", ExitCode::NotAShow,
+         "standard input: unknown key \"Mian\""},
         {{"build", "-o", path}, "{\"Main\": ", ExitCode::NotAShow, "standard input: parse error"},
-        {{"build", PathOf("none.json"), "-o", path}, "", ExitCode::CannotRead, "cannot read " + PathOf("none.json") + ": no such file"},
-        {{"build", "-o", PathOf("no/such/folder/out.kss")}, "{}", ExitCode::CannotWrite, "unable to write to " + PathOf("no/such/folder/out.kss")}};
+        {{"build", PathOf("none.json"), "-o", path}, "", ExitCode::CannotRead,
+         "cannot read " + PathOf("none.json") + ": no such file"},
+        {{"build", "-o", PathOf("no/such/folder/out.kss")}, "{}", ExitCode::CannotWrite,
+         "unable to write to " + PathOf("no/such/folder/out.kss")}};
     // clang-format on
     for (const auto& [args, input, code, message] : failures) {
         const auto [actualCode, out, err] = RunTool(args, input);

@@ -152,11 +152,16 @@ private Q_SLOTS:
         const std::tuple<QString, std::string, QStringList, QString> cases[] = {
             {"Soundboard", "", {"0 1 1 A"}, "You must supply a name for this Soundboard"},
             {"Jukebox", " ", {}, "You must put at least one trigger into this group."},
-            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Back"}, "Triggers 'Front' and 'Back' are identical." + once + "Jukebox."},
-            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Front"}, "Trigger 'Front' appears more than once." + once + "Jukebox."},
-            {"Magic Toy", "Toy", {"2 5 9 bell", "2 5 9 Bell"}, "Triggers 'bell' and 'Bell' are identical." + once + "Magic Toy."},
-            {"Soundboard", "D", {"0 1 1 A", "0 1 2 B", "0 1 1 C"}, "Triggers 'A' and 'C' are identical." + once + "Soundboard."},
-            {"Jukebox", "D", {"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"}, "Triggers 'B' and 'D' are identical." + once + "Jukebox."},
+            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Back"},
+             "Triggers 'Front' and 'Back' are identical." + once + "Jukebox."},
+            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Front"},
+             "Trigger 'Front' appears more than once." + once + "Jukebox."},
+            {"Magic Toy", "Toy", {"2 5 9 bell", "2 5 9 Bell"},
+             "Triggers 'bell' and 'Bell' are identical." + once + "Magic Toy."},
+            {"Soundboard", "D", {"0 1 1 A", "0 1 2 B", "0 1 1 C"},
+             "Triggers 'A' and 'C' are identical." + once + "Soundboard."},
+            {"Jukebox", "D", {"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"},
+             "Triggers 'B' and 'D' are identical." + once + "Jukebox."},
             {"Jukebox", "D", {"0 1 1 Same", "0 2 1 Same", "1 1 1 Same"}, ""}};
         // clang-format on
         for (const auto& [type, name, entries, message] : cases) {

@@ -109,10 +109,13 @@ private Q_SLOTS:
         // clang-format off
         const std::tuple<QList<int>, QStringList, QString, QStringList> cases[] = {
             {{0, 1, 1}, {}, "Regular|01|1", {}},
-            {{2, 16, 512}, {"C:\\Shows\\x.kas", "E:\\y.kms"}, "Aux B|10|512", {"x.kas|C:\\Shows\\", "y.kms|E:\\"}},
+            {{2, 16, 512}, {"C:\\Shows\\x.kas", "E:\\y.kms"}, "Aux B|10|512", {"x.kas|C:\\Shows\\",
+             "y.kms|E:\\"}},
             // Names are resolved against the sequence folder; two backslashes make a network path.
-            {{3, 240, 7}, {"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"}, "Aux C|F0|7",
-             {"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\", "n.kas|\\\\srv\\share\\"}},
+            {{3, 240, 7}, {"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"},
+             "Aux C|F0|7",
+             {"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\",
+              "n.kas|\\\\srv\\share\\"}},
             {{1, 10, 3}, {"C:x.kas"}, "Aux A|0A|3", {"C:x.kas|"}},
             {{7, 250, 600}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}, // beyond the lists: nothing selected
             {{-1, 0, 0}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}};
@@ -135,16 +138,21 @@ private Q_SLOTS:
         // written.
         // clang-format off
         const std::tuple<QList<int>, QString, QStringList, QStringList, QList<int>> cases[] = {
-            {{0, 1, 1}, fresh, {"n1", "i6", "u15"}, {"Aux A, Unit 01, Input 1", "Aux A, Unit 01, Input 7", "Aux A, Unit 10, Input 7"}, {1, 16, 7}},
-            {{0, 1, 1}, fresh, {"tFront door", "n2", "u4"}, {"Front door", "Front door", "Front door"}, {2, 5, 1}},
+            {{0, 1, 1}, fresh, {"n1", "i6", "u15"}, {"Aux A, Unit 01, Input 1", "Aux A, Unit 01, Input 7",
+             "Aux A, Unit 10, Input 7"}, {1, 16, 7}},
+            {{0, 1, 1}, fresh, {"tFront door", "n2", "u4"}, {"Front door", "Front door", "Front door"},
+             {2, 5, 1}},
             {{0, 1, 1}, fresh, {"n1", "tMine", "u1", "tAux A, Unit 02, Input 1", "i4"},
-             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1", "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
-            {{0, 1, 1}, fresh, {"n1", "t" + fresh, "n2"}, {"Aux A, Unit 01, Input 1", fresh, fresh}, {2, 1, 1}},
+             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1",
+              "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
+            {{0, 1, 1}, fresh, {"n1", "t" + fresh, "n2"}, {"Aux A, Unit 01, Input 1", fresh, fresh},
+             {2, 1, 1}},
             {{1, 2, 3}, "Doorbell", {"n0", "t", "u0"}, {"Doorbell", "", ""}, {0, 1, 3}},
             {{7, 250, 600}, "x", {}, {}, {7, 250, 600}}, // beyond the lists: kept
             {{7, 200, 600}, "Net 7, Unit C8, Input 600", {"u1", "n3", "i0"},
              {"Net 7, Unit 02, Input 600", "Aux C, Unit 02, Input 600", "Aux C, Unit 02, Input 1"}, {3, 2, 1}},
-            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"}, {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}},
+            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"},
+             {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}},
             {{0, 1, 1}, "x", {"n3", "u239", "i511"}, {"x", "x", "x"}, {3, 240, 512}},
             {{-1, 0, 0}, "x", {}, {}, {-1, 0, 0}}};
         // clang-format on

@@ -88,7 +88,8 @@ private Q_SLOTS:
         // Startup type, trigger (network, unit, input; none for -9), preload: what is shown.
         // clang-format off
         const std::tuple<int, std::array<int, 3>, bool, QString> cases[] = {
-            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1"}, {1, {2, 16, 512}, true, "1 preload|Aux B|10|512"},
+            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1"}, {1, {2, 16, 512}, true,
+             "1 preload|Aux B|10|512"},
             {5, {1, 10, 3}, false, "0 on demand|Aux A|0A|3"},   {2, {7, 250, 3}, false, "2 on demand|||3"}};
         // clang-format on
         for (const auto& [startupType, trigger, preload, shown] : cases) {

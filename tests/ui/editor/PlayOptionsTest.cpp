@@ -120,9 +120,11 @@ private Q_SLOTS:
         // Text put in the box, the step (0 none, 1 up, -1 down, 2 up by key): text and delay after.
         // clang-format off
         const std::tuple<QString, int, QString, int> cases[] = {
-            {"3.5", 0, "3.5", 4}, {"2.5", 0, "2.5", 2}, {"12s", 0, "12s", 12}, {"", 0, "", 0}, {"5000", 0, "5000", 5000},
+            {"3.5", 0, "3.5", 4}, {"2.5", 0, "2.5", 2}, {"12s", 0, "12s", 12}, {"", 0, "", 0}, {"5000", 0,
+             "5000", 5000},
             {"99999999999", 0, "99999999999", 7}, // not a 32-bit number: nothing written
-            {"5", 1, "6", 6}, {"0", -1, "0", 0}, {"5000", 1, "999", 999}, {"3.5", 1, "5", 5}, {"5", 2, "6", 6}};
+            {"5", 1, "6", 6}, {"0", -1, "0", 0}, {"5000", 1, "999", 999}, {"3.5", 1, "5", 5}, {"5", 2,
+             "6", 6}};
         // clang-format on
         for (const auto& [text, step, textAfter, delay] : cases) {
             Show stored = StoredShow(2, 1);
