@@ -73,6 +73,7 @@ TEST(PlaylistText, ReadsShortAndOddTexts) {
     const Case cases[] = {
         {"(2,0,1,0,,)",                     {1, 2, 0, 0}, {true, true, true}},
         {"(1,0,1,0,,,F)",                   {1, 1, 0, 0}, {false, true, true}},
+        {"(1,0,1,0,,,T,F)",                 {1, 1, 0, 0}, {true, false, true}},
         {"(5,2,2,7,,,T,F,F)",               {2, 0, 2, 7}, {true, false, false}},
         {"(1,0,3,0,,,T,F,F)",               {3, 1, 0, 0}, {true, false, false}},
         {"( 2 ,x,2,2.5,,,T,F,F,extra)",     {2, 0, 0, 2}, {true, false, false}},
