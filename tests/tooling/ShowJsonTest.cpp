@@ -60,11 +60,8 @@ TEST(ShowJson, DumpsEveryPropertyUnderItsName) {
 
 // Missing keys take the values of a new show, group, entry or trigger.
 TEST(ShowJson, MissingKeysTakeNewShowValues) {
-    const std::string newShow = ShowToText(Show());
-    EXPECT_EQ(ShowToText(*Build("{}")), newShow);
-    EXPECT_EQ(ShowToText(*Build(R"({"Background": {}, "Musical": {}, "StartupTrigger": null})")),
-              newShow);
-
+    EXPECT_TRUE(*Build("{}") == Show());
+    EXPECT_TRUE(*Build(R"({"Background": {}, "Musical": {}, "StartupTrigger": null})") == Show());
     const ShowPtr show = Build(R"({
         "Musical": {"Delay": 7, "List": ["x.kms"]},
         "InteractiveGroups": [{"TriggeredSequences": [{"Trig": {}, "Sequences": ["a.kas"]}]}],
@@ -77,24 +74,7 @@ TEST(ShowJson, MissingKeysTakeNewShowValues) {
 
 // Whatever build accepts, dump gives back: values the editor would not offer included.
 TEST(ShowJson, AcceptedValuesComeBackUnchanged) {
-    const Json input = Json::parse(R"json({
-        "Background": {"PlaylistType": 1, "AnimationType": -7, "MusicalType": 0, "Delay": 0,
-                       "CleanUp": "c.kas", "LightsOffAtEnd": false,
-                       "ShuffleAllowsBackToBack": true, "ShuffleWithReplacement": true,
-                       "List": ["", "(,*)", "\u00e9\u20ac"]},
-        "Startup": {"PlaylistType": 2, "AnimationType": 0, "MusicalType": 2147483647,
-                    "Delay": -2147483648, "CleanUp": "", "LightsOffAtEnd": true,
-                    "ShuffleAllowsBackToBack": false, "ShuffleWithReplacement": false,
-                    "List": []},
-        "InteractiveGroups": [{"Name": "", "TypeName": "Interactive Group", "Description": "",
-                               "Independent": true, "Interruptible": false,
-                               "MusicalAllowed": true, "LightsOffAtEnd": true,
-                               "TriggeredSequences": [
-            {"Trig": {"Network": -1, "UnitId": 300, "InputNumber": 0, "Name": "x"},
-             "Sequences": ["a.kas", "a.kas"]}]}],
-        "StartupType": 9,
-        "StartupTrigger": {"Network": 0, "UnitId": 0, "InputNumber": 0, "Name": ""},
-        "PreloadSequences": true})json");
+    const Json input = Json::parse(DataFile("accepted-values.json"));
     const Json output = ShowToJson(*ShowFromJson(input));
     for (const auto& [key, value] : input.items())
         EXPECT_EQ(output[key], value) << key;
