@@ -45,14 +45,6 @@ public:
         return Next(saveAnswers, std::optional<QString>());
     }
 
-    // The prompts of one kind, in the order they came.
-    QList<Prompt> Of(Kind kind) const {
-        QList<Prompt> result;
-        for (const Prompt& prompt : prompts)
-            if (prompt.kind == kind)
-                result.append(prompt);
-        return result;
-    }
     // The message boxes and questions as "title: text", with " (!)" for the exclamation icon.
     QStringList Said() const {
         QStringList said;

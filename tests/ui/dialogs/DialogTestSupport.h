@@ -19,8 +19,6 @@
 
 namespace bw::test {
 
-using Kind = ScriptedPrompts::Kind;
-
 // The main window as the dialogs see it: a show, a start folder, scripted prompts, and a record
 // of the refreshes the dialogs ask for, in order.
 class FakeHost : public ShowEditorHost {

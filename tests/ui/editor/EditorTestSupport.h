@@ -22,8 +22,6 @@
 
 namespace bw::test {
 
-using Kind = ScriptedPrompts::Kind;
-
 // The main window with scripted prompts and a record of the help topics it asked for.
 class Editor {
 public:
