@@ -199,7 +199,7 @@ private Q_SLOTS:
             return QString("%1%2%3")
                 .arg(Child(editor, "btRemove")->isEnabled())
                 .arg(Child(editor, "btEdit")->isEnabled())
-                .arg(Child(editor, "btUp")->isVisible());
+                .arg(Child(editor, "btUp")->isVisible() || Child(editor, "btDown")->isVisible());
         };
         // The names as given, not the generated ones.
         QCOMPARE(Listed(editor),
