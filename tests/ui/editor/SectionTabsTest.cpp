@@ -1,5 +1,6 @@
 // The section tabs: their setup, the shared list and its editing buttons.
 #include "EditorTestSupport.h"
+#include "editor/UpDown.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QToolButton>
 
 namespace bw::test {
 
@@ -95,6 +97,11 @@ private Q_SLOTS:
             const char* expected[] = {"-----++-", "+----++-", "+----++-",
                                       "+++++++-", "+------+", "+----++-"};
             QCOMPARE(visible, expected[tab - 1]);
+            // The delay spinner's two arrows share it between them, one above the other.
+            const auto& spinner = *editor.Get<UpDown>("UpDown1");
+            const QRect up = spinner.UpButton()->geometry(),
+                        down = spinner.DownButton()->geometry();
+            QVERIFY(tab != 4 || (up.united(down) == spinner.rect() && up.bottom() < down.top()));
             const bool interactive = tab == frmShow::InteractiveTab;
             QCOMPARE(editor.Get("btAdd")->toolTip(),
                      interactive ? "Add an interactive group" : "Add a sequence");
