@@ -32,6 +32,7 @@ Fields FieldsOf(const WeekTime& time) {
 } // namespace
 
 TEST(WeekTime, TimeValAndFieldsWrapTheWeek) {
+    EXPECT_EQ(FieldsOf(WeekTime{}), (Fields{0, Sun, 0, 0, 0}));
     // clang-format off
     const std::pair<int, Fields> written[] = {
         {90061, {90061, Mon, 1, 1, 1}}, {604800, {0, Sun, 0, 0, 0}}, {-1, {604799, Sat, 23, 59, 59}},
