@@ -81,9 +81,9 @@ TEST(DateText, WritesAndReadsTheFixedForm) {
     EXPECT_EQ(DateToText(MakeDateTime(2000, 2, 29, 23, 59, 59)), "2000-02-29 23:59:59");
     const DateTime last = MakeDateTime(9999, 12, 31, 0, 0, 1);
     EXPECT_EQ(DateFromText(DateToText(last)), last);
-    for (const char* text :
-         {"", "2004-02-30 00:00:00", "2004-13-01", "2004-03-05 24:00:00", "2004-03-05 10:60:00",
-          "2004-03-05x", "04-03-05", "yesterday", "2004-03-05 10:00:00 PM", "2003-02-29"})
+    for (const char* text : {"", "2004-02-30 00:00:00", "2004-13-01", "2004-03-05 24:00:00",
+                             "2004-03-05 10:60:00", "2004-03-05x", "04-03-05", "yesterday",
+                             "2004-03-05 10:00:00 PM", "2003-02-29", "2004-03-05 19:08:009"})
         EXPECT_EQ(ErrorNumberOf([&] { DateFromText(text); }), 13) << text;
 }
 
