@@ -43,10 +43,8 @@ TEST(ShowToolCommandLine, HelpVersionAndUsageErrors) {
     // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         {{"--version"}, ExitCode::Success, "bwshowtool " BWSHOW_VERSION "\n", ""},
-        {{"--help"}, ExitCode::Success, "Usage: bwshowtool [OPTIONS] SUBCOMMAND", ""},
-        {{"-h"}, ExitCode::Success, "Exit codes: 0 done", ""},
+        {{"--help"}, ExitCode::Success, "Exit codes: 0 done", ""},
         {{"dump", "--help"}, ExitCode::Success, "Usage: bwshowtool dump [OPTIONS] FILE", ""},
-        {{"build", "-h"}, ExitCode::Success, "-o,--output", ""},
         {{"check", "--help"}, ExitCode::Success, "Exit code 3 when anything is listed", ""},
         {{}, ExitCode::Usage, "", "bwshowtool: A subcommand is required"},
         {{"dump"}, ExitCode::Usage, "", "FILE is required"},
@@ -167,6 +165,7 @@ TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
     show.InteractiveGroups()->push_back(group);
     EXPECT_EQ(RunTool({"check", WriteShow("clean.kss", show)}),
               std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
+    // Only the one name missing from that folder is listed.
     show.Musical()->List().push_back("gone.kms");
     EXPECT_EQ(RunTool({"check", WriteShow("findings.kss", show)}),
               std::make_tuple(
