@@ -1,4 +1,3 @@
-#include "ShowGenerator.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
@@ -6,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <set>
 
 #ifndef _WIN32
@@ -45,17 +42,12 @@ TEST_F(WholeFileTest, ShowsSurviveTheFileInTheAnsiCodePageWithCrLf) {
     EXPECT_NE(bytes.find("C:\\Sh\xf6ws\\Caf\xe9 \x80.kas"), std::string::npos) << bytes;
     EXPECT_TRUE(bytes.ends_with(")\r\n"));
 
-    test::ShowGenerator generator(99);
-    for (int i = 0; i < 50; ++i) {
-        const ShowPtr written = i == 0 ? std::make_shared<Show>(show) : generator.RandomShow(20, 6);
-        ASSERT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(*written)), 0);
-        std::string text;
-        ASSERT_EQ(File::ReadWholeFile(path, text), 0);
-        EXPECT_TRUE(text.ends_with("\r\n"));
-        const ShowPtr read = ShowFunctions::ShowFromText(text);
-        ASSERT_NE(read, nullptr);
-        ASSERT_TRUE(*read == *written) << text;
-    }
+    std::string text;
+    ASSERT_EQ(File::ReadWholeFile(path, text), 0);
+    EXPECT_TRUE(text.ends_with("\r\n"));
+    const ShowPtr read = ShowFunctions::ShowFromText(text);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(*read, show);
     EXPECT_EQ(Entries(), std::set<std::string>{"show.kss"});
 }
 
