@@ -35,14 +35,6 @@ std::string Nul(const std::string& text) {
     return text + '\0';
 }
 
-// UTF-16 with its byte order mark, of a text whose characters are all below 256.
-std::string Utf16FromLatin1(std::string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (char ch : text)
-        bytes += std::string{ch, '\0'};
-    return bytes;
-}
-
 } // namespace
 
 TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
@@ -83,8 +75,7 @@ TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
     const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
         {utf8, RegFile::Encoding::Utf8, utf8},
         {"\xEF\xBB\xBF" + utf8, RegFile::Encoding::Utf8WithBom, utf8},
-        {Utf16FromLatin1("Windows Registry Editor Version 5.00\r\n\"A\"=\"\xE9\"\r\n"),
-         RegFile::Encoding::Utf16LeWithBom, utf8},
+        {std::string("\xFF\xFEW\0\xE9\0", 6), RegFile::Encoding::Utf16LeWithBom, "W\xC3\xA9"},
         // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8.
         {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", RegFile::Encoding::Ansi,
          "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
