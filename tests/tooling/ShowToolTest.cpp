@@ -151,20 +151,18 @@ TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
         "\"NonAudioPath\"=\"" +
             PathOf("seq") + "\"\r\n");
     Put(PathOf("seq/here.kas"), "x");
-    Show show;
-    for (const PlaylistPtr& playlist :
-         {show.Background(), show.Startup(), show.Main(), show.Musical(), show.Shutdown()})
-        playlist->List() = {"here.kas"};
-    auto group = std::make_shared<InteractiveGroup>();
-    group->AddTriggeredSequences(std::make_shared<TriggeredSequences>());
-    group->GetTriggeredSequences(0)->AddSequence("\\here.kas");
-    group->GetTriggeredSequences(0)->SetTrig(std::make_shared<Trigger>());
-    show.InteractiveGroups()->push_back(group);
-    EXPECT_EQ(RunTool({"check", WriteShow("clean.kss", show)}),
+    // Every section holds the one file of that folder; the Musical section one more.
+    const std::string here = R"({"List": ["here.kas"]})";
+    const std::string json = R"({"Background": )" + here + R"(, "Startup": )" + here +
+                             R"(, "Main": )" + here + R"(, "Shutdown": )" + here +
+                             R"(, "InteractiveGroups": [{"TriggeredSequences": [{"Trig": {},
+                                "Sequences": ["\\here.kas"]}]}], "Musical": {"List": ["here.kas")";
+    const std::string show = PathOf("show.kss");
+    RunTool({"build", "-o", show}, json + "]}}");
+    EXPECT_EQ(RunTool({"check", show}),
               std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
-    // Only the one name missing from that folder is listed.
-    show.Musical()->List().push_back("gone.kms");
-    EXPECT_EQ(RunTool({"check", WriteShow("findings.kss", show)}),
+    RunTool({"build", "-o", show}, json + R"(, "gone.kms"]}})");
+    EXPECT_EQ(RunTool({"check", show}),
               std::make_tuple(
                   int(ExitCode::Findings),
                   "Musical section, entry 2: sequence file not found: \"gone.kms\" (looked for \"" +
