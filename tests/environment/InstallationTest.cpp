@@ -121,12 +121,8 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
 }
 
 TEST_F(InstallationTest, BWPost_CompletesTheInstallationAndKeepsOtherSettings) {
-    WriteStore(
-        "Windows Registry Editor Version "
-        "5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-        "; kept by hand\r\n\"Controllers\"=hex:01,02,\\\r\n  "
-        "03\r\n\"PostInstallVer\"=dword:00000004\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Brightwave\\Scheduler]\r\n\"Window\"=\"maximised\"\r\n");
+    // An earlier version's settings, with a comment and a value that goes on over two lines.
+    WriteStore(Bytes(BWSHOW_TEST_DATA "/registry/before-bwpost.reg"));
     bool ok = false;
     EXPECT_TRUE(Check(ok).empty());
     EXPECT_TRUE(ok && PostInstallLaunch::IsInstalledCorrectly(true));

@@ -1,6 +1,7 @@
 // The registry reads against a key of test values. On Windows the values are in the real
 // registry, put there by .ci/windows-tests with "reg add" before the tests run; elsewhere the test
-// writes the same values into the settings file. Keep the two lists alike.
+// writes the same values, from tests/data/registry/test-values.reg, into the settings file. Keep
+// the two lists alike.
 #include "environment/LibRegistry.h"
 #include "listtext/Error.h"
 
@@ -20,15 +21,7 @@ class RegistryTest : public test::TemporaryHome {
 protected:
     void SetUp() override {
         TemporaryHome::SetUp();
-        WriteStore("Windows Registry Editor Version 5.00\r\n\r\n"
-                   "[HKEY_CURRENT_USER\\Software\\BWShowTest]\r\n"
-                   "\"Text\"=\"C:\\\\Shows\"\r\n\"Empty\"=\"\"\r\n\"NoData\"=hex:\r\n"
-                   "\"Five\"=dword:00000005\r\n\"Minus\"=dword:ffffffff\r\n"
-                   "\"ZeroDword\"=dword:00000000\r\n\"TooLong\"=hex:01,02,03,04,05\r\n"
-                   "\"Short\"=hex:01,02\r\n\"One\"=\"1\"\r\n\"Naught\"=\"0\"\r\n"
-                   "\"Ansi\"=hex:43,61,66,e9,00\r\n"
-                   "\"Expand\"=hex(2):25,00,54,00,45,00,4d,00,50,00,25,00,5c,00,78,00,00,00\r\n\r\n"
-                   "[HKEY_CURRENT_USER\\Software\\BWShowTest\\Sub]\r\n\"Deep\"=\"x\"\r\n");
+        WriteStore(Bytes(BWSHOW_TEST_DATA "/registry/test-values.reg"));
     }
 };
 #endif
