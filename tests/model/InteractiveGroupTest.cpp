@@ -129,10 +129,10 @@ TEST(InteractiveGroupText, WritesAndReadsGroups) {
     EXPECT_TRUE(seven->LightsOffAtEnd() && !seven->MusicalAllowed());
     EXPECT_EQ(seven->TypeName(), "Magic Toy");
 
-    const std::pair<const char*, int> errors[] = {{"( 1,,F,T,T,Door,,T)", 9},
-                                                  {"( 1,,F,T,T,Door)", 9},
-                                                  {"( 1,,F,T,T,Door,((f)),T)", 9},
-                                                  {"( 1,,F,T,T,D,((f,(,,1,0))),T)", 13}};
+    // clang-format off
+    const std::pair<const char*, int> errors[] = {{"( 1,,F,T,T,Door,,T)", 9}, {"( 1,,F,T,T,Door)", 9},
+        {"( 1,,F,T,T,Door,((f)),T)", 9}, {"( 1,,F,T,T,D,((f,(,,1,0))),T)", 13}};
+    // clang-format on
     for (const auto& [text, number] : errors)
         EXPECT_EQ(ErrorNumberOf([&] { InteractiveGroupFromText(text); }), number) << text;
     EXPECT_EQ(ErrorNumberOf([] { InteractiveGroupToText(InteractiveGroup()); }), 9);
