@@ -8,6 +8,7 @@
 #include "environment/PostInstallLaunch.h"
 #include "environment/ProductSettings.h"
 
+#include "DataFile.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
@@ -122,7 +123,7 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
 
 TEST_F(InstallationTest, BWPost_CompletesTheInstallationAndKeepsOtherSettings) {
     // An earlier version's settings, with a comment and a value that goes on over two lines.
-    WriteStore(Bytes(BWSHOW_TEST_DATA "/registry/before-bwpost.reg"));
+    WriteStore(DataFile("registry/before-bwpost.reg"));
     bool ok = false;
     EXPECT_TRUE(Check(ok).empty());
     EXPECT_TRUE(ok && PostInstallLaunch::IsInstalledCorrectly(true));

@@ -5,6 +5,7 @@
 #include "environment/LibRegistry.h"
 #include "listtext/Error.h"
 
+#include "DataFile.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ class RegistryTest : public test::TemporaryHome {
 protected:
     void SetUp() override {
         TemporaryHome::SetUp();
-        WriteStore(Bytes(BWSHOW_TEST_DATA "/registry/test-values.reg"));
+        WriteStore(test::DataFile("registry/test-values.reg"));
     }
 };
 #endif

@@ -3,9 +3,10 @@
 #include "environment/LibRegistry.h"
 #include "environment/RegFile.h"
 
+#include "DataFile.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #ifndef _WIN32
@@ -14,15 +15,11 @@
 
 using namespace bw;
 using namespace bw::LibRegistry;
+using bw::test::DataFile;
 
 namespace {
 
 const std::string SharedKey = "Software\\Brightwave\\Shared";
-
-std::string DataFile(const std::string& name) {
-    std::ifstream in(BWSHOW_TEST_DATA "/registry/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The bytes that the registry query gives for the shared key's value.
 std::string Read(std::string_view text, std::string_view value) {
@@ -38,7 +35,7 @@ std::string Nul(const std::string& text) {
 } // namespace
 
 TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
-    const std::string text = DataFile("values.reg");
+    const std::string text = DataFile("registry/values.reg");
     // clang-format off
     const std::pair<const char*, std::string> cases[] = {
         {"Text", Nul("a \"quoted\" C:\\path")}, {"Word", "\x0d\x0c\x0b\x0a"},
@@ -100,10 +97,10 @@ TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
           "deleted-section-is-not-the-key", "after-a-continued-last-line",
           "after-a-last-line-ending-in-backslashes"}) {
         const std::string after = RegFile::SetValues(
-            DataFile("set-values/" + name + ".before"), "HKEY_CURRENT_USER", SharedKey,
+            DataFile("registry/set-values/" + name + ".before"), "HKEY_CURRENT_USER", SharedKey,
             {{"AppPath", RegFile::StringData("/opt/b\\w/")},
              {"PostInstall", RegFile::DwordData(1)}});
-        if (const std::string expected = DataFile("set-values/" + name + ".after");
+        if (const std::string expected = DataFile("registry/set-values/" + name + ".after");
             !expected.empty()) {
             EXPECT_EQ(after, expected) << name;
         }

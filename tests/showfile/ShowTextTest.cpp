@@ -1,23 +1,19 @@
 #include "listtext/Error.h"
 #include "model/InteractiveGroupFunctions.h"
-#include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
+
+#include "DataFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace bw;
 using namespace bw::ShowFunctions;
+using bw::test::DataFile;
 
 namespace {
 
 const std::string FourPlaylists =
     "(0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,,,T,F,F)";
-
-std::string DataFile(const std::string& name) {
-    std::string text;
-    EXPECT_EQ(File::ReadWholeFile(BWSHOW_TEST_DATA "/show-text/" + name, text), 0) << name;
-    return text;
-}
 
 } // namespace
 
@@ -28,12 +24,12 @@ TEST(ShowText, NewShowWritesTenFields) {
 // Each file NAME.in is read as a show whose text must be NAME.out: missing trailing fields are
 // filled in, damage below the top level is absorbed, each section gets its own type.
 TEST(ShowText, ReadingRepairsWhatItCan) {
-    for (const char* name :
+    for (const std::string name :
          {"every-field", "four-fields", "five-fields", "eight-fields", "group-without-entries",
           "unreadable-type-and-trigger", "sections-of-the-wrong-type"}) {
-        const ShowPtr show = ShowFromText(DataFile(name + std::string(".in")));
+        const ShowPtr show = ShowFromText(DataFile("show-text/" + name + ".in"));
         ASSERT_NE(show, nullptr) << name;
-        EXPECT_EQ(ShowToText(*show) + "\r\n", DataFile(name + std::string(".out"))) << name;
+        EXPECT_EQ(ShowToText(*show) + "\r\n", DataFile("show-text/" + name + ".out")) << name;
     }
 }
 

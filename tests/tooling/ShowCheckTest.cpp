@@ -1,4 +1,5 @@
 #include "tooling/ShowCheck.h"
+#include "DataFile.h"
 #include "TemporaryFolder.h"
 #include "tooling/ShowJson.h"
 
@@ -18,8 +19,8 @@ protected:
             Put(PathOf(name), "x");
     }
     // A data file with "<folder>" standing for the sequence folder.
-    std::string DataFile(const std::string& name) const {
-        std::string text = Bytes(BWSHOW_TEST_DATA "/tooling/check/" + name);
+    std::string CheckFile(const std::string& name) const {
+        std::string text = test::DataFile("tooling/check/" + name);
         for (size_t at; (at = text.find("<folder>")) != std::string::npos;)
             text.replace(at, 8, Folder());
         return text;
@@ -33,8 +34,8 @@ protected:
 // what counts is network, unit and input, never the name.
 TEST_F(ShowCheckTest, FindingsInTabOrder) {
     for (const std::string name : {"clean", "every-kind", "shared-triggers"}) {
-        const ShowPtr show = ShowJson::ShowFromJson(ShowJson::ParseJson(DataFile(name + ".json")));
-        std::istringstream lines(DataFile(name + ".txt"));
+        const ShowPtr show = ShowJson::ShowFromJson(ShowJson::ParseJson(CheckFile(name + ".json")));
+        std::istringstream lines(CheckFile(name + ".txt"));
         std::vector<std::string> expected;
         for (std::string line; std::getline(lines, line);)
             expected.push_back(line);

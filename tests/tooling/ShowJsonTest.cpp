@@ -1,14 +1,16 @@
 #include "tooling/ShowJson.h"
 #include "showfile/ShowFunctions.h"
 
+#include "DataFile.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 using namespace bw;
 using namespace bw::ShowJson;
 using ShowFunctions::ShowToText;
+using test::DataFile;
 
 namespace {
 
@@ -26,20 +28,15 @@ JsonError BuildError(std::string_view json) {
     return JsonError("", "");
 }
 
-std::string DataFile(const std::string& name) {
-    std::ifstream in(BWSHOW_TEST_DATA "/tooling/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 } // namespace
 
 // The whole layout, key by key: names, order, nesting and formatting, UTF-8 left as it is; and
 // whatever build accepts, dump gives back, values the editor would not offer included.
 TEST(ShowJson, DumpGivesBackWhatBuildAccepted) {
-    EXPECT_EQ(ShowToJsonText(Show()), DataFile("new-show.json"));
-    const std::string group = DataFile("show-with-group.json");
+    EXPECT_EQ(ShowToJsonText(Show()), DataFile("tooling/new-show.json"));
+    const std::string group = DataFile("tooling/show-with-group.json");
     EXPECT_EQ(ShowToJsonText(*Build(group)), group);
-    const Json input = Json::parse(DataFile("accepted-values.json"));
+    const Json input = Json::parse(DataFile("tooling/accepted-values.json"));
     const Json output = ShowToJson(*ShowFromJson(input));
     for (const auto& [key, value] : input.items())
         EXPECT_EQ(output[key], value) << key;
@@ -66,7 +63,7 @@ TEST(ShowJson, BuildRefusesWhatItCannotHoldAndSaysWhere) {
         {"{\"Main\": {\n  \"List\": [\"a\",]}}", "", "parse error at line 2, column"},
         {"{\"Main\": {\"CleanUp\": \"caf\xe9\"}}", "", "invalid string: ill-formed UTF-8 byte"},
         {"", "", "unexpected end of input"}};
-    std::istringstream lines(DataFile("refusals.txt"));
+    std::istringstream lines(DataFile("tooling/refusals.txt"));
     for (std::string line; std::getline(lines, line);) {
         const size_t first = line.find('\t'), second = line.find('\t', first + 1);
         if (!line.starts_with('#'))
