@@ -1,4 +1,4 @@
-#include "listtext/Error.h"
+#include "DocumentedErrors.h"
 #include "model/InteractiveGroupFunctions.h"
 #include "showfile/ShowFunctions.h"
 
@@ -33,28 +33,19 @@ TEST(ShowText, ReadingRepairsWhatItCan) {
     }
 }
 
+// Any other text gives no show: an unreadable playlist or group, or too few fields.
 TEST(ShowText, OnlyTopLevelErrorsReachTheCaller) {
     const std::string list = "Serialize.ListFromText";
-    const std::pair<std::string, std::pair<int, std::string>> cases[] = {
-        {"", {9, ""}},
-        {"abc", {9, ""}},
-        {"((0,1,2", {1, list}},
-        {"((0,1,2,0,,,T,F,F)", {2, list}},
-        {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", {3, list}},
-        // An unreadable playlist gives no show, without an error.
-        {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", {0, "no show"}},
-        {"(" + FourPlaylists + ",,(2,0,1,0))", {0, "no show"}},
-        {"(a,b,c,d,e,f,g,h,i,j)", {0, "no show"}},
-    };
-    for (const auto& [text, expected] : cases) {
-        std::pair<int, std::string> outcome{0, "show"};
-        try {
-            if (!ShowFromText(text))
-                outcome.second = "no show";
-        } catch (const Error& error) {
-            outcome = {error.Number(), error.Source()};
-        }
-        EXPECT_EQ(outcome, expected) << text;
+    // clang-format off
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"", 9, ""}, {"abc", 9, ""}, {"((0,1,2", 1, list}, {"((0,1,2,0,,,T,F,F)", 2, list},
+        {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", 3, list},
+        {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", 0, ""},
+        {"(" + FourPlaylists + ",,(2,0,1,0))", 0, ""}, {"(a,b,c,d,e,f,g,h,i,j)", 0, ""}};
+    // clang-format on
+    for (const auto& [text, number, source] : cases) {
+        const Error error = test::ErrorOf([&] { EXPECT_EQ(ShowFromText(text), nullptr) << text; });
+        EXPECT_EQ(std::pair(error.Number(), error.Source()), std::pair(number, source)) << text;
     }
 }
 
@@ -70,11 +61,10 @@ TEST(ShowFromParts, RequiresAllPlaylistsAndDropsEmptyGroups) {
     EXPECT_EQ(*groups, GroupCollection{door});
     EXPECT_TRUE(show->InteractiveGroups() == groups && show->Main() == defaults.Main());
     EXPECT_TRUE(show->StartupType() == 2 && show->PreloadSequences());
-    try {
-        ShowFromParts(defaults.Startup(), defaults.Shutdown(), nullptr, defaults.Musical(),
-                      defaults.Background(), groups, 0, nullptr, false);
-        ADD_FAILURE() << "a show without its Animation playlist was built";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Number(), 91);
-    }
+    EXPECT_EQ(test::ErrorNumberOf([&] {
+                  ShowFromParts(defaults.Startup(), defaults.Shutdown(), nullptr,
+                                defaults.Musical(), defaults.Background(), groups, 0, nullptr,
+                                false);
+              }),
+              91);
 }
