@@ -23,12 +23,10 @@ namespace {
 
 using InstallationTest = TemporaryHome;
 
+// Version and done marker below ten.
 std::string Markers(int version, int done) {
-    char lines[80];
-    std::snprintf(lines, sizeof lines,
-                  "\"PostInstallVer\"=dword:%08x\r\n\"PostInstall\"=dword:%08x\r\n",
-                  static_cast<unsigned>(version), static_cast<unsigned>(done));
-    return lines;
+    return "\"PostInstallVer\"=dword:0000000" + std::to_string(version) +
+           "\r\n\"PostInstall\"=dword:0000000" + std::to_string(done) + "\r\n";
 }
 
 // Runs the check with the post-install program standing in as given; the messages shown.
