@@ -1,4 +1,5 @@
 #include "tooling/ShowTool.h"
+#include "DataFile.h"
 #include "ShowGenerator.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
@@ -135,35 +136,25 @@ TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSavesOrLeavesItAlone) {
 }
 
 #ifndef _WIN32
-// check lists its findings on standard output and resolves names against the sequence folder of
-// the user's settings.
+// check resolves names against the sequence folder of the user's settings: of a show whose
+// sections all hold the one file of that folder, only the name that is not there is listed.
 TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedConfig = saved ? saved : "";
-    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1); // each test runs on its own
     Put(PathOf("config/Brightwave/registry.reg"),
-        "Windows Registry Editor Version "
-        "5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-        "\"NonAudioPath\"=\"" +
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
             PathOf("seq") + "\"\r\n");
     Put(PathOf("seq/here.kas"), "x");
-    // Every section holds the one file of that folder; the Musical section one more.
-    const std::string here = R"({"List": ["here.kas"]})";
-    const std::string json = R"({"Background": )" + here + R"(, "Startup": )" + here +
-                             R"(, "Main": )" + here + R"(, "Shutdown": )" + here +
-                             R"(, "InteractiveGroups": [{"TriggeredSequences": [{"Trig": {},
-                                "Sequences": ["\\here.kas"]}]}], "Musical": {"List": ["here.kas")";
     const std::string show = PathOf("show.kss");
-    RunTool({"build", "-o", show}, json + "]}}");
-    EXPECT_EQ(RunTool({"check", show}),
-              std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
-    RunTool({"build", "-o", show}, json + R"(, "gone.kms"]}})");
+    std::string json = test::DataFile("tooling/in-sequence-folder.json");
+    RunTool({"build", "-o", show}, json);
     EXPECT_EQ(RunTool({"check", show}),
               std::make_tuple(
                   int(ExitCode::Findings),
                   "Musical section, entry 2: sequence file not found: \"gone.kms\" (looked for \"" +
                       PathOf("seq/gone.kms") + "\")\n",
                   std::string()));
-    saved ? setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    RunTool({"build", "-o", show}, json.erase(json.find(R"(, "gone.kms")"), 12));
+    EXPECT_EQ(RunTool({"check", show}),
+              std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
 }
 #endif
