@@ -87,7 +87,8 @@ TEST(Errors, StandardRunTimeErrorsCarryTheirDescriptions) {
     // clang-format off
     const std::tuple<void (*)(), int, const char*> cases[] = {
         {RaiseOverflow, 6, "Overflow"}, {RaiseSubscriptOutOfRange, 9, "Subscript out of range"},
-        {RaiseTypeMismatch, 13, "Type mismatch"}, {RaiseObjectNotSet, 91, "Object variable or With block variable not set"}};
+        {RaiseTypeMismatch, 13, "Type mismatch"},
+        {RaiseObjectNotSet, 91, "Object variable or With block variable not set"}};
     // clang-format on
     for (const auto& [raise, number, description] : cases) {
         const Error error = bw::test::ErrorOf(raise);

@@ -29,13 +29,7 @@ std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>
     return {code, out.str(), err.str()};
 }
 
-class ShowToolTest : public test::TemporaryFolder {
-protected:
-    std::string WriteShow(const std::string& name, const Show& show) const {
-        EXPECT_EQ(File::WriteWholeFile(PathOf(name), ShowFunctions::ShowToText(show)), 0);
-        return PathOf(name);
-    }
-};
+using ShowToolTest = test::TemporaryFolder;
 
 } // namespace
 
@@ -89,7 +83,9 @@ TEST_F(ShowToolTest, UnreadableFilesAndTextsThatAreNoShow) {
 TEST_F(ShowToolTest, DumpThenBuildGivesTheSameFile) {
     test::ShowGenerator generator(4711);
     for (int i = 0; i < 60; ++i) {
-        const std::string original = WriteShow("original.kss", *generator.RandomShow());
+        const std::string original = PathOf("original.kss");
+        ASSERT_EQ(
+            File::WriteWholeFile(original, ShowFunctions::ShowToText(*generator.RandomShow())), 0);
         const auto [code, json, err] = RunTool({"dump", original});
         ASSERT_EQ(code, ExitCode::Success) << err;
         Put(PathOf("show.json"), json);
@@ -112,19 +108,17 @@ TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSavesOrLeavesItAlone) {
     EXPECT_NE(Bytes(path).find("(1,0,1,0,?,,T,F,F)"), std::string::npos);
 
     Put(path, "before");
-    Put(PathOf("bad.json"), R"({"Musical": {"Delay": "5"}})");
+    const std::string bad = PathOf("bad.json"), none = PathOf("none.json"),
+                      out = PathOf("no/o.kss");
+    Put(bad, R"({"Musical": {"Delay": "5"}})");
+    // The texts of the refusals are those of the JSON tests.
     // clang-format off
     const std::tuple<std::vector<std::string>, std::string, int, std::string> failures[] = {
-        {{"build", PathOf("bad.json"), "-o", path}, "", ExitCode::NotAShow,
-         PathOf("bad.json") +
-             ": Musical.Delay: expected an integer from -2147483648 to 2147483647, found a string"},
-        {{"build", "-o", path}, R"({"Mian": {}})", ExitCode::NotAShow,
-         "standard input: unknown key \"Mian\""},
+        {{"build", bad, "-o", path}, "", ExitCode::NotAShow, bad + ": Musical.Delay: "},
+        {{"build", "-o", path}, R"({"Mian": {}})", ExitCode::NotAShow, "standard input: unknown key"},
         {{"build", "-o", path}, "{\"Main\": ", ExitCode::NotAShow, "standard input: parse error"},
-        {{"build", PathOf("none.json"), "-o", path}, "", ExitCode::CannotRead,
-         "cannot read " + PathOf("none.json") + ": no such file"},
-        {{"build", "-o", PathOf("no/such/folder/out.kss")}, "{}", ExitCode::CannotWrite,
-         "unable to write to " + PathOf("no/such/folder/out.kss")}};
+        {{"build", none, "-o", path}, "", ExitCode::CannotRead, "cannot read " + none + ": no such file"},
+        {{"build", "-o", out}, "{}", ExitCode::CannotWrite, "unable to write to " + out}};
     // clang-format on
     for (const auto& [args, input, code, message] : failures) {
         const auto [actualCode, out, err] = RunTool(args, input);
