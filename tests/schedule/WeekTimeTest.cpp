@@ -1,4 +1,4 @@
-#include "RaisedError.h"
+#include "DocumentedErrors.h"
 
 #include "schedule/WeekTime.h"
 
@@ -10,7 +10,7 @@
 #include <memory>
 
 using namespace bw;
-using bw::test::RaisedError;
+using bw::test::ErrorOf;
 
 namespace {
 
@@ -96,7 +96,7 @@ TEST(WeekTime, ArithmeticWrapsAroundTheWeekAndRaisesOverflowBeyond32Bits) {
         [] { (void)At(Sun, 0, 0, 1).PlusDuration(INT_MAX - 604800); },
         [] { (void)At(Sun, 0, 0, 1).MinusDuration(INT_MIN); }};
     for (const auto& overflow : overflowing)
-        EXPECT_EQ(RaisedError(overflow).value_or(Error(0, "", "")).Number(), 6);
+        EXPECT_EQ(ErrorOf(overflow).Number(), 6);
     // Right at the limit nothing overflows.
     EXPECT_EQ(WeekTime{}.PlusDuration(INT_MAX - 604800).TimeVal(), INT_MAX % 604800);
     EXPECT_EQ(WeekTime{}.PlusDuration(INT_MIN).TimeVal(), (INT_MIN + 604800) % 604800);

@@ -30,14 +30,12 @@ std::string ShowOfMainEntries(const std::string& entries) {
 TEST(HostileText, DeepNestingAndLongRunsOfCommas) {
     const int depth = 100000;
     const std::string nested = std::string(depth, '(') + std::string(depth, ')');
-    EXPECT_EQ(ReadAnything(nested), nullptr);
     EXPECT_EQ(ReadAnything("(" + nested + "," + nested + ")"), nullptr);
     const ShowPtr deep = ReadAnything(ShowOfMainEntries(nested));
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(deep->Main()->List().at(0), nested);
 
     const std::string commas(1000000, ',');
-    EXPECT_EQ(ReadAnything(commas), nullptr);
     EXPECT_EQ(ReadAnything("(" + commas + ")"), nullptr);
     const ShowPtr wide = ReadAnything(ShowOfMainEntries(commas));
     ASSERT_NE(wide, nullptr);

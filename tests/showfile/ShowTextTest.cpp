@@ -1,70 +1,51 @@
-#include "listtext/Error.h"
+#include "DocumentedErrors.h"
 #include "model/InteractiveGroupFunctions.h"
-#include "model/TriggerFunctions.h"
-#include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
+
+#include "DataFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace bw;
 using namespace bw::ShowFunctions;
+using bw::test::DataFile;
 
 namespace {
 
 const std::string FourPlaylists =
     "(0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,,,T,F,F)";
 
-std::string DataFile(const std::string& name) {
-    std::string text;
-    EXPECT_EQ(File::ReadWholeFile(BWSHOW_TEST_DATA "/show-text/" + name, text), 0) << name;
-    return text;
-}
-
 } // namespace
 
-TEST(ShowText, WritesTenFields) {
-    Show show;
-    EXPECT_EQ(ShowToText(show), "(" + FourPlaylists + ",,(2,0,1,0,,,T,F,F),, 0,,F)");
-    show.SetStartupType(1);
-    show.SetStartupTrigger(TriggerFunctions::NewTrigger(0, 1, 1, ""));
-    show.SetPreloadSequences(true);
-    EXPECT_EQ(ShowToText(show), "(" + FourPlaylists + ",,(2,0,1,0,,,T,F,F),, 1,( 1,, 1, 0),T)");
+TEST(ShowText, NewShowWritesTenFields) {
+    EXPECT_EQ(ShowToText(Show()), "(" + FourPlaylists + ",,(2,0,1,0,,,T,F,F),, 0,,F)");
 }
 
 // Each file NAME.in is read as a show whose text must be NAME.out: missing trailing fields are
 // filled in, damage below the top level is absorbed, each section gets its own type.
 TEST(ShowText, ReadingRepairsWhatItCan) {
-    for (const char* name :
+    for (const std::string name :
          {"every-field", "four-fields", "five-fields", "eight-fields", "group-without-entries",
           "unreadable-type-and-trigger", "sections-of-the-wrong-type"}) {
-        const ShowPtr show = ShowFromText(DataFile(name + std::string(".in")));
+        const ShowPtr show = ShowFromText(DataFile("show-text/" + name + ".in"));
         ASSERT_NE(show, nullptr) << name;
-        EXPECT_EQ(ShowToText(*show) + "\r\n", DataFile(name + std::string(".out"))) << name;
+        EXPECT_EQ(ShowToText(*show) + "\r\n", DataFile("show-text/" + name + ".out")) << name;
     }
 }
 
+// Any other text gives no show: an unreadable playlist or group, or too few fields.
 TEST(ShowText, OnlyTopLevelErrorsReachTheCaller) {
     const std::string list = "Serialize.ListFromText";
-    const std::pair<std::string, std::pair<int, std::string>> cases[] = {
-        {"", {9, ""}},
-        {"abc", {9, ""}},
-        {"((0,1,2", {1, list}},
-        {"((0,1,2,0,,,T,F,F)", {2, list}},
-        {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", {3, list}},
-        // An unreadable playlist gives no show, without an error.
-        {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", {0, "no show"}},
-        {"(" + FourPlaylists + ",,(2,0,1,0))", {0, "no show"}},
-        {"(a,b,c,d,e,f,g,h,i,j)", {0, "no show"}},
-    };
-    for (const auto& [text, expected] : cases) {
-        std::pair<int, std::string> outcome{0, "show"};
-        try {
-            if (!ShowFromText(text))
-                outcome.second = "no show";
-        } catch (const Error& error) {
-            outcome = {error.Number(), error.Source()};
-        }
-        EXPECT_EQ(outcome, expected) << text;
+    // clang-format off
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"", 9, ""}, {"abc", 9, ""}, {"((0,1,2", 1, list}, {"((0,1,2,0,,,T,F,F)", 2, list},
+        {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", 3, list},
+        {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", 0, ""},
+        {"(" + FourPlaylists + ",,(2,0,1,0))", 0, ""}, {"(a,b,c,d,e,f,g,h,i,j)", 0, ""}};
+    // clang-format on
+    for (const auto& [text, number, source] : cases) {
+        const Error error = test::ErrorOf([&] { EXPECT_EQ(ShowFromText(text), nullptr) << text; });
+        EXPECT_EQ(std::pair(error.Number(), error.Source()), std::pair(number, source)) << text;
     }
 }
 
@@ -77,16 +58,13 @@ TEST(ShowFromParts, RequiresAllPlaylistsAndDropsEmptyGroups) {
     const ShowPtr show =
         ShowFromParts(defaults.Startup(), defaults.Shutdown(), defaults.Main(), defaults.Musical(),
                       defaults.Background(), groups, 2, nullptr, true);
-    EXPECT_EQ(show->InteractiveGroups(), groups);
     EXPECT_EQ(*groups, GroupCollection{door});
-    EXPECT_EQ(show->Main(), defaults.Main());
-    EXPECT_EQ(show->StartupType(), 2);
-    EXPECT_TRUE(show->PreloadSequences());
-    try {
-        ShowFromParts(defaults.Startup(), defaults.Shutdown(), nullptr, defaults.Musical(),
-                      defaults.Background(), groups, 0, nullptr, false);
-        ADD_FAILURE() << "a show without its Animation playlist was built";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Number(), 91);
-    }
+    EXPECT_TRUE(show->InteractiveGroups() == groups && show->Main() == defaults.Main());
+    EXPECT_TRUE(show->StartupType() == 2 && show->PreloadSequences());
+    EXPECT_EQ(test::ErrorNumberOf([&] {
+                  ShowFromParts(defaults.Startup(), defaults.Shutdown(), nullptr,
+                                defaults.Musical(), defaults.Background(), groups, 0, nullptr,
+                                false);
+              }),
+              91);
 }
