@@ -39,9 +39,10 @@ private Q_SLOTS:
         };
         QCOMPARE(state(), " unchanged -");
         QCOMPARE(window.windowTitle(), "BW Show Editor v" BWSHOW_VERSION);
+        QVERIFY(window.AgreeToEndSession()); // nothing to lose; an edit takes the agreement back
         window.AddSequenceToPlaylist("/seq/Intro.kas");
         QCOMPARE(state(), " changed -");
-        editor.prompts.saveAnswers.enqueue(Path("Yard.kss"));
+        editor.prompts.saveAnswers << Path("Yard.kss") << Path("Halloween");
         editor.Click("SaveAs");
         QCOMPARE(state(), Path("Yard.kss") + " unchanged -");
         window.AddSequenceToPlaylist("/seq/Outro.kas");
@@ -49,23 +50,21 @@ private Q_SLOTS:
         editor.Click("Save");
         QCOMPARE(state(), Path("Yard.kss") + " unchanged -");
         QVERIFY(FileHoldsShow(Path("Yard.kss"), editor.show()));
-        // Failed writes keep the changes, and Save As the new name; a folder cannot be replaced
-        // by the file. The message names the path as the dialog returned it.
-        window.AddSequenceToPlaylist("/seq/Finale.kas");
-        QVERIFY(QFile::remove(Path("Yard.kss")) && QDir().mkdir(Path("Yard.kss")));
+        // Failed writes count as changes, and Save As keeps the new name; a folder cannot be
+        // replaced by the file. The message names the path as the dialog returned it.
         QVERIFY(QDir().mkdir(Path("Halloween.kss")));
-        editor.prompts.saveAnswers.enqueue(Path("Halloween"));
-        editor.Click("Save");
         editor.Click("SaveAs");
-        QCOMPARE(editor.prompts.Said(),
-                 (QStringList{"BWShow: Unable to write to " + Path("Yard.kss"),
-                              "BWShow: Unable to write to " + Path("Halloween")}));
         QCOMPARE(state(), Path("Halloween.kss") + " changed Save");
+        editor.Click("Save");
+        QCOMPARE(editor.prompts.Said(),
+                 (QStringList{"BWShow: Unable to write to " + Path("Halloween"),
+                              "BWShow: Unable to write to " + Path("Halloween.kss")}));
         QVERIFY(QDir().rmdir(Path("Halloween.kss")));
         editor.Click("Save");
         QVERIFY(FileHoldsShow(Path("Halloween.kss"), editor.show()));
-        window.AddSequenceToPlaylist("/seq/Intro.kas");
-        editor.prompts.questionAnswers.enqueue(true);
+        window.AddSequenceToPlaylist("/seq/Finale.kas");
+        editor.prompts.questionAnswers << false << true;
+        QVERIFY(!window.close());
         editor.Click("New");
         QCOMPARE(state(), " unchanged -");
         QVERIFY(editor.show() == Show());

@@ -169,11 +169,13 @@ private Q_SLOTS:
             auto* name = dialog.findChild<QLineEdit*>("txtName");
             seen << name->text();
             name->setText("Changed"); // thrown away by Cancel
+            // What changes in the show while a dialog is open is listed when it closes.
+            editor.show().InteractiveGroups()->at(0)->SetName("c");
             qobject_cast<QDialog*>(&dialog)->reject();
         });
         editor.Get("btEdit")->click();
         QCOMPARE(seen, (QStringList{"Interactive Group -- Choose a type", "Jukebox", "b"}));
-        QCOMPARE(editor.Entries(), (QStringList{"a", "b"}));
+        QCOMPARE(editor.Entries(), (QStringList{"c", "b"}));
         // After removing the group, the box waits again for a selection.
         editor.prompts.questionAnswers.enqueue(true);
         editor.Get("btRemove")->click();
