@@ -1,5 +1,6 @@
-// The toolbar's show file commands, the window states and the caption.
+// The toolbar with its icons, its show file commands, the window states and the caption.
 #include "EditorTestSupport.h"
+#include "editor/EditorIcons.h"
 #include "editor/TitleWithVersion.h"
 
 #include <QDialog>
@@ -26,6 +27,35 @@ class FileCommandsTest : public QObject {
 private Q_SLOTS:
     void init() {
         QVERIFY(QDir(folder_.path()).removeRecursively() && QDir().mkpath(folder_.path()));
+    }
+
+    void IconsAndToolbar() {
+        QCOMPARE(EditorIcons::Keys().size(), 12);
+        for (const QString& key : EditorIcons::Keys()) {
+            // The scalable icons need the SVG support at run time; without it they are empty.
+            const QImage image = EditorIcons::Icon(key).pixmap(QSize(32, 32)).toImage();
+            const auto painted =
+                std::count_if(image.constBits(), image.constBits() + image.sizeInBytes(),
+                              [](uchar byte) { return byte != 0; });
+            QVERIFY2(painted > image.sizeInBytes() / 8, qPrintable(key));
+        }
+        QVERIFY(EditorIcons::Icon("NoSuchIcon").isNull());
+
+        Editor editor;
+        auto* toolbar = editor.Get<QToolBar>("Toolbar1");
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QStringList buttons;
+        for (QAction* action : toolbar->actions()) {
+            buttons << action->data().toString() + '|' + action->text() + '|' + action->toolTip();
+            QVERIFY(!action->icon().isNull());
+            QVERIFY(toolbar->widgetForAction(action)->geometry().bottom() < toolbar->height());
+        }
+        QCOMPARE(
+            buttons,
+            (QStringList{"New|New|Create a new show", "Open|Open|Open a show file",
+                         "Options|Options|Configure show options", "Save|Save|Save this show",
+                         "SaveAs|Save As|Save this this show to a new file",
+                         "Help|Help|Launch the Help Menu", "Exit|Exit|Close the Show Editor"}));
     }
 
     // Unnamed or named, changed or not: Save is enabled for a named, changed show only.

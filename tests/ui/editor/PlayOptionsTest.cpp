@@ -2,6 +2,7 @@
 // back into the show.
 #include "EditorTestSupport.h"
 #include "editor/UpDown.h"
+#include "editor/WrapCheckBox.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -143,6 +144,18 @@ private Q_SLOTS:
         // Typed text is stored as it stands, no file needed.
         PasteOver(*editor.Get<QLineEdit>("txtCleanup"), "no such file");
         QCOMPARE(editor.show().Musical()->CleanUp(), "no such file");
+    }
+
+    void WrapCheckBox_SecondLineTakesClicks() {
+        QWidget window;
+        auto* box = new WrapCheckBox("Songs can be repeated before all have been played", &window);
+        box->setGeometry(0, 0, 120, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(100, 36));
+        QVERIFY(box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 4));
+        QVERIFY(!box->isChecked());
     }
 };
 
