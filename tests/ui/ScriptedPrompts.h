@@ -11,8 +11,8 @@
 namespace bw::test {
 
 // Stands in for the message boxes and file dialogs: answers come from queues the test fills,
-// and every prompt is recorded so the test can check texts, titles, icons and dialog requests.
-// A prompt with no answer queued counts as unexpected and is answered No or Cancel.
+// and every prompt is recorded. A prompt with no answer queued counts as unexpected and is
+// answered No or Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
     enum class Kind { Message, Question, OpenFiles, SaveFile };
@@ -45,6 +45,14 @@ public:
         return Next(saveAnswers, std::optional<QString>());
     }
 
+    // The prompts of one kind, in the order they came.
+    QList<Prompt> Of(Kind kind) const {
+        QList<Prompt> found;
+        for (const Prompt& p : prompts)
+            if (p.kind == kind)
+                found << p;
+        return found;
+    }
     // The message boxes and questions as "title: text", with " (!)" for the exclamation icon.
     QStringList Said() const {
         QStringList said;
@@ -70,10 +78,8 @@ public:
 
 private:
     template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
-        if (answers.isEmpty()) {
-            ++unexpected;
-            return none;
-        }
+        if (answers.isEmpty())
+            return ++unexpected, none;
         return answers.dequeue();
     }
 };

@@ -43,15 +43,12 @@ public:
             throw std::runtime_error(std::string("no control ") + objectName);
         return control;
     }
-    void Click(const QString& key) const { window->ToolbarCommand(key); }
-    bool SaveEnabled() const {
-        for (QAction* action : Get<QToolBar>("Toolbar1")->actions())
-            if (action->data().toString() == QLatin1String("Save"))
-                return action->isEnabled();
-        throw std::runtime_error("no Save button");
-    }
+    QAction* Button(const QString& key) const { return Get<QAction>(qPrintable(key)); }
+    void Click(const QString& key) const { Button(key)->trigger(); }
+    bool SaveEnabled() const { return Button(QStringLiteral("Save"))->isEnabled(); }
     void SelectTab(int tab) const { Get<QTabBar>("tsMain")->setCurrentIndex(tab - 1); }
     QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
+    void Select(int row) const { List()->setCurrentRow(row); }
     QStringList Entries() const {
         QStringList entries;
         for (int row = 0; row < List()->count(); ++row)
