@@ -3,7 +3,7 @@
 // full size, so that the time per byte shows whether the cost grows linearly; "peak_per_byte" is
 // the most memory allocated at once while reading, per byte of input.
 
-#include "ShowGenerator.h"
+#include "LargeShow.h"
 #include "listtext/Error.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
@@ -75,8 +75,8 @@ void BM_ShowFileOf(benchmark::State& state) {
         (std::filesystem::temp_directory_path() / "bwshow-hostile-bench.kss").string();
     static int madeFor = 0;
     if (madeFor != state.range(0)) {
-        const std::string text = ShowFunctions::ShowToText(
-            *test::ShowGenerator(3).LargeShow(static_cast<int>(state.range(0))));
+        const std::string text =
+            ShowFunctions::ShowToText(*bench::LargeShow(3, static_cast<int>(state.range(0))));
         File::WriteWholeFile(path, text);
         madeFor = static_cast<int>(state.range(0));
     }

@@ -2,7 +2,7 @@
 // The cost must grow linearly: compare the time per iteration of the 100,000 case with ten times
 // the 10,000 case (the report prints the ratio as "growth" on the largest case).
 
-#include "ShowGenerator.h"
+#include "LargeShow.h"
 #include "showfile/ShowFunctions.h"
 
 #include <benchmark/benchmark.h>
@@ -17,7 +17,7 @@ const std::string& ShowText(int entries) {
     static std::map<int, std::string> texts;
     auto [it, inserted] = texts.try_emplace(entries);
     if (inserted)
-        it->second = ShowFunctions::ShowToText(*test::ShowGenerator(1).LargeShow(entries));
+        it->second = ShowFunctions::ShowToText(*bench::LargeShow(1, entries));
     return it->second;
 }
 

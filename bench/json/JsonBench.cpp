@@ -8,7 +8,7 @@
 // read both as bwshowtool dumps it (indented) and compact, as the Writer writes it.
 
 #include "KeepingReporter.h"
-#include "ShowGenerator.h"
+#include "LargeShow.h"
 #include "showfile/ShowFunctions.h"
 #include "tooling/ShowJson.h"
 
@@ -37,8 +37,8 @@ const Texts& TextsOf(int entries) {
     if (inserted) {
         // Read back from its text, as in the show text benchmark, so that the show is laid out
         // in memory as a show that was opened.
-        const ShowPtr show = ShowFunctions::ShowFromText(
-            ShowFunctions::ShowToText(*test::ShowGenerator(1).LargeShow(entries)));
+        const ShowPtr show =
+            ShowFunctions::ShowFromText(ShowFunctions::ShowToText(*bench::LargeShow(1, entries)));
         it->second.show = ShowFunctions::ShowToText(*show);
         it->second.json = ShowJson::ShowToJsonText(*show);
         rapidjson::Document document;

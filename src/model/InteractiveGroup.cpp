@@ -1,5 +1,9 @@
 #include "model/InteractiveGroup.h"
 
+#include "model/PointeeEqual.h"
+
+#include <algorithm>
+
 namespace bw {
 
 namespace GroupTypeTexts {
@@ -99,6 +103,15 @@ void InteractiveGroup::Copy(const InteractiveGroup& other) {
         copies.push_back(std::move(copy));
     }
     entries_ = std::move(copies);
+}
+
+bool InteractiveGroup::operator==(const InteractiveGroup& other) const {
+    return std::equal(entries_.begin(), entries_.end(), other.entries_.begin(),
+                      other.entries_.end(), PointeeEqual<TriggeredSequences>) &&
+           independent_ == other.independent_ && interruptible_ == other.interruptible_ &&
+           musicalAllowed_ == other.musicalAllowed_ && name_ == other.name_ &&
+           description_ == other.description_ && typeName_ == other.typeName_ &&
+           typeDesc_ == other.typeDesc_ && lightsOffAtEnd_ == other.lightsOffAtEnd_;
 }
 
 } // namespace bw

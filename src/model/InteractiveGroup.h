@@ -42,6 +42,9 @@ public:
     // Makes this group a deep copy of `other`: entries and triggers of its own.
     void Copy(const InteractiveGroup& other);
 
+    // Every field, the entries compared by content in order.
+    bool operator==(const InteractiveGroup& other) const;
+
 private:
     void UpdateTypeTexts();
 

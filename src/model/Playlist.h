@@ -47,6 +47,9 @@ public:
     bool ShuffleWithReplacement() const { return shuffleWithReplacement_; }
     void SetShuffleWithReplacement(bool value) { shuffleWithReplacement_ = value; }
 
+    // Every field, the file names in order.
+    bool operator==(const Playlist&) const = default;
+
 private:
     std::vector<std::string> list_;
     int playlistType_ = 0;

@@ -1,7 +1,10 @@
 #include "model/Show.h"
 
 #include "model/PlaylistFunctions.h"
+#include "model/PointeeEqual.h"
 #include "showfile/ShowFunctions.h"
+
+#include <algorithm>
 
 namespace bw {
 
@@ -29,6 +32,22 @@ bool Show::HasSameContents(const std::shared_ptr<Show>& other) const {
     } catch (...) {
         return false;
     }
+}
+
+bool Show::operator==(const Show& other) const {
+    const auto sameGroups = [](const GroupCollectionPtr& left, const GroupCollectionPtr& right) {
+        return left == right || (left && right &&
+                                 std::equal(left->begin(), left->end(), right->begin(),
+                                            right->end(), PointeeEqual<InteractiveGroup>));
+    };
+    return PointeeEqual(startup_, other.startup_) && PointeeEqual(shutdown_, other.shutdown_) &&
+           PointeeEqual(main_, other.main_) && PointeeEqual(musical_, other.musical_) &&
+           PointeeEqual(background_, other.background_) &&
+           sameGroups(interactiveGroups_, other.interactiveGroups_) &&
+           startupType_ == other.startupType_ &&
+           PointeeEqual(startupTrigger_, other.startupTrigger_) &&
+           preloadSequences_ == other.preloadSequences_ &&
+           monitoring_->MemberwiseEquals(other.monitoring_);
 }
 
 } // namespace bw

@@ -55,6 +55,10 @@ public:
     // be made. The monitoring record is not part of the text.
     bool HasSameContents(const std::shared_ptr<Show>& other) const;
 
+    // Every part compared by content: playlists, groups, options, startup trigger and the
+    // monitoring record.
+    bool operator==(const Show& other) const;
+
 private:
     PlaylistPtr startup_;
     PlaylistPtr shutdown_;

@@ -24,6 +24,8 @@ public:
     void Copy(const Trigger& other);
     // False for no trigger.
     bool Equals(const std::shared_ptr<Trigger>& other) const;
+    // Every field, the name as well: the same trigger under another name is another object.
+    bool operator==(const Trigger&) const = default;
 
 private:
     int inputNumber_ = 0;

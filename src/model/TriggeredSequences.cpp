@@ -1,6 +1,7 @@
 #include "model/TriggeredSequences.h"
 
 #include "listtext/Error.h"
+#include "model/PointeeEqual.h"
 
 namespace bw {
 
@@ -46,6 +47,10 @@ void TriggeredSequences::Copy(const TriggeredSequences& other) {
     trig->Copy(*other.trig_);
     trig_ = std::move(trig);
     sequences_ = other.sequences_;
+}
+
+bool TriggeredSequences::operator==(const TriggeredSequences& other) const {
+    return sequences_ == other.sequences_ && PointeeEqual(trig_, other.trig_);
 }
 
 } // namespace bw

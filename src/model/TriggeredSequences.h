@@ -36,6 +36,10 @@ public:
     // when `other` has no trigger.
     void Copy(const TriggeredSequences& other);
 
+    // Same file names and an equal trigger (or none on both); the round-robin position is play
+    // state, not content.
+    bool operator==(const TriggeredSequences& other) const;
+
 private:
     int roundRobinPosition_ = 0;
     std::vector<std::string> sequences_;

@@ -3,107 +3,86 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace bw;
 using namespace bw::PlaylistFunctions;
 using bw::test::ErrorNumberOf;
 
 namespace {
 
-struct Options {
-    int playlistType, animationType, musicalType, delay;
-};
-
-Options OptionsOf(const Playlist& playlist) {
+// Playlist type, animation type, musical type, delay.
+std::array<int, 4> OptionsOf(const Playlist& playlist) {
     return {playlist.PlaylistType(), playlist.AnimationType(), playlist.MusicalType(),
             playlist.Delay()};
 }
 
-bool operator==(const Options& a, const Options& b) {
-    return a.playlistType == b.playlistType && a.animationType == b.animationType &&
-           a.musicalType == b.musicalType && a.delay == b.delay;
-}
-
 } // namespace
 
-TEST(Playlist, NewPlaylistHasDefaults) {
-    const Playlist playlist;
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{1, 1, 0, 0}));
-    EXPECT_EQ(playlist.Count(), 0);
-    EXPECT_EQ(playlist.CleanUp(), "");
-    EXPECT_TRUE(playlist.LightsOffAtEnd());
-    EXPECT_FALSE(playlist.ShuffleAllowsBackToBack());
-    EXPECT_FALSE(playlist.ShuffleWithReplacement());
-}
-
 TEST(Playlist, OptionsFollowTheType) {
+    EXPECT_EQ(Playlist(), *NewAnimationPlaylist(1));
     Playlist playlist = *NewMusicalPlaylist(2, 7);
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{2, 0, 2, 7}));
-
+    EXPECT_EQ(OptionsOf(playlist), (std::array{2, 0, 2, 7}));
     playlist.SetAnimationType(2); // ignored on a musical playlist
-    EXPECT_EQ(playlist.AnimationType(), 0);
-    playlist.SetPlaylistType(2); // same type: nothing changes
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{2, 0, 2, 7}));
-
+    playlist.SetPlaylistType(2);  // same type: nothing is reset
+    EXPECT_EQ(OptionsOf(playlist), (std::array{2, 0, 2, 7}));
     playlist.SetPlaylistType(1);
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{1, 1, 0, 0}));
-    playlist.SetDelay(9); // ignored on an animation playlist
-    playlist.SetMusicalType(2);
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{1, 1, 0, 0}));
-
+    playlist.SetDelay(9);       // ignored on an animation playlist
+    playlist.SetMusicalType(2); // likewise
+    EXPECT_EQ(OptionsOf(playlist), (std::array{1, 1, 0, 0}));
     playlist.SetPlaylistType(2);
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{2, 0, 1, 0}));
-
-    playlist.SetPlaylistType(3); // stored with no further change
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{3, 0, 1, 0}));
+    EXPECT_EQ(OptionsOf(playlist), (std::array{2, 0, 1, 0}));
+    playlist.SetPlaylistType(3); // neither type: stored, and no option can be set
     playlist.SetDelay(4);
     playlist.SetAnimationType(2);
-    EXPECT_TRUE(OptionsOf(playlist) == (Options{3, 0, 1, 0}));
+    EXPECT_EQ(OptionsOf(playlist), (std::array{3, 0, 1, 0}));
 }
 
-TEST(PlaylistText, WritesNineFields) {
-    EXPECT_EQ(PlaylistToText(NewAnimationPlaylist(1)), "(1,0,1,0,,,T,F,F)");
-    EXPECT_EQ(PlaylistToText(NewMusicalPlaylist(1, 0)), "(0,1,2,0,,,T,F,F)");
-
+TEST(PlaylistText, WritesNineFieldsAndReadsThemBack) {
     PlaylistPtr musical = NewMusicalPlaylist(1, 5);
     musical->List() = {"C:\\Seq\\a.kms", "C:\\Seq\\b (2).kms"};
-    const std::string text = PlaylistToText(musical);
-    EXPECT_EQ(text, "(0,1,2,5,,(C:\\Seq\\a.kms,C:\\Seq\\b *O2*C.kms),T,F,F)");
-    const PlaylistPtr read = PlaylistFromText(text);
-    EXPECT_EQ(read->List(), musical->List());
-    EXPECT_EQ(read->Delay(), 5);
-
     PlaylistPtr animation = NewAnimationPlaylist(2);
     animation->SetCleanUp("x,y*(z)");
     animation->SetLightsOffAtEnd(false);
     animation->SetShuffleWithReplacement(true);
-    animation->SetDelay(-4);
-    EXPECT_EQ(PlaylistToText(animation), "(2,0,1,0,x*Sy*E*Oz*C,,F,F,T)");
+    // The default playlists' texts are those of the new show.
+    const std::pair<PlaylistPtr, const char*> cases[] = {
+        {musical, "(0,1,2,5,,(C:\\Seq\\a.kms,C:\\Seq\\b *O2*C.kms),T,F,F)"},
+        {animation, "(2,0,1,0,x*Sy*E*Oz*C,,F,F,T)"}};
+    for (const auto& [playlist, text] : cases) {
+        EXPECT_EQ(PlaylistToText(playlist), text);
+        EXPECT_EQ(*PlaylistFromText(text), *playlist) << text;
+    }
     EXPECT_EQ(ErrorNumberOf([] { PlaylistToText(nullptr); }), 91);
 }
 
 TEST(PlaylistText, ReadsShortAndOddTexts) {
-    const PlaylistPtr six = PlaylistFromText("(2,0,1,0,,)");
-    EXPECT_TRUE(OptionsOf(*six) == (Options{1, 2, 0, 0}));
-    EXPECT_EQ(six->Count(), 0);
-    EXPECT_TRUE(six->LightsOffAtEnd());
-    EXPECT_TRUE(six->ShuffleAllowsBackToBack());
-    EXPECT_TRUE(six->ShuffleWithReplacement());
-
-    const PlaylistPtr seven = PlaylistFromText("(1,0,1,0,,,F)");
-    EXPECT_FALSE(seven->LightsOffAtEnd());
-    EXPECT_TRUE(seven->ShuffleAllowsBackToBack());
-
+    // Options, then lights off, back to back, with replacement.
+    // clang-format off
+    const std::tuple<const char*, std::array<int, 4>, std::array<bool, 3>> cases[] = {
+        {"(2,0,1,0,,)",                     {1, 2, 0, 0}, {true, true, true}},
+        {"(1,0,1,0,,,F)",                   {1, 1, 0, 0}, {false, true, true}},
+        {"(1,0,1,0,,,T,F)",                 {1, 1, 0, 0}, {true, false, true}},
+        {"(5,2,2,7,,,T,F,F)",               {2, 0, 2, 7}, {true, false, false}},
+        {"(1,0,3,0,,,T,F,F)",               {3, 1, 0, 0}, {true, false, false}},
+        {"( 2 ,x,2,2.5,,,T,F,F,extra)",     {2, 0, 0, 2}, {true, false, false}},
+        {"(1,0,1,0,c,,t,T,t)",              {1, 1, 0, 0}, {true, true, true}},
+    };
+    // clang-format on
+    for (const auto& [text, options, flags] : cases) {
+        const PlaylistPtr read = PlaylistFromText(text);
+        EXPECT_EQ(OptionsOf(*read), options) << text;
+        EXPECT_EQ((std::array{read->LightsOffAtEnd(), read->ShuffleAllowsBackToBack(),
+                              read->ShuffleWithReplacement()}),
+                  flags)
+            << text;
+    }
     EXPECT_EQ(PlaylistFromText("(1,0,1,0,,(),T,F,F)")->List(), std::vector<std::string>{""});
-    EXPECT_TRUE(OptionsOf(*PlaylistFromText("(5,2,2,7,,,T,F,F)")) == (Options{2, 0, 2, 7}));
-    EXPECT_TRUE(OptionsOf(*PlaylistFromText("(1,0,3,0,,,T,F,F)")) == (Options{3, 1, 0, 0}));
-    // Numbers are read leniently: blanks skipped, halves to even, no number is 0.
-    EXPECT_TRUE(OptionsOf(*PlaylistFromText("( 2 ,x,2,2.5,,,T,F,F,extra)")) ==
-                (Options{2, 0, 0, 2}));
-    EXPECT_EQ(PlaylistFromText("(1,0,1,0,c,,t,T,t)")->CleanUp(), "c");
 
-    EXPECT_EQ(ErrorNumberOf([] { PlaylistFromText("(1,0,1,0)"); }), 9);
-    EXPECT_EQ(ErrorNumberOf([] { PlaylistFromText(""); }), 9);
-    EXPECT_EQ(ErrorNumberOf([] { PlaylistFromText("(1,0,1,0,,(a,b)"); }), 2);
-    EXPECT_EQ(ErrorNumberOf([] { PlaylistFromText("(1,0,1,0,,(a)b),T)"); }), 3);
-    EXPECT_EQ(ErrorNumberOf([] { PlaylistFromText("(1,0,1,99999999999,,)"); }), 6);
+    // clang-format off
+    const std::pair<const char*, int> errors[] = {
+        {"(1,0,1,0)", 9}, {"", 9}, {"(1,0,1,0,,(a)b),T)", 3}, {"(1,0,1,99999999999,,)", 6}};
+    // clang-format on
+    for (const auto& [text, number] : errors)
+        EXPECT_EQ(ErrorNumberOf([&] { PlaylistFromText(text); }), number) << text;
 }

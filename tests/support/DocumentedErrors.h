@@ -5,14 +5,18 @@
 // The errors that the readers of outside text may raise, for tests and fuzz targets alike.
 namespace bw::test {
 
-// The number of the error that `call` raises, or 0 when it raises none.
-template <typename Call> int ErrorNumberOf(Call&& call) {
+// The error that `call` raises, or one numbered 0 when it raises none.
+template <typename Call> Error ErrorOf(Call&& call) {
     try {
         call();
     } catch (const Error& error) {
-        return error.Number();
+        return error;
     }
-    return 0;
+    return Error(0, "", "");
+}
+
+template <typename Call> int ErrorNumberOf(Call&& call) {
+    return ErrorOf(call).Number();
 }
 
 // One of the list reader's four errors.

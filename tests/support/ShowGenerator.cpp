@@ -10,27 +10,11 @@ namespace bw::test {
 
 std::string ShowGenerator::RandomName(int maxLength) {
     // Pieces rather than bytes, so that multi-byte characters stay whole.
-    static const char* const pieces[] = {"a",
-                                         "Z",
-                                         "7",
-                                         " ",
-                                         "*",
-                                         "(",
-                                         ")",
-                                         ",",
-                                         "\\",
-                                         ".",
-                                         "-",
-                                         "_",
-                                         "*E",
-                                         "*S",
-                                         "\xc3\xa9",
-                                         "\xc3\xbc",
-                                         "\xe2\x82\xac",
-                                         "\xc3\x9f",
-                                         "kas",
-                                         "kms",
-                                         "Seq"};
+    // clang-format off
+    static const char* const pieces[] = {"a", "Z", "7", " ", "*", "(", ")", ",", "\\", ".", "-", "_",
+                                         "*E", "*S", "\xc3\xa9", "\xc3\xbc", "\xe2\x82\xac", "\xc3\x9f",
+                                         "kas", "kms", "Seq"};
+    // clang-format on
     const int length = Between(0, maxLength);
     std::string name;
     for (int i = 0; i < length; ++i)
@@ -83,35 +67,6 @@ ShowPtr ShowGenerator::RandomShow(int maxEntriesPerList, int maxGroups) {
     if (Coin())
         show->SetStartupTrigger(RandomTrigger());
     show->SetPreloadSequences(Coin());
-    return show;
-}
-
-ShowPtr ShowGenerator::LargeShow(int entries) {
-    auto show = std::make_shared<Show>();
-    auto path = [this](int i) {
-        return "C:\\Shows\\Sequences\\Yard (front), part " + std::to_string(i) +
-               (Coin() ? ".kas" : ".kms");
-    };
-    // Five sixths go to the playlists, the rest to groups of ten entries with two files each.
-    const int playlistEntries = entries - entries / 6;
-    const PlaylistPtr playlists[] = {show->Startup(), show->Shutdown(), show->Main(),
-                                     show->Musical(), show->Background()};
-    for (int i = 0; i < playlistEntries; ++i)
-        playlists[i % 5]->List().push_back(path(i));
-    int made = playlistEntries;
-    while (made < entries) {
-        auto group = std::make_shared<InteractiveGroup>();
-        group->SetInterruptible(true);
-        group->SetName("Group " + std::to_string(made));
-        for (int e = 0; e < 10 && made < entries; ++e) {
-            std::vector<std::string> files{path(made++)};
-            if (made < entries)
-                files.push_back(path(made++));
-            group->AddTriggeredSequences(TriggeredSequencesFunctions::NewTriggeredSequences(
-                TriggerFunctions::NewTrigger(e % 4, e + 1, made % 512 + 1, "Trigger"), files));
-        }
-        show->InteractiveGroups()->push_back(group);
-    }
     return show;
 }
 

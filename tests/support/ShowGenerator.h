@@ -16,9 +16,6 @@ public:
 
     ShowPtr RandomShow(int maxEntriesPerList = 6, int maxGroups = 4);
 
-    // A show with about `entries` sequence names spread over the five playlists and the groups.
-    ShowPtr LargeShow(int entries);
-
     std::string RandomName(int maxLength = 24);
 
 private:

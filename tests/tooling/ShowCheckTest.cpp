@@ -1,33 +1,15 @@
 #include "tooling/ShowCheck.h"
+#include "DataFile.h"
 #include "TemporaryFolder.h"
-#include "model/TriggerFunctions.h"
-#include "model/TriggeredSequencesFunctions.h"
+#include "tooling/ShowJson.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace bw;
-using ShowCheck::CheckShow;
 
 namespace {
-
-using Lines = std::vector<std::string>;
-
-TriggeredSequencesPtr Entry(int network, int unitId, int input, std::string name,
-                            const std::vector<std::string>& files) {
-    return TriggeredSequencesFunctions::NewTriggeredSequences(
-        TriggerFunctions::NewTrigger(network, unitId, input, std::move(name)), files);
-}
-
-InteractiveGroupPtr Group(std::string name, bool independent, bool interruptible,
-                          std::vector<TriggeredSequencesPtr> entries) {
-    auto group = std::make_shared<InteractiveGroup>();
-    group->SetIndependent(independent);
-    group->SetInterruptible(interruptible);
-    group->SetName(std::move(name));
-    for (TriggeredSequencesPtr& entry : entries)
-        group->AddTriggeredSequences(std::move(entry));
-    return group;
-}
 
 class ShowCheckTest : public test::TemporaryFolder {
 protected:
@@ -36,113 +18,27 @@ protected:
         for (const char* name : {"a.kas", "b.kas", "song.kms", "LOUD.KMS", "clean.kas"})
             Put(PathOf(name), "x");
     }
-
-    // A show with something in every section, every file in the sequence folder, and nothing to
-    // report.
-    ShowPtr CleanShow() const {
-        auto show = std::make_shared<Show>();
-        show->Background()->List() = {"a.kas"};
-        show->Startup()->List() = {"song.kms", "a.kas"};
-        show->Main()->List() = {"\\b.kas", PathOf("a.kas")};
-        show->Musical()->List() = {"song.kms"};
-        show->Musical()->SetCleanUp("clean.kas");
-        show->Shutdown()->List() = {"b.kas"};
-        show->InteractiveGroups()->push_back(
-            Group("Jukebox", false, false, {Entry(0, 1, 1, "", {"song.kms", "a.kas"})}));
-        show->InteractiveGroups()->push_back(Group(
-            "Toy", true, true, {Entry(0, 1, 2, "", {"a.kas"}), Entry(0, 1, 3, "", {"b.kas"})}));
-        show->SetStartupType(Show::StartsOnTrigger);
-        show->SetStartupTrigger(TriggerFunctions::NewTrigger(0, 1, 1, "Start"));
-        return show;
+    // A data file with "<folder>" standing for the sequence folder.
+    std::string CheckFile(const std::string& name) const {
+        std::string text = test::DataFile("tooling/check/" + name);
+        for (size_t at; (at = text.find("<folder>")) != std::string::npos;)
+            text.replace(at, 8, Folder());
+        return text;
     }
 };
 
 } // namespace
 
-TEST_F(ShowCheckTest, CleanShowHasNoFindings) {
-    EXPECT_EQ(CheckShow(*CleanShow(), Folder()), Lines{});
-    // Without a startup trigger a show that starts at once is fine too.
-    const ShowPtr show = CleanShow();
-    show->SetStartupType(Show::StartsImmediately);
-    show->SetStartupTrigger(nullptr);
-    EXPECT_EQ(CheckShow(*show, Folder()), Lines{});
-}
-
-TEST_F(ShowCheckTest, EveryKindOfFindingInTabOrder) {
-    const ShowPtr show = CleanShow();
-    show->Background()->List() = {"a.kas", "song.kms", "gone.kas"};
-    show->Startup()->List().clear();
-    show->Main()->List() = {"LOUD.KMS", PathOf("missing.kas")};
-    show->Musical()->SetCleanUp("nocleanup.kas");
-    show->InteractiveGroups()->at(1)->GetTriggeredSequences(1)->AddSequence("song.kms");
-    // Same address as the Jukebox's trigger under another name: the same trigger.
-    show->InteractiveGroups()->push_back(Group(
-        "Odd", true, false, {Entry(0, 1, 1, "Porch", {""}), Entry(5, 300, 7, "", {"nope.kas"})}));
-    show->Shutdown()->List().clear();
-    show->SetStartupType(Show::BackgroundImmediatelyRestOnTrigger);
-    show->SetStartupTrigger(nullptr);
-
-    const std::string gone = PathOf("gone.kas");
-    const std::string missing = PathOf("missing.kas");
-    const std::string noCleanUp = PathOf("nocleanup.kas");
-    EXPECT_EQ(CheckShow(*show, Folder()),
-              (Lines{
-                  "Background section, entry 2: \"song.kms\" is a musical sequence; the "
-                  "Background section plays animation sequences only",
-                  "Background section, entry 3: sequence file not found: \"gone.kas\" (looked "
-                  "for \"" +
-                      gone + "\")",
-                  "Startup section is empty",
-                  "Animation section, entry 1: \"LOUD.KMS\" is a musical sequence; the Animation "
-                  "section plays animation sequences only",
-                  "Animation section, entry 2: sequence file not found: \"" + missing + "\"",
-                  "Musical section: cleanup sequence not found: \"nocleanup.kas\" (looked for \"" +
-                      noCleanUp + "\")",
-                  "Interactive group 2 \"Toy\", trigger Regular, Unit 01, Input 3: \"song.kms\" "
-                  "is a musical sequence; a Magic Toy group plays animation sequences only",
-                  "Interactive group 3 \"Odd\" is independent but not interruptible, which is "
-                  "none of the group types Jukebox, Soundboard and Magic Toy",
-                  "Interactive group 3 \"Odd\", trigger \"Porch\" (Regular, Unit 01, Input 1): the "
-                  "sequence file name is empty",
-                  "Interactive group 3 \"Odd\", trigger Net 5, Unit 300, Input 7: sequence file "
-                  "not found: \"nope.kas\" (looked for \"" +
-                      PathOf("nope.kas") + "\")",
-                  "Trigger Regular, Unit 01, Input 1 is used by more than one group: 1 "
-                  "\"Jukebox\", 3 \"Odd\"",
-                  "Shutdown section is empty",
-                  "Show options: the rest of the show starts on a trigger, but the show has no "
-                  "startup trigger",
-              }));
-}
-
-TEST_F(ShowCheckTest, EmptyShowReportsEverySectionAndTheMissingTrigger) {
-    Show show;
-    show.SetStartupType(Show::StartsOnTrigger);
-    EXPECT_EQ(CheckShow(show, Folder()),
-              (Lines{"Background section is empty", "Startup section is empty",
-                     "Animation section is empty", "Musical section is empty",
-                     "Interactive section is empty", "Shutdown section is empty",
-                     "Show options: the show starts on a trigger, but it has no startup trigger"}));
-}
-
+// Each check/NAME.json is a show whose findings are the lines of check/NAME.txt, in tab order.
 // A trigger used twice inside one group is the group editor's business, not a shared trigger;
 // what counts is network, unit and input, never the name.
-TEST_F(ShowCheckTest, SharedTriggersAreCountedByAddressAcrossGroups) {
-    const ShowPtr show = CleanShow();
-    auto& groups = *show->InteractiveGroups();
-    groups.at(0)->AddTriggeredSequences(Entry(0, 1, 1, "again", {"a.kas"}));
-    EXPECT_EQ(CheckShow(*show, Folder()), Lines{});
-
-    groups.push_back(Group("Net", false, true, {Entry(1, 1, 1, "", {"a.kas"})}));
-    groups.push_back(Group("Unit", false, true, {Entry(0, 2, 1, "", {"a.kas"})}));
-    groups.push_back(Group("Input", false, true, {Entry(0, 1, 4, "", {"a.kas"})}));
-    EXPECT_EQ(CheckShow(*show, Folder()), Lines{});
-
-    groups.push_back(Group("Both", false, true,
-                           {Entry(0, 1, 3, "x", {"a.kas"}), Entry(1, 1, 1, "y", {"a.kas"})}));
-    EXPECT_EQ(CheckShow(*show, Folder()),
-              (Lines{"Trigger Regular, Unit 01, Input 3 is used by more than one group: "
-                     "2 \"Toy\", 6 \"Both\"",
-                     "Trigger Aux A, Unit 01, Input 1 is used by more than one group: "
-                     "3 \"Net\", 6 \"Both\""}));
+TEST_F(ShowCheckTest, FindingsInTabOrder) {
+    for (const std::string name : {"clean", "every-kind", "shared-triggers"}) {
+        const ShowPtr show = ShowJson::ShowFromJson(ShowJson::ParseJson(CheckFile(name + ".json")));
+        std::istringstream lines(CheckFile(name + ".txt"));
+        std::vector<std::string> expected;
+        for (std::string line; std::getline(lines, line);)
+            expected.push_back(line);
+        EXPECT_EQ(ShowCheck::CheckShow(*show, Folder()), expected) << name;
+    }
 }

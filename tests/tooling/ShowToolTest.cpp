@@ -1,4 +1,5 @@
 #include "tooling/ShowTool.h"
+#include "DataFile.h"
 #include "ShowGenerator.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
@@ -6,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -16,109 +17,64 @@ using namespace bw::ShowTool;
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunTool(const std::vector<std::string>& args, const std::string& input = "") {
+// The exit code, then standard output and standard error.
+std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
+                                                  const std::string& input = "") {
     std::vector<const char*> argv{"bwshowtool"};
     for (const std::string& arg : args)
         argv.push_back(arg.c_str());
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     const int code = Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return {code, out.str(), err.str()};
 }
 
-// Failures are told in exactly one line.
-bool OneLine(const std::string& text) {
-    return !text.empty() && text.find('\n') == text.size() - 1;
-}
-
-class ShowToolTest : public test::TemporaryFolder {
-protected:
-    std::string WriteShow(const std::string& name, const Show& show) const {
-        const std::string path = PathOf(name);
-        EXPECT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(show)), 0);
-        return path;
-    }
-};
+using ShowToolTest = test::TemporaryFolder;
 
 } // namespace
 
 TEST(ShowToolCommandLine, HelpVersionAndUsageErrors) {
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        std::string out; // expected in standard output
-        std::string err; // expected in standard error, which is otherwise empty
-    } cases[] = {
+    // Arguments, exit code, a text expected in standard output, or else in the one line of errors.
+    // clang-format off
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         {{"--version"}, ExitCode::Success, "bwshowtool " BWSHOW_VERSION "\n", ""},
-        {{"--help"}, ExitCode::Success, "Usage: bwshowtool [OPTIONS] SUBCOMMAND", ""},
-        {{"-h"}, ExitCode::Success, "Exit codes: 0 done", ""},
-        {{"dump", "--help"}, ExitCode::Success, "Usage: bwshowtool dump [OPTIONS] FILE", ""},
-        {{"build", "-h"}, ExitCode::Success, "-o,--output", ""},
+        {{"--help"}, ExitCode::Success, "Exit codes: 0 done", ""},
         {{"check", "--help"}, ExitCode::Success, "Exit code 3 when anything is listed", ""},
         {{}, ExitCode::Usage, "", "bwshowtool: A subcommand is required"},
-        {{"show"}, ExitCode::Usage, "", "show"},
-        {{"dump"}, ExitCode::Usage, "", "FILE is required"},
-        {{"dump", "a.kss", "b.kss"}, ExitCode::Usage, "", "b.kss"},
         {{"build", "a.json"}, ExitCode::Usage, "", "--output is required"},
-        {{"check", "--fix", "a.kss"}, ExitCode::Usage, "", "--fix"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        const Outcome outcome = RunTool(c.args);
-        EXPECT_EQ(outcome.code, c.code);
-        EXPECT_NE(outcome.out.find(c.out), std::string::npos) << outcome.out;
-        if (c.err.empty()) {
-            EXPECT_EQ(outcome.err, "");
-        } else {
-            EXPECT_TRUE(OneLine(outcome.err)) << outcome.err;
-            EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
-        }
+        {{"check", "--fix", "a.kss"}, ExitCode::Usage, "", "--fix"}};
+    // clang-format on
+    for (const auto& [args, code, out, err] : cases) {
+        const auto [actualCode, actualOut, actualErr] = RunTool(args);
+        EXPECT_EQ(actualCode, code) << testing::PrintToString(args);
+        EXPECT_NE(actualOut.find(out), std::string::npos) << actualOut;
+        EXPECT_NE(actualErr.find(err), std::string::npos) << actualErr;
+        EXPECT_EQ(std::count(actualErr.begin(), actualErr.end(), '\n'), err.empty() ? 0 : 1);
     }
 }
 
 // dump and check open a show file as the editor does, and say in one line what went wrong.
 TEST_F(ShowToolTest, UnreadableFilesAndTextsThatAreNoShow) {
-    const std::string folder = PathOf("folder");
-    std::filesystem::create_directory(folder);
-    const struct {
-        std::string name;
-        std::string bytes; // none: the file is not made
-        int code;
-        std::string message; // after "bwshowtool: "
-    } cases[] = {
-        {"missing.kss", "", ExitCode::CannotRead, "cannot read % : no such file"},
-        {"folder", "", ExitCode::CannotRead, "cannot read % : it is a folder"},
+    std::filesystem::create_directory(PathOf("folder"));
+    // clang-format off
+    const std::tuple<std::string, std::string, int, std::string> cases[] = {
+        {"missing.kss", "", ExitCode::CannotRead, "cannot read %: no such file"},
+        {"folder", "", ExitCode::CannotRead, "cannot read %: it is a folder"},
         {"empty.kss", "-", ExitCode::NotAShow, "% is not a show file: its text holds no list"},
-        {"words.kss", "a show\r\n", ExitCode::NotAShow,
-         "% is not a show file: its text holds no list"},
         {"cut.kss", "((0,1,2,0,,,T,F,F)\r\n", ExitCode::NotAShow,
          "% is not a show file: Badly formatted list, missing closing paren"},
-        {"open.kss", "((0,1,2\r\n", ExitCode::NotAShow,
-         "% is not a show file: Badly formatted list, enclosing parens"},
         {"three.kss", "(a,b,c)\r\n", ExitCode::NotAShow,
-         "% is not a show file: no show can be built from its text (a section cannot be read)"},
-    };
-    for (const auto& c : cases) {
-        const std::string path = PathOf(c.name);
-        if (!c.bytes.empty())
-            Put(path, c.bytes == "-" ? "" : c.bytes);
-        std::string message = c.message;
-        message.replace(message.find('%'), 1, path);
-        if (const auto blank = message.find(" :"); blank != std::string::npos)
-            message.erase(blank, 1);
+         "% is not a show file: no show can be built from its text (a section cannot be read)"}};
+    // clang-format on
+    for (const auto& [name, bytes, code, message] : cases) {
+        if (!bytes.empty())
+            Put(PathOf(name), bytes == "-" ? "" : bytes);
         for (const char* command : {"dump", "check"}) {
-            SCOPED_TRACE(std::string(command) + " " + c.name);
-            const Outcome outcome = RunTool({command, path});
-            EXPECT_EQ(outcome.code, c.code);
-            EXPECT_EQ(outcome.out, "");
-            EXPECT_EQ(outcome.err, "bwshowtool: " + message + "\n");
+            const auto [actualCode, out, err] = RunTool({command, PathOf(name)});
+            std::string expected = "bwshowtool: " + message + "\n";
+            expected.replace(expected.find('%'), 1, PathOf(name));
+            EXPECT_EQ(actualCode, code) << command << " " << name;
+            EXPECT_EQ(out + err, expected) << command;
         }
     }
 }
@@ -127,124 +83,71 @@ TEST_F(ShowToolTest, UnreadableFilesAndTextsThatAreNoShow) {
 TEST_F(ShowToolTest, DumpThenBuildGivesTheSameFile) {
     test::ShowGenerator generator(4711);
     for (int i = 0; i < 60; ++i) {
-        const std::string original = WriteShow("original.kss", *generator.RandomShow());
-        const Outcome dumped = RunTool({"dump", original});
-        ASSERT_EQ(dumped.code, ExitCode::Success) << dumped.err;
-        ASSERT_EQ(dumped.err, "");
-
-        const std::string rebuilt = PathOf("rebuilt.kss");
-        Outcome built;
-        if (i % 2 == 0) {
-            built = RunTool({"build", "-o", rebuilt}, dumped.out);
-        } else {
-            Put(PathOf("show.json"), dumped.out);
-            built = RunTool({"build", PathOf("show.json"), "--output", rebuilt});
-        }
-        ASSERT_EQ(built.code, ExitCode::Success) << built.err << dumped.out;
-        ASSERT_EQ(Bytes(rebuilt), Bytes(original)) << dumped.out;
+        const std::string original = PathOf("original.kss");
+        ASSERT_EQ(
+            File::WriteWholeFile(original, ShowFunctions::ShowToText(*generator.RandomShow())), 0);
+        const auto [code, json, err] = RunTool({"dump", original});
+        ASSERT_EQ(code, ExitCode::Success) << err;
+        Put(PathOf("show.json"), json);
+        const auto built =
+            i % 2 == 0 ? RunTool({"build", "-o", PathOf("rebuilt.kss")}, json)
+                       : RunTool({"build", PathOf("show.json"), "--output", PathOf("rebuilt.kss")});
+        ASSERT_EQ(std::get<0>(built), ExitCode::Success) << std::get<2>(built) << json;
+        ASSERT_EQ(Bytes(PathOf("rebuilt.kss")), Bytes(original)) << json;
     }
 }
 
-TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSaves) {
-    const std::string json =
-        R"({"Main": {"List": ["C:\\Caf\u00e9\\\u20ac (1).kas"]}, "StartupType": 1})";
+TEST_F(ShowToolTest, BuildWritesTheFileTheEditorSavesOrLeavesItAlone) {
     const std::string path = PathOf("out.kss");
-    const Outcome outcome = RunTool({"build", "-", "-o", path}, json);
-    ASSERT_EQ(outcome.code, ExitCode::Success);
-    EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(Bytes(path),
-              "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,(C:\\Caf\xe9\\\x80 *O1*C.kas)"
-              ",T,F,F),(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 1,,F)\r\n");
-
     // A character outside the code page makes a UTF-8 file, as the editor does, with a warning.
-    const Outcome greek = RunTool({"build", "-o", path}, R"({"Main": {"CleanUp": "\u03a9"}})");
-    EXPECT_EQ(greek.code, ExitCode::Success);
-    EXPECT_NE(greek.err.find(": Show file is written in UTF-8 (for \"\u03a9\")"),
+    // "-" reads standard input, as no name does.
+    EXPECT_NE(std::get<2>(RunTool({"build", "-", "-o", path}, R"({"Main": {"CleanUp": "\u03a9"}})"))
+                  .find(": Show file is written in UTF-8 (for \"\u03a9\")"),
               std::string::npos);
     EXPECT_NE(Bytes(path).find("(1,0,1,0,\u03a9,,T,F,F)"), std::string::npos);
-}
 
-TEST_F(ShowToolTest, BuildFailuresLeaveTheOutputAlone) {
-    const std::string output = PathOf("out.kss");
-    Put(output, "before");
-    Put(PathOf("bad.json"), R"({"Musical": {"Delay": "5"}})");
-    const struct {
-        std::vector<std::string> args;
-        std::string input;
-        int code;
-        std::string message;
-    } cases[] = {
-        {{"build", PathOf("bad.json"), "-o", output},
-         "",
-         ExitCode::NotAShow,
-         PathOf("bad.json") +
-             ": Musical.Delay: expected an integer from -2147483648 to 2147483647, found a string"},
-        {{"build", "-o", output},
-         R"({"Main": {"List": ["a.kas"]}, "Mian": {}})",
-         ExitCode::NotAShow,
-         "standard input: unknown key \"Mian\"; the keys of a show are Background, Startup, Main, "
-         "Musical, InteractiveGroups, Shutdown, StartupType, StartupTrigger, PreloadSequences"},
-        {{"build", "-o", output}, "{\"Main\": ", ExitCode::NotAShow, "standard input: parse error"},
-        {{"build", PathOf("none.json"), "-o", output},
-         "",
-         ExitCode::CannotRead,
-         "cannot read " + PathOf("none.json") + ": no such file"},
-        {{"build", "-o", PathOf("no/such/folder/out.kss")},
-         "{}",
-         ExitCode::CannotWrite,
-         "unable to write to " + PathOf("no/such/folder/out.kss")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        const Outcome outcome = RunTool(c.args, c.input);
-        EXPECT_EQ(outcome.code, c.code);
-        EXPECT_TRUE(OneLine(outcome.err));
-        EXPECT_EQ(outcome.err.find("bwshowtool: " + c.message), 0u) << outcome.err;
-        EXPECT_EQ(Bytes(output), "before");
+    Put(path, "before");
+    const std::string bad = PathOf("bad.json"), none = PathOf("none.json"),
+                      out = PathOf("no/o.kss");
+    Put(bad, R"({"Musical": {"Delay": "5"}})");
+    // The texts of the refusals are those of the JSON tests.
+    // clang-format off
+    const std::tuple<std::vector<std::string>, std::string, int, std::string> failures[] = {
+        {{"build", bad, "-o", path}, "", ExitCode::NotAShow, bad + ": Musical.Delay: "},
+        {{"build", "-o", path}, R"({"Mian": {}})", ExitCode::NotAShow, "standard input: unknown key"},
+        {{"build", "-o", path}, "{\"Main\": ", ExitCode::NotAShow, "standard input: parse error"},
+        {{"build", none, "-o", path}, "", ExitCode::CannotRead, "cannot read " + none + ": no such file"},
+        {{"build", "-o", out}, "{}", ExitCode::CannotWrite, "unable to write to " + out}};
+    // clang-format on
+    for (const auto& [args, input, code, message] : failures) {
+        const auto [actualCode, out, err] = RunTool(args, input);
+        EXPECT_EQ(actualCode, code) << message;
+        EXPECT_EQ(err.find("bwshowtool: " + message), 0u) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(Bytes(path), "before");
     }
 }
 
 #ifndef _WIN32
-// check lists its findings on standard output and resolves names against the sequence folder of
-// the user's settings.
+// check resolves names against the sequence folder of the user's settings: of a show whose
+// sections all hold the one file of that folder, only the name that is not there is listed.
 TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::optional<std::string> savedConfig =
-        saved ? std::optional<std::string>(saved) : std::nullopt;
-    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1); // each test runs on its own
     Put(PathOf("config/Brightwave/registry.reg"),
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-        "\"NonAudioPath\"=\"" +
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
             PathOf("seq") + "\"\r\n");
     Put(PathOf("seq/here.kas"), "x");
-
-    Show show;
-    for (const PlaylistPtr& playlist :
-         {show.Background(), show.Startup(), show.Main(), show.Musical(), show.Shutdown()})
-        playlist->List() = {"here.kas"};
-    show.InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-    show.InteractiveGroups()->back()->AddTriggeredSequences(std::make_shared<TriggeredSequences>());
-    show.InteractiveGroups()->back()->GetTriggeredSequences(0)->AddSequence("\\here.kas");
-    show.InteractiveGroups()->back()->GetTriggeredSequences(0)->SetTrig(
-        std::make_shared<Trigger>());
-    const Outcome clean = RunTool({"check", WriteShow("clean.kss", show)});
-    EXPECT_EQ(clean.code, ExitCode::Success);
-    EXPECT_EQ(clean.out, "");
-    EXPECT_EQ(clean.err, "");
-
-    show.Musical()->List().push_back("gone.kms");
-    const Outcome findings = RunTool({"check", WriteShow("findings.kss", show)});
-    EXPECT_EQ(findings.code, ExitCode::Findings);
-    EXPECT_EQ(findings.out, "Musical section, entry 2: sequence file not found: \"gone.kms\" "
-                            "(looked for \"" +
-                                PathOf("seq/gone.kms") + "\")\n");
-    EXPECT_EQ(findings.err, "");
-
-    if (savedConfig)
-        setenv("XDG_CONFIG_HOME", savedConfig->c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
+    const std::string show = PathOf("show.kss");
+    std::string json = test::DataFile("tooling/in-sequence-folder.json");
+    RunTool({"build", "-o", show}, json);
+    EXPECT_EQ(RunTool({"check", show}),
+              std::make_tuple(
+                  int(ExitCode::Findings),
+                  "Musical section, entry 2: sequence file not found: \"gone.kms\" (looked for \"" +
+                      PathOf("seq/gone.kms") + "\")\n",
+                  std::string()));
+    RunTool({"build", "-o", show}, json.erase(json.find(R"(, "gone.kms")"), 12));
+    EXPECT_EQ(RunTool({"check", show}),
+              std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
 }
 #endif

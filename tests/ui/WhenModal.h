@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -21,22 +20,19 @@ void WhenModal(std::type_identity_t<std::function<void(Dialog&)>> action,
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, tries, action, seen] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*tries > 500) {
-                timer->stop();
-                timer->deleteLater();
-            }
+        QPointer dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        const bool found = dialog && dialog->isVisible();
+        if (!found && ++*tries <= 500)
             return;
-        }
         timer->stop();
         timer->deleteLater();
+        if (!found)
+            return;
         if (seen)
             *seen = true;
-        QPointer<Dialog> guard(dialog);
         action(*dialog);
-        if (guard && guard->isVisible())
-            guard->close();
+        if (dialog && dialog->isVisible())
+            dialog->close();
     });
     timer->start(5);
 }

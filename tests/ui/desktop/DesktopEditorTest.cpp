@@ -119,7 +119,7 @@ private Q_SLOTS:
     void EditKeys() {
         Window w;
         auto group = std::make_shared<InteractiveGroup>();
-        group->AddTriggeredSequences(Entry({0, 1, 1, "T"}, {"/s/a.kas"}));
+        group->AddTriggeredSequences(Entry(0, 1, 1, "T", {"/s/a.kas"}));
         w.window->MyShow()->InteractiveGroups()->push_back(group);
         w.Fill(frmShow::InteractiveTab);
         auto entryEditor = std::make_shared<bool>(false);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         group->SetMusicalAllowed(false);
         frmTriggeredSequenceEditor editor(host);
         editor.SetIG(group);
-        editor.SetTS(Entry({0, 1, 1, "T"}, {"/d/a.kas"}));
+        editor.SetTS(Entry(0, 1, 1, "T", {"/d/a.kas"}));
         editor.show();
         auto* list = Child<QTreeWidget>(editor, "lvSequences");
         QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));

@@ -1,23 +1,21 @@
 #pragma once
 
-#include "WhenModal.h"
-
+#include "LayoutFaults.h"
 #include "ScriptedPrompts.h"
+#include "TestRegistry.h"
+#include "WhenModal.h"
 #include "dialogs/ShowEditorHost.h"
 #include "listtext/Error.h"
 #include "model/Show.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
+#include "showfile/ShowFunctions.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
+#include <QPushButton>
+#include <QTest>
 
-#include <functional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace bw::test {
 
@@ -29,15 +27,14 @@ public:
     QString defaultPath = QStringLiteral("D:\\Seq\\");
     mutable ScriptedPrompts prompts;
     QStringList calls;
-    // Makes SetUnsavedInfo fail with this error number when it is not 0.
-    int failSetUnsavedInfo = 0;
+    bool failSetUnsavedInfo = false; // with the overflow error
 
     ShowPtr MyShow() const override { return show; }
     QString DefaultPath() const override { return defaultPath; }
     UserPrompts& Prompts() const override { return prompts; }
     void SetUnsavedInfo() override {
-        if (failSetUnsavedInfo != 0)
-            throw Error(failSetUnsavedInfo, {}, "Overflow");
+        if (failSetUnsavedInfo)
+            throw Error(ErrorNumber::Overflow, {}, "Overflow");
         calls << QStringLiteral("SetUnsavedInfo");
     }
     void PopulateListboxWithInteractive() override {
@@ -46,10 +43,10 @@ public:
 };
 
 // A named control of a dialog; a missing one fails the test.
-template <class Control> Control* Child(const QWidget& parent, const char* objectName) {
-    auto* control = parent.findChild<Control*>(QString::fromLatin1(objectName));
+template <class Control = QPushButton> Control* Child(const QWidget& parent, const char* name) {
+    auto* control = parent.findChild<Control*>(QString::fromLatin1(name));
     if (control == nullptr)
-        throw std::runtime_error(std::string("no control ") + objectName);
+        throw std::runtime_error(std::string("no control ") + name);
     return control;
 }
 
@@ -65,22 +62,22 @@ inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype 
     return chain;
 }
 
-struct TriggerValues {
-    int network;
-    int unitId;
-    int inputNumber;
-    std::string name;
-};
-
-inline TriggeredSequencesPtr Entry(const TriggerValues& trigger,
+inline TriggeredSequencesPtr Entry(int network, int unit, int input, const std::string& name,
                                    const std::vector<std::string>& files) {
     return TriggeredSequencesFunctions::NewTriggeredSequences(
-        TriggerFunctions::NewTrigger(trigger.network, trigger.unitId, trigger.inputNumber,
-                                     trigger.name),
-        files);
+        TriggerFunctions::NewTrigger(network, unit, input, name), files);
+}
+
+inline std::vector<std::string> Strings(const QStringList& list) {
+    std::vector<std::string> result;
+    for (const QString& text : list)
+        result.push_back(text.toStdString());
+    return result;
+}
+
+// A deep copy of the show, to tell afterwards whether anything in it changed.
+inline Show Snapshot(const Show& show) {
+    return *ShowFunctions::ShowFromText(ShowFunctions::ShowToText(show));
 }
 
 } // namespace bw::test
-
-Q_DECLARE_METATYPE(bw::test::TriggerValues)
-Q_DECLARE_METATYPE(std::vector<bw::test::TriggerValues>)

@@ -1,9 +1,4 @@
-#include "GroupDialogsTest.h"
-#include "LibDropdownTest.h"
-#include "TriggeredSequenceEditorTest.h"
-#include "frmOptionsTest.h"
-
-#include "RunTestClasses.h"
+#include "TestRegistry.h"
 #include "environment/SettingsStore.h"
 
 #include <QApplication>
@@ -11,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -40,7 +34,5 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    return bw::test::RunTestClasses<bw::test::LibDropdownTest, bw::test::frmOptionsTest,
-                                    bw::test::GroupDialogsTest,
-                                    bw::test::TriggeredSequenceEditorTest>(argc, argv);
+    return bw::test::RunRegisteredTests(argc, argv);
 }

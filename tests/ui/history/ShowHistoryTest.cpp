@@ -21,7 +21,7 @@ void Push(const QObject& parent, const char* button) {
 void EditGroup(bool isNew) {
     WhenModal<frmInteractiveGroupEditor>([isNew](frmInteractiveGroupEditor& dialog) {
         if (isNew)
-            dialog.IG()->AddTriggeredSequences(Entry({0, 1, 1, "T"}, {"bell.kas"}));
+            dialog.IG()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"bell.kas"}));
         dialog.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Gate"));
         Push(dialog, "btOK");
     });
@@ -43,8 +43,7 @@ struct History : Window {
         Show show;
         show.Musical()->List() = {"a.kms", "b.kms", "c.kms"};
         show.InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-        show.InteractiveGroups()->front()->AddTriggeredSequences(
-            Entry({0, 1, 1, "T"}, {"bell.kas"}));
+        show.InteractiveGroups()->front()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"bell.kas"}));
         WriteShowFile(path, show);
         Command("Open");
     }

@@ -5,22 +5,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace bw::test {
 
-// A folder of its own for each test, removed afterwards.
+// A folder of its own for each test, removed afterwards, with read-only files in it too.
 class TemporaryFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = std::filesystem::temp_directory_path() / "bwshowtool-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("bwshow-test-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(folder_);
     }
     void TearDown() override {
         std::error_code ignored;
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_, ignored))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(folder_, ignored);
     }
 
@@ -37,7 +39,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-private:
     std::filesystem::path folder_;
 };
 
