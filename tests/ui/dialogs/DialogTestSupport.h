@@ -43,18 +43,17 @@ public:
 };
 
 // A named control of a dialog; a missing one fails the test.
-template <class Control = QPushButton> Control* Child(const QWidget& parent, const char* name) {
-    auto* control = parent.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        throw std::runtime_error(std::string("no control ") + name);
-    return control;
+template <class Control = QPushButton> Control* Child(const QWidget& parent, const QString& name) {
+    if (auto* control = parent.findChild<Control*>(name))
+        return control;
+    throw std::runtime_error("no control " + name.toStdString());
 }
 
-// The object names of the controls that Tab visits, starting at the named one, as many as asked.
-inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype count) {
+// The names of the shown controls that Tab visits from the first of `order`, as many as it names.
+inline QStringList TabChain(const QWidget& dialog, const QStringList& order) {
     QStringList chain;
-    QWidget* control = Child<QWidget>(dialog, first);
-    for (int step = 0; chain.size() < count && step < 1000; ++step) {
+    QWidget* control = Child<QWidget>(dialog, order.value(0));
+    for (int step = 0; chain.size() < order.size() && step < 1000; ++step) {
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&dialog))
             chain << control->objectName();
         control = control->nextInFocusChain();
@@ -66,13 +65,6 @@ inline TriggeredSequencesPtr Entry(int network, int unit, int input, const std::
                                    const std::vector<std::string>& files) {
     return TriggeredSequencesFunctions::NewTriggeredSequences(
         TriggerFunctions::NewTrigger(network, unit, input, name), files);
-}
-
-inline std::vector<std::string> Strings(const QStringList& list) {
-    std::vector<std::string> result;
-    for (const QString& text : list)
-        result.push_back(text.toStdString());
-    return result;
 }
 
 // A deep copy of the show, to tell afterwards whether anything in it changed.

@@ -79,7 +79,7 @@ private Q_SLOTS:
                     "cmbStartupTriggerUnitID cmbStartupTriggerInputNumber optSequenceLoading0 "
                     "optSequenceLoading1 cmdOK cmdCancel")
                 .split(' ');
-        QCOMPARE(TabChain(dialog, "optStartupType0", order.size()), order);
+        QCOMPARE(TabChain(dialog, order), order);
         QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
         QCOMPARE(List(dialog, 1)->count(), 240);
     }
