@@ -181,7 +181,7 @@ private Q_SLOTS:
             QVERIFY2(LayoutFaults(editor).isEmpty(), qPrintable(LayoutFaults(editor).join(", ")));
             // Up and Down never show, so Tab passes from Remove to Edit.
             const QStringList order =
-                QString("txtName lbTrigger btAdd btRemove btEdit btOK btCancel").split(' ');
+                QString("txtName lbTrigger btAdd btRemove btEdit btOK btCancel txtName").split(' ');
             QCOMPARE(TabChain(editor, order), order);
             // The names as given, not the generated ones; nothing selected yet.
             QCOMPARE(Listed(editor),

@@ -3,7 +3,6 @@
 #include "DialogTestSupport.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -20,30 +19,31 @@ const QStringList TriggerControls = QString("frameStartupTrigger lblStartupTrigg
                                         .split(' ');
 
 QComboBox* List(const QWidget& dialog, int which) {
-    return Child<QComboBox>(dialog, qPrintable(TriggerControls[2 + 2 * which]));
+    return Child<QComboBox>(dialog, TriggerControls[2 + 2 * which]);
 }
 
-QRadioButton* Option(const QWidget& dialog, const char* group, int index) {
-    return Child<QRadioButton>(dialog, (group + std::to_string(index)).c_str());
+QRadioButton* Option(const QWidget& dialog, const QString& group, int index) {
+    return Child<QRadioButton>(dialog, group + QString::number(index));
 }
 
-// The dialog as the person sees it: the checked options and the three lists' texts.
+// The dialog as the person sees it: the checked options, the three lists' texts, and which of
+// the startup type frame and the trigger controls can be used ("10": only the type).
 QString Shown(const QWidget& dialog) {
     QString shown;
     for (int option = 0; option < 3; ++option)
-        shown +=
-            Option(dialog, "optStartupType", option)->isChecked() ? QString::number(option) : "";
+        if (Option(dialog, "optStartupType", option)->isChecked())
+            shown += QString::number(option);
     shown += Option(dialog, "optSequenceLoading", 1)->isChecked() ? " preload" : " on demand";
     for (int which = 0; which < 3; ++which)
         shown += '|' + List(dialog, which)->currentText();
-    return shown;
-}
-
-bool TriggerEnabled(const QWidget& dialog, bool enabled) {
+    int enabled = 0;
     for (const QString& name : TriggerControls)
-        if (Child<QWidget>(dialog, qPrintable(name))->isEnabled() != enabled)
-            return false;
-    return true;
+        enabled += Child<QWidget>(dialog, name)->isEnabled();
+    return shown + QString("|%1%2")
+                       .arg(Child<QWidget>(dialog, "frameStartupType")->isEnabled())
+                       .arg(enabled == 0                        ? "0"
+                            : enabled == TriggerControls.size() ? "1"
+                                                                : "?");
 }
 
 } // namespace
@@ -56,41 +56,45 @@ private Q_SLOTS:
         FakeHost host;
         frmOptions dialog(host);
         dialog.SetShow(host.show);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Show Options"));
-        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        dialog.show();
         QStringList captions;
-        for (const char* name : {"frameStartupType", "frameStartupTrigger", "frameSequenceLoading"})
-            captions << Child<QGroupBox>(dialog, name)->title();
-        for (const QString& name : QString("optStartupType0 optStartupType1 optStartupType2 "
-                                           "lblStartupTriggerNetwork lblStartupTriggerUnitID "
-                                           "lblStartupTriggerInputNumber optSequenceLoading0 "
-                                           "optSequenceLoading1 cmdOK cmdCancel")
-                                       .split(' '))
-            captions << Child<QWidget>(dialog, qPrintable(name))->property("text").toString();
+        const QString names = "frameStartupType frameStartupTrigger frameSequenceLoading "
+                              "optStartupType0 optStartupType1 optStartupType2 "
+                              "lblStartupTriggerNetwork lblStartupTriggerUnitID "
+                              "lblStartupTriggerInputNumber optSequenceLoading0 "
+                              "optSequenceLoading1 cmdOK cmdCancel";
+        for (const QString& name : names.split(' '))
+            captions << Child<QWidget>(dialog, name)
+                            ->property(name[0] == 'f' ? "title" : "text")
+                            .toString();
         QFile expected(BWSHOW_TEST_DATA "/dialogs/options-captions.txt");
         QVERIFY(expected.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(captions, QString::fromUtf8(expected.readAll()).trimmed().split('\n'));
-        QVERIFY(Child(dialog, "cmdOK")->isDefault());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Show Options"));
+        QVERIFY(Child(dialog, "cmdOK")->isDefault() &&
+                dialog.minimumSize() == dialog.maximumSize());
         for (int which = 0; which < 3; ++which) // each label's access key leads to its list
-            QCOMPARE(Child<QLabel>(dialog, qPrintable(TriggerControls[1 + 2 * which]))->buddy(),
+            QCOMPARE(Child<QLabel>(dialog, TriggerControls[1 + 2 * which])->buddy(),
                      List(dialog, which));
-        const QStringList order =
-            QString("optStartupType0 optStartupType1 optStartupType2 cmbStartupTriggerNetwork "
-                    "cmbStartupTriggerUnitID cmbStartupTriggerInputNumber optSequenceLoading0 "
-                    "optSequenceLoading1 cmdOK cmdCancel")
-                .split(' ');
-        QCOMPARE(TabChain(dialog, order), order);
         QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
-        QCOMPARE(List(dialog, 1)->count(), 240);
+        const QStringList order = QString("optStartupType0 optStartupType1 optStartupType2 "
+                                          "cmbStartupTriggerNetwork cmbStartupTriggerUnitID "
+                                          "cmbStartupTriggerInputNumber optSequenceLoading0 "
+                                          "optSequenceLoading1 cmdOK cmdCancel")
+                                      .split(' ');
+        QCOMPARE(TabChain(dialog, order), order);
     }
 
     void Load_ShowsTheShowsOptions() {
-        // Startup type, trigger (network, unit, input; none for -9), preload: what is shown.
+        // Startup type (-1: no show at all), trigger (network, unit, input; none for -9),
+        // preload: what is shown.
         // clang-format off
         const std::tuple<int, std::array<int, 3>, bool, QString> cases[] = {
-            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1"}, {1, {2, 16, 512}, true,
-             "1 preload|Aux B|10|512"},
-            {5, {1, 10, 3}, false, "0 on demand|Aux A|0A|3"},   {2, {7, 250, 3}, false, "2 on demand|||3"}};
+            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1|10"},
+            {1, {2, 16, 512}, true, "1 preload|Aux B|10|512|11"},
+            {5, {1, 10, 3}, false, "0 on demand|Aux A|0A|3|10"},
+            {2, {7, 250, 3}, false, "2 on demand|||3|11"},
+            {-1, {2, 16, 512}, true, "0 on demand|Regular|01|1|00"}};
         // clang-format on
         for (const auto& [startupType, trigger, preload, shown] : cases) {
             FakeHost host;
@@ -101,42 +105,35 @@ private Q_SLOTS:
                     TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "x"));
             const Show before = Snapshot(*host.show);
             frmOptions dialog(host);
-            dialog.SetShow(host.show);
+            dialog.SetShow(startupType < 0 ? nullptr : host.show);
             QCOMPARE(Shown(dialog), shown);
-            QVERIFY(TriggerEnabled(dialog, shown[0] != '0'));
             QVERIFY(*host.show == before && host.calls.isEmpty()); // loading is no edit
+            QVERIFY(Child<QWidget>(dialog, "frameSequenceLoading")->isEnabled() &&
+                    Child(dialog, "cmdOK")->isEnabled());
             // The trigger can be chosen whenever the show does not start at once.
             dialog.show();
             for (const int click : {1, 0, 2, 0}) {
                 QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
-                QVERIFY(TriggerEnabled(dialog, click != 0));
+                QCOMPARE(Shown(dialog).right(1), QString::number(startupType >= 0 && click != 0));
             }
         }
     }
 
-    void Load_WithoutShow_OnlySequenceLoadingAndButtonsEnabled() {
-        FakeHost host;
-        frmOptions dialog(host);
-        dialog.SetShow(nullptr);
-        QVERIFY(!Child<QWidget>(dialog, "frameStartupType")->isEnabled() &&
-                TriggerEnabled(dialog, false));
-        QVERIFY(Child<QWidget>(dialog, "frameSequenceLoading")->isEnabled() &&
-                Child(dialog, "cmdOK")->isEnabled());
-        QCOMPARE(Shown(dialog), "0 on demand|Regular|01|1");
-    }
-
-    void Ok_WritesIntoTheShow() {
+    void OkAndCancel_WriteIntoTheShowOrNot() {
         // Type and trigger before (none for -9); choices: option, network, unit, input, loading
-        // (-1 untouched); written: type, network, unit, input, preload.
+        // (-1 untouched); how the dialog closes; in the show after: type, network, unit, input,
+        // preload.
         using Ints = std::array<int, 5>;
         // clang-format off
-        const std::tuple<int, std::array<int, 3>, Ints, Ints> cases[] = {
-            {5, {1, 2, 3},   {-1, -1, -1, -1, 1}, {0, 1, 2, 3, 1}},   // an unknown type becomes 0
-            {1, {7, 250, 3}, {-1, -1, -1, 8, -1}, {1, 7, 250, 9, 0}}, // beyond the lists: kept
-            {0, {0, 1, 1},   {2, 3, 239, 511, 1}, {2, 3, 240, 512, 1}},
-            {1, {-9, 0, 0},  {0, 1, 9, 6, 0},     {0, 1, 10, 7, 0}}}; // written whatever the type
+        const std::tuple<int, std::array<int, 3>, Ints, const char*, Ints> cases[] = {
+            {5, {1, 2, 3},   {-1, -1, -1, -1, 1}, "Return", {0, 1, 2, 3, 1}},   // an unknown type becomes 0
+            {1, {7, 250, 3}, {-1, -1, -1, 8, -1}, "Return", {1, 7, 250, 9, 0}}, // beyond the lists: kept
+            {0, {0, 1, 1},   {2, 3, 239, 511, 1}, "Return", {2, 3, 240, 512, 1}},
+            {1, {-9, 0, 0},  {0, 1, 9, 6, 0},     "Return", {0, 1, 10, 7, 0}},  // written whatever the type
+            {1, {1, 2, 3},   {2, 3, 3, 3, 1},     "cmdCancel", {1, 1, 2, 3, 0}},
+            {1, {1, 2, 3},   {2, 3, 3, 3, 1},     "Escape", {1, 1, 2, 3, 0}}};
         // clang-format on
-        for (const auto& [startupType, trigger, choices, written] : cases) {
+        for (const auto& [startupType, trigger, choices, closeBy, after] : cases) {
             FakeHost host;
             host.show->SetStartupType(startupType);
             if (trigger[0] != -9)
@@ -153,17 +150,25 @@ private Q_SLOTS:
                     List(dialog, which)->setCurrentIndex(choices[1 + which]);
             if (choices[4] >= 0)
                 Option(dialog, "optSequenceLoading", choices[4])->click();
-            QTest::keyClick(Child<QWidget>(dialog, "optStartupType1"), Qt::Key_Return);
+            const bool ok = QString(closeBy) == "Return";
+            if (QString(closeBy) == "cmdCancel")
+                Child(dialog, closeBy)->click();
+            else
+                QTest::keyClick(Option(dialog, "optStartupType", 1),
+                                ok ? Qt::Key_Return : Qt::Key_Escape);
 
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
             Show expected;
-            expected.SetStartupType(written[0]);
-            expected.SetStartupTrigger(TriggerFunctions::NewTrigger(
-                written[1], written[2], written[3], original ? "Porch" : ""));
-            expected.SetPreloadSequences(written[4] == 1);
-            QVERIFY(*host.show == expected);
+            expected.SetStartupType(after[0]);
+            if (ok || original)
+                expected.SetStartupTrigger(TriggerFunctions::NewTrigger(
+                    after[1], after[2], after[3], original ? "Porch" : ""));
+            expected.SetPreloadSequences(after[4] == 1);
+            QVERIFY2(*host.show == expected, closeBy);
             QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
-            QCOMPARE(host.calls, QStringList{"SetUnsavedInfo"});
+            QCOMPARE(host.calls, ok ? QStringList{"SetUnsavedInfo"} : QStringList());
+            QCOMPARE(host.prompts.unexpected, 0);
         }
     }
 
@@ -178,29 +183,6 @@ private Q_SLOTS:
         QVERIFY(dialog.isVisible());
         QCOMPARE(host.prompts.Said(), QStringList{"Error Saving Show Options: Overflow (!)"});
         QCOMPARE(host.show->StartupType(), 2); // what was written before the error stays
-    }
-
-    void Cancel_LeavesTheShowAsItWas() {
-        for (const QString closeBy : {"button", "Escape"}) {
-            FakeHost host;
-            host.show->SetStartupType(1);
-            host.show->SetStartupTrigger(TriggerFunctions::NewTrigger(1, 2, 3, "Gate"));
-            const Show before = Snapshot(*host.show);
-            frmOptions dialog(host);
-            dialog.SetShow(host.show);
-            dialog.show();
-            Option(dialog, "optStartupType", 2)->click();
-            for (int which = 0; which < 3; ++which)
-                List(dialog, which)->setCurrentIndex(3);
-            Option(dialog, "optSequenceLoading", 1)->click();
-            if (closeBy == "Escape")
-                QTest::keyClick(Option(dialog, "optSequenceLoading", 1), Qt::Key_Escape);
-            else
-                Child(dialog, "cmdCancel")->click();
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QVERIFY2(*host.show == before, qPrintable(closeBy));
-            QVERIFY(host.calls.isEmpty() && host.prompts.prompts.isEmpty());
-        }
     }
 };
 
