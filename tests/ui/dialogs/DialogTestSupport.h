@@ -11,8 +11,11 @@
 #include "model/TriggeredSequencesFunctions.h"
 #include "showfile/ShowFunctions.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <stdexcept>
 #include <string>
@@ -59,6 +62,38 @@ inline QStringList TabChain(const QWidget& dialog, const QStringList& order) {
         control = control->nextInFocusChain();
     }
     return chain;
+}
+
+// How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
+// shown controls, wrapping around), then a control a line with the text it shows: "name text",
+// a label's buddy after " -> ", a list's column titles joined by '|'. Every dialog has a fixed
+// size and nothing in it cut off or overlapping.
+inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
+    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/dialogs/") + name + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {file.fileName() + QStringLiteral(" cannot be read")};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList faults = LayoutFaults(dialog);
+    if (dialog.minimumSize() != dialog.maximumSize())
+        faults << QStringLiteral("the size can change");
+    if (const QString title = lines.takeFirst(); dialog.windowTitle() != title)
+        faults << QStringLiteral("title ") + dialog.windowTitle();
+    if (const QStringList order = lines.takeFirst().split(' '); TabChain(dialog, order) != order)
+        faults << QStringLiteral("Tab order ") + TabChain(dialog, order).join(' ');
+    for (const QString& line : lines) {
+        const auto* control = Child<QWidget>(dialog, line.section(' ', 0, 0));
+        QString text =
+            control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
+        if (const auto* label = qobject_cast<const QLabel*>(control); label && label->buddy())
+            text += QStringLiteral(" -> ") + label->buddy()->objectName();
+        if (const auto* list = qobject_cast<const QTreeWidget*>(control))
+            for (int column = 0; column < list->columnCount(); ++column)
+                text += (column > 0 ? QStringLiteral("|") : QString()) +
+                        list->headerItem()->text(column);
+        if (line.section(' ', 1) != text)
+            faults << line.section(' ', 0, 0) + QStringLiteral(" shows ") + text;
+    }
+    return faults;
 }
 
 inline TriggeredSequencesPtr Entry(int network, int unit, int input, const std::string& name,
