@@ -3,8 +3,6 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 

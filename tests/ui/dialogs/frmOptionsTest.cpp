@@ -3,7 +3,6 @@
 #include "DialogTestSupport.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
 
 #include <array>
