@@ -66,7 +66,8 @@ inline QStringList TabChain(const QWidget& dialog, const QStringList& order) {
 
 // How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
 // shown controls, wrapping around), then a control a line with the text it shows: "name text",
-// a label's buddy after " -> ", a list's column titles joined by '|'. Every dialog has a fixed
+// a label's buddy after " -> ", " (default)" after the default button, a list's column titles
+// joined by '|'. Every dialog has a fixed
 // size and nothing in it cut off or overlapping.
 inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
     QFile file(QStringLiteral(BWSHOW_TEST_DATA "/dialogs/") + name + QStringLiteral(".txt"));
@@ -86,6 +87,9 @@ inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
             control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
         if (const auto* label = qobject_cast<const QLabel*>(control); label && label->buddy())
             text += QStringLiteral(" -> ") + label->buddy()->objectName();
+        if (const auto* button = qobject_cast<const QPushButton*>(control);
+            button && button->isDefault())
+            text += QStringLiteral(" (default)");
         if (const auto* list = qobject_cast<const QTreeWidget*>(control))
             for (int column = 0; column < list->columnCount(); ++column)
                 text += (column > 0 ? QStringLiteral("|") : QString()) +
