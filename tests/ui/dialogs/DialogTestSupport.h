@@ -11,8 +11,11 @@
 #include "model/TriggeredSequencesFunctions.h"
 #include "showfile/ShowFunctions.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <stdexcept>
 #include <string>
@@ -43,18 +46,17 @@ public:
 };
 
 // A named control of a dialog; a missing one fails the test.
-template <class Control = QPushButton> Control* Child(const QWidget& parent, const char* name) {
-    auto* control = parent.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr)
-        throw std::runtime_error(std::string("no control ") + name);
-    return control;
+template <class Control = QPushButton> Control* Child(const QWidget& parent, const QString& name) {
+    if (auto* control = parent.findChild<Control*>(name))
+        return control;
+    throw std::runtime_error("no control " + name.toStdString());
 }
 
-// The object names of the controls that Tab visits, starting at the named one, as many as asked.
-inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype count) {
+// The names of the shown controls that Tab visits from the first of `order`, as many as it names.
+inline QStringList TabChain(const QWidget& dialog, const QStringList& order) {
     QStringList chain;
-    QWidget* control = Child<QWidget>(dialog, first);
-    for (int step = 0; chain.size() < count && step < 1000; ++step) {
+    QWidget* control = Child<QWidget>(dialog, order.value(0));
+    for (int step = 0; chain.size() < order.size() && step < 1000; ++step) {
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&dialog))
             chain << control->objectName();
         control = control->nextInFocusChain();
@@ -62,17 +64,46 @@ inline QStringList TabChain(const QWidget& dialog, const char* first, qsizetype 
     return chain;
 }
 
+// How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
+// shown controls, wrapping around), then a control a line with the text it shows: "name text",
+// a label's buddy after " -> ", " (default)" after the default button, a list's column titles
+// joined by '|'. Every dialog has a fixed
+// size and nothing in it cut off or overlapping.
+inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
+    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/dialogs/") + name + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {file.fileName() + QStringLiteral(" cannot be read")};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList faults = LayoutFaults(dialog);
+    if (dialog.minimumSize() != dialog.maximumSize())
+        faults << QStringLiteral("the size can change");
+    if (const QString title = lines.takeFirst(); dialog.windowTitle() != title)
+        faults << QStringLiteral("title ") + dialog.windowTitle();
+    if (const QStringList order = lines.takeFirst().split(' '); TabChain(dialog, order) != order)
+        faults << QStringLiteral("Tab order ") + TabChain(dialog, order).join(' ');
+    for (const QString& line : lines) {
+        const auto* control = Child<QWidget>(dialog, line.section(' ', 0, 0));
+        QString text =
+            control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
+        if (const auto* label = qobject_cast<const QLabel*>(control); label && label->buddy())
+            text += QStringLiteral(" -> ") + label->buddy()->objectName();
+        if (const auto* button = qobject_cast<const QPushButton*>(control);
+            button && button->isDefault())
+            text += QStringLiteral(" (default)");
+        if (const auto* list = qobject_cast<const QTreeWidget*>(control))
+            for (int column = 0; column < list->columnCount(); ++column)
+                text += (column > 0 ? QStringLiteral("|") : QString()) +
+                        list->headerItem()->text(column);
+        if (line.section(' ', 1) != text)
+            faults << line.section(' ', 0, 0) + QStringLiteral(" shows ") + text;
+    }
+    return faults;
+}
+
 inline TriggeredSequencesPtr Entry(int network, int unit, int input, const std::string& name,
                                    const std::vector<std::string>& files) {
     return TriggeredSequencesFunctions::NewTriggeredSequences(
         TriggerFunctions::NewTrigger(network, unit, input, name), files);
-}
-
-inline std::vector<std::string> Strings(const QStringList& list) {
-    std::vector<std::string> result;
-    for (const QString& text : list)
-        result.push_back(text.toStdString());
-    return result;
 }
 
 // A deep copy of the show, to tell afterwards whether anything in it changed.

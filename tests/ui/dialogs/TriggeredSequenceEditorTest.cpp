@@ -3,17 +3,14 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-
-#include <array>
 
 namespace bw::test {
 
 namespace {
+
+using Files = std::vector<std::string>;
 
 // An open editor for one triggered sequence of a group.
 struct OpenEditor {
@@ -21,11 +18,11 @@ struct OpenEditor {
     InteractiveGroupPtr group = std::make_shared<InteractiveGroup>();
     TriggeredSequencesPtr entry;
     frmTriggeredSequenceEditor dialog{host};
+    QTreeWidget* files = Child<QTreeWidget>(dialog, "lvSequences");
 
-    OpenEditor(QList<int> trigger, const std::string& name, const std::vector<std::string>& files,
-               bool editMode = true, bool musicalAllowed = true)
+    OpenEditor(QList<int> trigger, const std::string& name, const Files& files,
+               bool editMode = true)
         : entry(Entry(trigger[0], trigger[1], trigger[2], name, files)) {
-        group->SetMusicalAllowed(musicalAllowed);
         if (editMode)
             group->AddTriggeredSequences(entry);
         dialog.SetIG(group);
@@ -35,44 +32,34 @@ struct OpenEditor {
     }
 
     QComboBox* List(int which) const {
-        const char* names[] = {"cmbNetwork", "cmbUnit", "cmbInputNumber"};
-        return Child<QComboBox>(dialog, names[which]);
+        return Child<QComboBox>(dialog,
+                                QStringList{"cmbNetwork", "cmbUnit", "cmbInputNumber"}[which]);
     }
-    // Each list's shown text, then the name.
+    QLineEdit* Name() const { return Child<QLineEdit>(dialog, "txtName"); }
+    // "File|Location" of each entry, top to bottom, then the selected row and whether Add,
+    // Remove, Up and Down are enabled ("1 1000").
     QStringList Shown() const {
-        return {List(0)->currentText(), List(1)->currentText(), List(2)->currentText(),
-                Child<QLineEdit>(dialog, "txtName")->text()};
+        QStringList shown;
+        for (int row = 0; row < files->topLevelItemCount(); ++row)
+            shown << files->topLevelItem(row)->text(0) + '|' + files->topLevelItem(row)->text(1);
+        QString state =
+            QString::number(files->indexOfTopLevelItem(files->selectedItems().value(0))) + ' ';
+        for (const char* name : {"btAdd", "btRemove", "btUp", "btDown"})
+            state += QString::number(Child(dialog, name)->isEnabled());
+        return shown << state;
     }
-    QTreeWidget* Files() const { return Child<QTreeWidget>(dialog, "lvSequences"); }
-    // "File|Location" of each entry, top to bottom.
-    QStringList Entries() const {
-        QStringList entries;
-        for (int row = 0; row < Files()->topLevelItemCount(); ++row)
-            entries << Files()->topLevelItem(row)->text(0) + '|' +
-                           Files()->topLevelItem(row)->text(1);
-        return entries;
-    }
-    int Selected() const { return Files()->indexOfTopLevelItem(Files()->selectedItems().value(0)); }
     void Select(int row) const {
-        const QRect place = Files()->visualItemRect(Files()->topLevelItem(row));
-        QTest::mouseClick(Files()->viewport(), Qt::LeftButton, {}, place.center());
+        const QRect place = files->visualItemRect(files->topLevelItem(row));
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, place.center());
     }
     void Click(const char* button) const { Child(dialog, button)->click(); }
-    // Enabled states of Add, Remove, Up and Down.
-    QList<bool> Buttons() const {
-        QList<bool> enabled;
-        for (const char* name : {"btAdd", "btRemove", "btUp", "btDown"})
-            enabled << Child(dialog, name)->isEnabled();
-        return enabled;
-    }
     // Applies "n", "u", "i" with a list position, or "t" with a typed name.
     void Apply(const QString& step) const {
-        const QString value = step.mid(1);
         if (step[0] != 't')
-            return List(QString("nui").indexOf(step[0]))->setCurrentIndex(value.toInt());
-        auto* name = Child<QLineEdit>(dialog, "txtName");
-        name->selectAll();
-        value.isEmpty() ? QTest::keyClick(name, Qt::Key_Delete) : QTest::keyClicks(name, value);
+            return List(QString("nui").indexOf(step[0]))->setCurrentIndex(step.mid(1).toInt());
+        Name()->selectAll();
+        step.size() == 1 ? QTest::keyClick(Name(), Qt::Key_Delete)
+                         : QTest::keyClicks(Name(), step.mid(1));
     }
 };
 
@@ -82,77 +69,47 @@ class TriggeredSequenceEditorTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void Layout() {
-        OpenEditor editor({0, 1, 1}, "", {"C:\\a.kas"});
-        const frmTriggeredSequenceEditor& dialog = editor.dialog;
-        QCOMPARE(dialog.windowTitle() + '|' + Child<QGroupBox>(dialog, "frmSequence")->title(),
-                 "Triggered Sequence Editor|&Sequences");
-        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-        QStringList labels;
-        for (const char* label : {"lblNetwork", "Label1", "Label2", "Label3"})
-            labels << Child<QLabel>(dialog, label)->text() + ' ' +
-                          Child<QLabel>(dialog, label)->buddy()->objectName();
-        QCOMPARE(labels, (QStringList{"&Network cmbNetwork", "&Unit ID cmbUnit",
-                                      "&Input Number cmbInputNumber", "&Trigger Name txtName"}));
-        QCOMPARE(editor.Files()->headerItem()->text(0) + '|' +
-                     editor.Files()->headerItem()->text(1),
-                 "File|Location");
-        QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
-        const QStringList order = {"cmbNetwork",  "cmbUnit", "cmbInputNumber", "txtName",
-                                   "lvSequences", "btAdd",   "btRemove",       "btUp",
-                                   "btDown",      "btOK",    "btCancel",       "cmbNetwork"};
-        QCOMPARE(TabChain(dialog, "cmbNetwork", order.size()), order);
-    }
-
     void Open_ShowsTriggerAndFiles() {
         // Trigger, files: the lists' texts, and "file|location" of each entry.
         // clang-format off
-        const std::tuple<QList<int>, QStringList, QString, QStringList> cases[] = {
+        const std::tuple<QList<int>, Files, QString, QStringList> cases[] = {
             {{0, 1, 1}, {}, "Regular|01|1", {}},
-            {{2, 16, 512}, {"C:\\Shows\\x.kas", "E:\\y.kms"}, "Aux B|10|512", {"x.kas|C:\\Shows\\",
-             "y.kms|E:\\"}},
+            {{2, 16, 512}, {"C:\\Shows\\x.kas", "E:\\y.kms"}, "Aux B|10|512", {"x.kas|C:\\Shows\\", "y.kms|E:\\"}},
             // Names are resolved against the sequence folder; two backslashes make a network path.
-            {{3, 240, 7}, {"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"},
-             "Aux C|F0|7",
-             {"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\",
-              "n.kas|\\\\srv\\share\\"}},
+            {{3, 240, 7}, {"bare.kas", "\\lead.kas", "sub\\deep.kms", "\\\\srv\\share\\n.kas"}, "Aux C|F0|7",
+             {"bare.kas|D:\\Seq\\", "lead.kas|D:\\Seq\\", "deep.kms|D:\\Seq\\sub\\", "n.kas|\\\\srv\\share\\"}},
             {{1, 10, 3}, {"C:x.kas"}, "Aux A|0A|3", {"C:x.kas|"}},
             {{7, 250, 600}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}, // beyond the lists: nothing selected
             {{-1, 0, 0}, {"C:\\g.kas"}, "||", {"g.kas|C:\\"}}};
         // clang-format on
-        for (const auto& [trigger, files, shown, entries] : cases) {
-            OpenEditor editor(trigger, "Gate", Strings(files));
-            QCOMPARE(editor.Shown(), shown.split('|') << "Gate");
-            QCOMPARE(editor.List(1)->currentIndex() == -1, editor.Shown()[1].isEmpty());
-            QCOMPARE(editor.Entries(), entries);
-            QCOMPARE(editor.Selected(), -1);
-            QVERIFY(*editor.entry ==
-                    *Entry(trigger[0], trigger[1], trigger[2], "Gate", Strings(files)));
+        for (const auto& [trigger, files, lists, entries] : cases) {
+            OpenEditor editor(trigger, "Gate", files);
+            QCOMPARE(QStringList({editor.List(0)->currentText(), editor.List(1)->currentText(),
+                                  editor.List(2)->currentText(), editor.Name()->text()}),
+                     lists.split('|') << "Gate");
+            QCOMPARE(editor.List(1)->currentIndex() == -1, lists.split('|')[1].isEmpty());
+            QCOMPARE(editor.Shown(), QStringList(entries) << "-1 1000");
+            QVERIFY(*editor.entry == *Entry(trigger[0], trigger[1], trigger[2], "Gate", files));
         }
     }
 
-    // The name follows the lists until one is typed; OK writes the lists into the trigger.
+    // The name follows the lists until one is typed; Enter writes the lists into the trigger.
     void NameFollowsAndOkWrites() {
         const QString fresh = "Regular, Unit 01, Input 1";
         // Trigger and name; steps (see OpenEditor::Apply): the name after each, the trigger
         // written.
         // clang-format off
         const std::tuple<QList<int>, QString, QStringList, QStringList, QList<int>> cases[] = {
-            {{0, 1, 1}, fresh, {"n1", "i6", "u15"}, {"Aux A, Unit 01, Input 1", "Aux A, Unit 01, Input 7",
-             "Aux A, Unit 10, Input 7"}, {1, 16, 7}},
-            {{0, 1, 1}, fresh, {"tFront door", "n2", "u4"}, {"Front door", "Front door", "Front door"},
-             {2, 5, 1}},
+            {{0, 1, 1}, fresh, {"n1", "i6", "u15"}, {"Aux A, Unit 01, Input 1", "Aux A, Unit 01, Input 7", "Aux A, Unit 10, Input 7"}, {1, 16, 7}},
+            {{0, 1, 1}, fresh, {"tFront door", "n2", "u4"}, {"Front door", "Front door", "Front door"}, {2, 5, 1}},
             {{0, 1, 1}, fresh, {"n1", "tMine", "u1", "tAux A, Unit 02, Input 1", "i4"},
-             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1",
-              "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
-            {{0, 1, 1}, fresh, {"n1", "t" + fresh, "n2"}, {"Aux A, Unit 01, Input 1", fresh, fresh},
-             {2, 1, 1}},
+             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1", "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
+            {{0, 1, 1}, fresh, {"n1", "t" + fresh, "n2"}, {"Aux A, Unit 01, Input 1", fresh, fresh}, {2, 1, 1}},
             {{1, 2, 3}, "Doorbell", {"n0", "t", "u0"}, {"Doorbell", "", ""}, {0, 1, 3}},
             {{7, 250, 600}, "x", {}, {}, {7, 250, 600}}, // beyond the lists: kept
             {{7, 200, 600}, "Net 7, Unit C8, Input 600", {"u1", "n3", "i0"},
              {"Net 7, Unit 02, Input 600", "Aux C, Unit 02, Input 600", "Aux C, Unit 02, Input 1"}, {3, 2, 1}},
-            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"},
-             {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}},
+            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"}, {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}},
             {{0, 1, 1}, "x", {"n3", "u239", "i511"}, {"x", "x", "x"}, {3, 240, 512}},
             {{-1, 0, 0}, "x", {}, {}, {-1, 0, 0}}};
         // clang-format on
@@ -161,105 +118,67 @@ private Q_SLOTS:
             const TriggerPtr original = editor.entry->Trig();
             for (int step = 0; step < steps.size(); ++step) {
                 editor.Apply(steps[step]);
-                QCOMPARE(editor.Shown().last(), names[step]);
+                QCOMPARE(editor.Name()->text(), names[step]);
             }
-            editor.Click("btOK");
-            QVERIFY(!editor.dialog.isVisible());
-            QCOMPARE(editor.entry->Trig(), original);
+            QCOMPARE(original->Network(), trigger[0]); // nothing is written before OK
+            QTest::keyClick(editor.Name(), Qt::Key_Return);
+            QVERIFY(!editor.dialog.isVisible() && editor.entry->Trig() == original);
             QCOMPARE((QList<int>{original->Network(), original->UnitId(), original->InputNumber()}),
                      written);
             QCOMPARE(QString::fromStdString(original->Name()), names.value(names.size() - 1, name));
         }
     }
 
-    void UpDownRemove_MoveTheEntriesOnlyUntilOk() {
-        OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas", "C:\\b.kas", "C:\\c.kas"});
-        QCOMPARE(editor.Buttons(), (QList<bool>{true, false, false, false}));
-        editor.Select(1);
-        QCOMPARE(editor.Buttons(), (QList<bool>{true, true, true, true}));
-        editor.Click("btUp");
-        QCOMPARE(editor.Entries(), (QStringList{"b.kas|C:\\", "a.kas|C:\\", "c.kas|C:\\"}));
-        QCOMPARE(editor.Selected(), 0);
-        QCOMPARE(editor.Buttons(), (QList<bool>{true, true, false, true}));
-        editor.Click("btDown");
-        editor.Click("btDown");
-        editor.Click("btDown"); // on the last entry: nothing
-        QCOMPARE(editor.Entries(), (QStringList{"a.kas|C:\\", "c.kas|C:\\", "b.kas|C:\\"}));
-        QCOMPARE(editor.Selected(), 2);
-        editor.Select(1);
-        editor.Click("btRemove");
-        QCOMPARE(editor.Entries(), (QStringList{"a.kas|C:\\", "b.kas|C:\\"}));
-        QCOMPARE(editor.Buttons(), (QList<bool>{true, false, false, false}));
-        QVERIFY(editor.host.prompts.prompts.isEmpty());
-        QCOMPARE(editor.entry->NumSequences(), 3);
-        editor.Click("btOK");
-        QCOMPARE(editor.entry->Sequences(), (std::vector<std::string>{"C:\\a.kas", "C:\\b.kas"}));
-    }
-
-    // The file filter follows the group's type; see the group dialogs' end-to-end test.
-    void Add_TakesAnyFileLastAndFitsTheColumns() {
-        OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas"});
+    // Add, Remove, Up and Down change the list only; OK writes it, and refuses an empty one.
+    void Files_ChangeTheListUntilOk() {
+        OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas", "C:\\b.kas"});
+        QCOMPARE(FormFaults(editor.dialog, "sequence-editor").join(", "), "");
         editor.host.defaultPath = "E:\\Start\\";
         const QString folder = "F:\\A folder with a rather long name\\and a deeper one\\";
-        editor.host.prompts.openAnswers << QStringList{folder + "song.kms"} << std::nullopt
+        editor.host.prompts.openAnswers << QStringList{folder + "c.kms"} << std::nullopt
                                         << QStringList{"x.kas"};
-        editor.Select(0);
-        const QFontMetrics metrics(editor.Files()->font());
-        QVERIFY(editor.Files()->columnWidth(1) < metrics.horizontalAdvance(folder));
-        editor.Click("btAdd");
-        QCOMPARE(editor.Selected(), 1);
-        QVERIFY(editor.Files()->columnWidth(1) >= metrics.horizontalAdvance(folder));
-        editor.Click("btAdd"); // cancelled: nothing added, nothing said
+        editor.Select(1);
+        QCOMPARE(editor.Shown().last(), "1 1110");
+        const QFontMetrics metrics(editor.files->font());
+        QVERIFY(editor.files->columnWidth(1) < metrics.horizontalAdvance(folder));
+        editor.Click("btAdd"); // the new file comes last, selected, and its folder fits the column
+        QVERIFY(editor.files->columnWidth(1) >= metrics.horizontalAdvance(folder));
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"a.kas|C:\\", "b.kas|C:\\", "c.kms|" + folder, "2 1110"}));
+        editor.Click("btAdd"); // cancelled: nothing added
+        editor.Click("btUp");
+        editor.Click("btUp");
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"c.kms|" + folder, "a.kas|C:\\", "b.kas|C:\\", "0 1101"}));
+        editor.Click("btUp"); // on the first entry: nothing
+        editor.Click("btDown");
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"a.kas|C:\\", "c.kms|" + folder, "b.kas|C:\\", "1 1111"}));
+        editor.Select(2);
+        editor.Click("btDown"); // on the last entry: nothing
+        editor.Click("btRemove");
         editor.Click("btAdd"); // a bare name is resolved against the sequence folder
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"a.kas|C:\\", "c.kms|" + folder, "x.kas|D:\\Seq\\", "2 1110"}));
         QCOMPARE(editor.host.prompts.Dialogs().value(2).section('|', -3), "E:\\Start\\||one");
-        QCOMPARE(editor.host.prompts.Said(), QStringList());
+        QCOMPARE(editor.entry->NumSequences(), 2);
         editor.Click("btOK");
         QCOMPARE(editor.entry->Sequences(),
-                 (std::vector<std::string>{"C:\\a.kas", (folder + "song.kms").toStdString(),
-                                           "D:\\Seq\\x.kas"}));
+                 (Files{"C:\\a.kas", (folder + "c.kms").toStdString(), "D:\\Seq\\x.kas"}));
 
-        // Without a file OK is refused and nothing is written.
+        // Without a file OK is refused; a new entry that is cancelled stays out of the group.
         OpenEditor empty({1, 2, 3}, "Gate", {"C:\\a.kas"}, false);
         empty.List(0)->setCurrentIndex(2);
         empty.Select(0);
         empty.Click("btRemove");
         empty.Click("btOK");
         QVERIFY(empty.dialog.isVisible());
+        empty.Click("btCancel");
+        QVERIFY(!empty.dialog.isVisible());
         QCOMPARE(empty.host.prompts.Said(),
                  QStringList{"Triggered Sequence Not Valid: You must include a sequence file."});
         QVERIFY(*empty.entry == *Entry(1, 2, 3, "Gate", {"C:\\a.kas"}) &&
                 empty.group->Count() == 0);
-    }
-
-    void OkAndCancel_NewAndExistingEntries() {
-        // Edit mode, how the dialog closes, whether it writes.
-        const std::tuple<bool, const char*, bool> cases[] = {
-            {false, "OK", true}, {false, "Enter", true},  {false, "Cancel", false},
-            {true, "OK", true},  {true, "Escape", false}, {true, "close box", false}};
-        for (const auto& [editMode, closeBy, writes] : cases) {
-            OpenEditor editor({0, 1, 1}, "Regular, Unit 01, Input 1", {"C:\\a.kas"}, editMode);
-            editor.host.prompts.openAnswers << QStringList{"C:\\b.kms"};
-            editor.List(1)->setCurrentIndex(1);
-            editor.Click("btAdd");
-            auto* name = Child<QLineEdit>(editor.dialog, "txtName");
-            const std::string how = closeBy;
-            if (how == "OK" || how == "Cancel")
-                editor.Click(how == "OK" ? "btOK" : "btCancel");
-            else if (how == "close box")
-                editor.dialog.close();
-            else
-                QTest::keyClick(name, how == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
-            QVERIFY2(!editor.dialog.isVisible(), closeBy);
-            const auto expected =
-                writes ? Entry(0, 2, 1, "Regular, Unit 02, Input 1", {"C:\\a.kas", "C:\\b.kms"})
-                       : Entry(0, 1, 1, "Regular, Unit 01, Input 1", {"C:\\a.kas"});
-            QVERIFY2(*editor.entry == *expected, closeBy);
-            // A new entry joins the group on OK only.
-            QCOMPARE(editor.group->Count(), editMode || writes ? 1 : 0);
-            QVERIFY(editor.group->Count() == 0 ||
-                    editor.group->GetTriggeredSequences(0) == editor.entry);
-            QVERIFY(editor.host.calls.isEmpty()); // the show is the group editor's business
-        }
     }
 };
 

@@ -3,8 +3,6 @@
 #include "DialogTestSupport.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRadioButton>
 
 #include <array>
@@ -20,30 +18,31 @@ const QStringList TriggerControls = QString("frameStartupTrigger lblStartupTrigg
                                         .split(' ');
 
 QComboBox* List(const QWidget& dialog, int which) {
-    return Child<QComboBox>(dialog, qPrintable(TriggerControls[2 + 2 * which]));
+    return Child<QComboBox>(dialog, TriggerControls[2 + 2 * which]);
 }
 
-QRadioButton* Option(const QWidget& dialog, const char* group, int index) {
-    return Child<QRadioButton>(dialog, (group + std::to_string(index)).c_str());
+QRadioButton* Option(const QWidget& dialog, const QString& group, int index) {
+    return Child<QRadioButton>(dialog, group + QString::number(index));
 }
 
-// The dialog as the person sees it: the checked options and the three lists' texts.
+// The dialog as the person sees it: the checked options, the three lists' texts, and which of
+// the startup type frame and the trigger controls can be used ("10": only the type).
 QString Shown(const QWidget& dialog) {
     QString shown;
     for (int option = 0; option < 3; ++option)
-        shown +=
-            Option(dialog, "optStartupType", option)->isChecked() ? QString::number(option) : "";
+        if (Option(dialog, "optStartupType", option)->isChecked())
+            shown += QString::number(option);
     shown += Option(dialog, "optSequenceLoading", 1)->isChecked() ? " preload" : " on demand";
     for (int which = 0; which < 3; ++which)
         shown += '|' + List(dialog, which)->currentText();
-    return shown;
-}
-
-bool TriggerEnabled(const QWidget& dialog, bool enabled) {
+    int enabled = 0;
     for (const QString& name : TriggerControls)
-        if (Child<QWidget>(dialog, qPrintable(name))->isEnabled() != enabled)
-            return false;
-    return true;
+        enabled += Child<QWidget>(dialog, name)->isEnabled();
+    return shown + QString("|%1%2")
+                       .arg(Child<QWidget>(dialog, "frameStartupType")->isEnabled())
+                       .arg(enabled == 0                        ? "0"
+                            : enabled == TriggerControls.size() ? "1"
+                                                                : "?");
 }
 
 } // namespace
@@ -52,100 +51,40 @@ class frmOptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void Layout_CaptionsAccessKeysAndTabOrder() {
-        FakeHost host;
-        frmOptions dialog(host);
-        dialog.SetShow(host.show);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Show Options"));
-        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-        QStringList captions;
-        for (const char* name : {"frameStartupType", "frameStartupTrigger", "frameSequenceLoading"})
-            captions << Child<QGroupBox>(dialog, name)->title();
-        for (const QString& name : QString("optStartupType0 optStartupType1 optStartupType2 "
-                                           "lblStartupTriggerNetwork lblStartupTriggerUnitID "
-                                           "lblStartupTriggerInputNumber optSequenceLoading0 "
-                                           "optSequenceLoading1 cmdOK cmdCancel")
-                                       .split(' '))
-            captions << Child<QWidget>(dialog, qPrintable(name))->property("text").toString();
-        QFile expected(BWSHOW_TEST_DATA "/dialogs/options-captions.txt");
-        QVERIFY(expected.open(QIODevice::ReadOnly | QIODevice::Text));
-        QCOMPARE(captions, QString::fromUtf8(expected.readAll()).trimmed().split('\n'));
-        QVERIFY(Child(dialog, "cmdOK")->isDefault());
-        for (int which = 0; which < 3; ++which) // each label's access key leads to its list
-            QCOMPARE(Child<QLabel>(dialog, qPrintable(TriggerControls[1 + 2 * which]))->buddy(),
-                     List(dialog, which));
-        const QStringList order =
-            QString("optStartupType0 optStartupType1 optStartupType2 cmbStartupTriggerNetwork "
-                    "cmbStartupTriggerUnitID cmbStartupTriggerInputNumber optSequenceLoading0 "
-                    "optSequenceLoading1 cmdOK cmdCancel")
-                .split(' ');
-        QCOMPARE(TabChain(dialog, "optStartupType0", order.size()), order);
-        QVERIFY2(LayoutFaults(dialog).isEmpty(), qPrintable(LayoutFaults(dialog).join(", ")));
-        QCOMPARE(List(dialog, 1)->count(), 240);
-    }
-
-    void Load_ShowsTheShowsOptions() {
-        // Startup type, trigger (network, unit, input; none for -9), preload: what is shown.
-        // clang-format off
-        const std::tuple<int, std::array<int, 3>, bool, QString> cases[] = {
-            {0, {-9, 0, 0}, false, "0 on demand|Regular|01|1"}, {1, {2, 16, 512}, true,
-             "1 preload|Aux B|10|512"},
-            {5, {1, 10, 3}, false, "0 on demand|Aux A|0A|3"},   {2, {7, 250, 3}, false, "2 on demand|||3"}};
-        // clang-format on
-        for (const auto& [startupType, trigger, preload, shown] : cases) {
-            FakeHost host;
-            host.show->SetStartupType(startupType);
-            host.show->SetPreloadSequences(preload);
-            if (trigger[0] != -9)
-                host.show->SetStartupTrigger(
-                    TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "x"));
-            const Show before = Snapshot(*host.show);
-            frmOptions dialog(host);
-            dialog.SetShow(host.show);
-            QCOMPARE(Shown(dialog), shown);
-            QVERIFY(TriggerEnabled(dialog, shown[0] != '0'));
-            QVERIFY(*host.show == before && host.calls.isEmpty()); // loading is no edit
-            // The trigger can be chosen whenever the show does not start at once.
-            dialog.show();
-            for (const int click : {1, 0, 2, 0}) {
-                QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
-                QVERIFY(TriggerEnabled(dialog, click != 0));
-            }
-        }
-    }
-
-    void Load_WithoutShow_OnlySequenceLoadingAndButtonsEnabled() {
-        FakeHost host;
-        frmOptions dialog(host);
-        dialog.SetShow(nullptr);
-        QVERIFY(!Child<QWidget>(dialog, "frameStartupType")->isEnabled() &&
-                TriggerEnabled(dialog, false));
-        QVERIFY(Child<QWidget>(dialog, "frameSequenceLoading")->isEnabled() &&
-                Child(dialog, "cmdOK")->isEnabled());
-        QCOMPARE(Shown(dialog), "0 on demand|Regular|01|1");
-    }
-
-    void Ok_WritesIntoTheShow() {
-        // Type and trigger before (none for -9); choices: option, network, unit, input, loading
-        // (-1 untouched); written: type, network, unit, input, preload.
+    // What the dialog shows of the show, and what it writes there when it closes.
+    void ShowsTheShowAndWritesOnOkOnly() {
+        // Before: startup type (-1: no show at all), trigger (none for -9), preload; shown;
+        // choices: option, network, unit, input, loading (-1 untouched); closed by; after: type,
+        // network, unit, input, preload.
         using Ints = std::array<int, 5>;
         // clang-format off
-        const std::tuple<int, std::array<int, 3>, Ints, Ints> cases[] = {
-            {5, {1, 2, 3},   {-1, -1, -1, -1, 1}, {0, 1, 2, 3, 1}},   // an unknown type becomes 0
-            {1, {7, 250, 3}, {-1, -1, -1, 8, -1}, {1, 7, 250, 9, 0}}, // beyond the lists: kept
-            {0, {0, 1, 1},   {2, 3, 239, 511, 1}, {2, 3, 240, 512, 1}},
-            {1, {-9, 0, 0},  {0, 1, 9, 6, 0},     {0, 1, 10, 7, 0}}}; // written whatever the type
+        const std::tuple<Ints, QString, Ints, QString, Ints> cases[] = {
+            {{5, 1, 10, 3, 0},  "0 on demand|Aux A|0A|3|10",    {-1, -1, -1, -1, 1}, "Return", {0, 1, 10, 3, 1}}, // unknown: 0
+            {{1, 2, 16, 512, 1}, "1 preload|Aux B|10|512|11",   {-1, -1, -1, -1, -1}, "Return", {1, 2, 16, 512, 1}},
+            {{2, 7, 250, 3, 0}, "2 on demand|||3|11",           {-1, -1, -1, 8, -1}, "Return", {2, 7, 250, 9, 0}}, // beyond the lists: kept
+            {{0, 0, 1, 1, 0},   "0 on demand|Regular|01|1|10",  {2, 3, 239, 511, 1}, "Return", {2, 3, 240, 512, 1}},
+            {{1, -9, 0, 0, 0},  "1 on demand|Regular|01|1|11",  {0, 1, 9, 6, 0},     "Return", {0, 1, 10, 7, 0}}, // written whatever the type
+            {{1, 1, 2, 3, 0},   "1 on demand|Aux A|02|3|11",    {2, 3, 3, 3, 1},     "cmdCancel", {1, 1, 2, 3, 0}},
+            {{5, 1, 2, 3, 0},   "0 on demand|Aux A|02|3|10",    {2, 3, 3, 3, 1},     "Escape", {5, 1, 2, 3, 0}},
+            {{-1, 2, 16, 512, 1}, "0 on demand|Regular|01|1|00", {-1, -1, -1, -1, 0}, "Escape", {-1, 2, 16, 512, 1}}};
         // clang-format on
-        for (const auto& [startupType, trigger, choices, written] : cases) {
+        for (const auto& [before, shown, choices, closeBy, after] : cases) {
             FakeHost host;
-            host.show->SetStartupType(startupType);
-            if (trigger[0] != -9)
-                host.show->SetStartupTrigger(
-                    TriggerFunctions::NewTrigger(trigger[0], trigger[1], trigger[2], "Porch"));
+            const auto fill = [&host](Show& show, const Ints& values, const char* name) {
+                show.SetStartupType(values[0]);
+                if (values[1] != -9)
+                    show.SetStartupTrigger(
+                        TriggerFunctions::NewTrigger(values[1], values[2], values[3], name));
+                show.SetPreloadSequences(values[4] == 1);
+            };
+            fill(*host.show, before, "Porch");
             const TriggerPtr original = host.show->StartupTrigger();
             frmOptions dialog(host);
-            dialog.SetShow(host.show);
+            dialog.SetShow(before[0] < 0 ? nullptr : host.show);
             dialog.show();
+            QCOMPARE(Shown(dialog), shown);
+            QVERIFY(Child<QWidget>(dialog, "frameSequenceLoading")->isEnabled() &&
+                    Child(dialog, "cmdOK")->isEnabled());
             if (choices[0] >= 0)
                 Option(dialog, "optStartupType", choices[0])->click();
             for (int which = 0; which < 3; ++which)
@@ -153,17 +92,21 @@ private Q_SLOTS:
                     List(dialog, which)->setCurrentIndex(choices[1 + which]);
             if (choices[4] >= 0)
                 Option(dialog, "optSequenceLoading", choices[4])->click();
-            QTest::keyClick(Child<QWidget>(dialog, "optStartupType1"), Qt::Key_Return);
+            const bool ok = closeBy == "Return";
+            if (closeBy == "cmdCancel")
+                Child(dialog, closeBy)->click();
+            else
+                QTest::keyClick(Option(dialog, "optStartupType", 1),
+                                ok ? Qt::Key_Return : Qt::Key_Escape);
 
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
             Show expected;
-            expected.SetStartupType(written[0]);
-            expected.SetStartupTrigger(TriggerFunctions::NewTrigger(
-                written[1], written[2], written[3], original ? "Porch" : ""));
-            expected.SetPreloadSequences(written[4] == 1);
-            QVERIFY(*host.show == expected);
+            fill(expected, after, original ? "Porch" : "");
+            QVERIFY2(*host.show == expected, qPrintable(closeBy));
             QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
-            QCOMPARE(host.calls, QStringList{"SetUnsavedInfo"});
+            QCOMPARE(host.calls, ok ? QStringList{"SetUnsavedInfo"} : QStringList());
+            QCOMPARE(host.prompts.unexpected, 0);
         }
     }
 
@@ -173,34 +116,16 @@ private Q_SLOTS:
         frmOptions dialog(host);
         dialog.SetShow(host.show);
         dialog.show();
-        Option(dialog, "optStartupType", 2)->click();
+        QCOMPARE(FormFaults(dialog, "options").join(", "), "");
+        // The trigger can be chosen whenever the show does not start at once.
+        for (const int click : {1, 0, 2, 0, 2}) {
+            QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
+            QCOMPARE(Shown(dialog).right(1), QString::number(click != 0));
+        }
         Child(dialog, "cmdOK")->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(host.prompts.Said(), QStringList{"Error Saving Show Options: Overflow (!)"});
         QCOMPARE(host.show->StartupType(), 2); // what was written before the error stays
-    }
-
-    void Cancel_LeavesTheShowAsItWas() {
-        for (const QString closeBy : {"button", "Escape"}) {
-            FakeHost host;
-            host.show->SetStartupType(1);
-            host.show->SetStartupTrigger(TriggerFunctions::NewTrigger(1, 2, 3, "Gate"));
-            const Show before = Snapshot(*host.show);
-            frmOptions dialog(host);
-            dialog.SetShow(host.show);
-            dialog.show();
-            Option(dialog, "optStartupType", 2)->click();
-            for (int which = 0; which < 3; ++which)
-                List(dialog, which)->setCurrentIndex(3);
-            Option(dialog, "optSequenceLoading", 1)->click();
-            if (closeBy == "Escape")
-                QTest::keyClick(Option(dialog, "optSequenceLoading", 1), Qt::Key_Escape);
-            else
-                Child(dialog, "cmdCancel")->click();
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-            QVERIFY2(*host.show == before, qPrintable(closeBy));
-            QVERIFY(host.calls.isEmpty() && host.prompts.prompts.isEmpty());
-        }
     }
 };
 

@@ -7,32 +7,22 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-namespace {
-
-// The sequence folder D:\Seq\ in a settings file of the tests' own, so that relative sequence
-// names resolve the same on every machine.
-bool UseSequenceFolder(const QTemporaryDir& configFolder) {
-    qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
-    const QString path = QString::fromStdString(bw::SettingsStore::FilePath());
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    file.write("Windows Registry Editor Version 5.00\r\n\r\n"
-               "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-               "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n");
-    return file.error() == QFile::NoError;
-}
-
-} // namespace
-
+// The dialogs read the sequence folder D:\Seq\ from a settings file of the tests' own, so that
+// relative sequence names resolve the same on every machine.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir configFolder;
-    if (!configFolder.isValid() || !UseSequenceFolder(configFolder)) {
+    qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
+    QFile file(QString::fromStdString(bw::SettingsStore::FilePath()));
+    if (!configFolder.isValid() || !QDir().mkpath(QFileInfo(file).path()) ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write("Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
+                   "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n") < 0 ||
+        !file.flush()) {
         qCritical("cannot write the test settings file");
         return 1;
     }
-
+    file.close();
     return bw::test::RunRegisteredTests(argc, argv);
 }
