@@ -17,7 +17,8 @@ namespace bw::test {
 template <class Dialog = QWidget>
 void WhenModal(std::type_identity_t<std::function<void(Dialog&)>> action,
                std::shared_ptr<bool> seen = {}) {
-    auto* timer = new QTimer;
+    // Owned by the application, so that a watch that never saw its window ends with the program.
+    auto* timer = new QTimer(QCoreApplication::instance());
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, tries, action, seen] {
         QPointer dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
