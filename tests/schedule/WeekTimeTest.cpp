@@ -106,6 +106,7 @@ TEST(WeekTime, TextsOnThe24And12HourClocks) {
     const std::tuple<WeekTime, const char*, const char*> cases[] = {
         {At(Sun, 0), "Sun000", "Sun 12:00:00 AM"},
         {At(Tue, 13, 5, 9), "Tue1359", "Tue 1:05:09 PM"},
+        {At(Wed, 10, 10, 10), "Wed101010", "Wed 10:10:10 AM"},
         {At(Sat, 23, 59, 59), "Sat235959", "Sat 11:59:59 PM"}};
     for (const auto& [time, plain, weekTime] : cases) {
         EXPECT_EQ(time.ToString(), plain);
