@@ -7,7 +7,7 @@
 // Also prints the time of one recorded edit as a ratio to writing the show text once.
 // Runs offscreen unless a platform is given.
 
-#include "dialogs/UserPrompts.h"
+#include "NextFilePrompts.h"
 #include "editor/frmShow.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
@@ -37,20 +37,6 @@ std::string SequencePath(int number) {
     return name;
 }
 
-// Answers every file dialog with the next file and every question with Yes.
-class Answers : public bw::UserPrompts {
-public:
-    QString next;
-    void Message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return true; }
-    std::optional<QStringList> OpenFiles(QWidget*, const bw::FileDialogRequest&) override {
-        return QStringList{next};
-    }
-    std::optional<QString> SaveFile(QWidget*, const bw::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-};
-
 double HeapInUse() {
     return static_cast<double>(mallinfo2().uordblks);
 }
@@ -76,7 +62,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     QTemporaryDir folder;
-    Answers prompts;
+    NextFilePrompts prompts;
     prompts.next = folder.filePath(QStringLiteral("Long.kss"));
     bw::Show show;
     for (int i = 1; i <= EntryCount; ++i)

@@ -3,7 +3,7 @@
 // with their 10,000 names in one call. Runs offscreen unless a platform is given.
 
 #include "KeepingReporter.h"
-#include "dialogs/UserPrompts.h"
+#include "NextFilePrompts.h"
 #include "editor/frmShow.h"
 #include "environment/SequenceName.h"
 #include "showfile/File.h"
@@ -38,23 +38,6 @@ QStringList DisplayNames() {
     return names;
 }
 
-// Answers every open dialog with the one show file.
-class OpenThisFile : public bw::UserPrompts {
-public:
-    explicit OpenThisFile(QString path) : path_(std::move(path)) {}
-    void Message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return true; }
-    std::optional<QStringList> OpenFiles(QWidget*, const bw::FileDialogRequest&) override {
-        return QStringList{path_};
-    }
-    std::optional<QString> SaveFile(QWidget*, const bw::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-
-private:
-    QString path_;
-};
-
 void FillBareList(benchmark::State& state) {
     const QStringList names = DisplayNames();
     for (auto _ : state) {
@@ -79,7 +62,8 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
         return;
     }
 
-    OpenThisFile prompts(path);
+    NextFilePrompts prompts;
+    prompts.next = path;
     bw::frmShow window(prompts, {});
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tsMain"));
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lbSequences"));
