@@ -1,6 +1,6 @@
 #include "dialogs/FormControls.h"
 
-#include "editor/EditorIcons.h"
+#include "dialogs/EditorIcons.h"
 
 #include <QLabel>
 #include <QPushButton>

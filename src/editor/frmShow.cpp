@@ -1,10 +1,10 @@
 #include "editor/frmShow.h"
 
+#include "dialogs/EditorIcons.h"
 #include "dialogs/LibErr.h"
 #include "dialogs/Twips.h"
 #include "dialogs/UserPrompts.h"
 #include "dialogs/frmOptions.h"
-#include "editor/EditorIcons.h"
 #include "editor/TitleWithVersion.h"
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"

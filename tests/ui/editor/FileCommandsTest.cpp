@@ -1,6 +1,6 @@
 // The toolbar with its icons, its show file commands, the window states and the caption.
 #include "EditorTestSupport.h"
-#include "editor/EditorIcons.h"
+#include "dialogs/EditorIcons.h"
 #include "editor/TitleWithVersion.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "editor/EditorIcons.h"
+#include "dialogs/EditorIcons.h"
 
 #include <QFile>
 
