@@ -1,8 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace bw::test {
 
@@ -11,6 +15,28 @@ namespace bw::test {
 inline std::string DataFile(const std::string& name) {
     std::ifstream in(BWSHOW_TEST_DATA "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A table of cases under tests/data: one row a line, its fields split at tabs, so that blanks at
+// either end of a field count. Lines starting with '#' explain the columns. A missing or empty
+// table fails the test rather than passing it with no cases.
+inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(DataFile(name));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::vector<std::string>& row = rows.emplace_back();
+        size_t start = 0;
+        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            row.push_back(line.substr(start, tab - start));
+        row.push_back(line.substr(start));
+    }
+    if (rows.empty())
+        ADD_FAILURE() << "no cases in " << name;
+    return rows;
 }
 
 } // namespace bw::test

@@ -2,6 +2,8 @@
 
 #include "listtext/Error.h"
 
+#include <string>
+
 // The errors that the readers of outside text may raise, for tests and fuzz targets alike.
 namespace bw::test {
 
@@ -17,6 +19,16 @@ template <typename Call> Error ErrorOf(Call&& call) {
 
 template <typename Call> int ErrorNumberOf(Call&& call) {
     return ErrorOf(call).Number();
+}
+
+// The text that `call` returns, or "!" and the number of the error it raises: one column of a
+// table holds both outcomes.
+template <typename Call> std::string TextOrError(Call&& call) {
+    try {
+        return call();
+    } catch (const Error& error) {
+        return "!" + std::to_string(error.Number());
+    }
 }
 
 // One of the list reader's four errors.
