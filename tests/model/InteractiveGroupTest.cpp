@@ -109,34 +109,15 @@ TEST(InteractiveGroup, EqualityAndCopyAreDeep) {
     EXPECT_EQ(ErrorNumberOf([&] { copy.Copy(broken); }), 91);
 }
 
-// The exact text of a group is pinned by the show text data files.
-TEST(InteractiveGroupText, WritesAndReadsGroups) {
+// The exact text of a group is pinned by the show text data files, reading odd texts by the
+// model text table.
+TEST(InteractiveGroupText, WritesAndReadsGroupsAndEntries) {
     EXPECT_EQ(*InteractiveGroupFromText(InteractiveGroupToText(Door())), Door());
-
-    // Without the eighth field the lights stay on their default; field 1 is not read.
-    const InteractiveGroupPtr seven =
-        InteractiveGroupFromText("(junk,d,T,T,F,n,((f,( 1,, 1, 0))))");
-    EXPECT_TRUE(seven->LightsOffAtEnd() && !seven->MusicalAllowed());
-    EXPECT_EQ(seven->TypeName(), "Magic Toy");
-
-    // clang-format off
-    const std::pair<const char*, int> errors[] = {{"( 1,,F,T,T,Door,,T)", 9}, {"( 1,,F,T,T,Door)", 9},
-        {"( 1,,F,T,T,Door,((f)),T)", 9}, {"( 1,,F,T,T,D,((f,(,,1,0))),T)", 13}};
-    // clang-format on
-    for (const auto& [text, number] : errors)
-        EXPECT_EQ(ErrorNumberOf([&] { InteractiveGroupFromText(text); }), number) << text;
     EXPECT_EQ(ErrorNumberOf([] { InteractiveGroupToText(InteractiveGroup()); }), 9);
-}
-
-TEST(TriggeredSequencesText, TriggerStandsSecond) {
-    const TriggeredSequencesPtr entry = Entry(4, {"a.kas", "b (1).kas", "c,d.kas"});
-    const std::string text = TriggeredSequencesToText(*entry);
-    EXPECT_EQ(text, "(a.kas,( 4,input 4, 1, 0),b *O1*C.kas,c*Sd.kas)");
-    EXPECT_EQ(*TriggeredSequencesFromText(text), *entry);
-
-    EXPECT_EQ(ErrorNumberOf([] { TriggeredSequencesToText(TriggeredSequences()); }) +
-                  ErrorNumberOf([] { TriggeredSequencesFromText("(a.kas)"); }),
-              18);
+    // The trigger stands second.
+    EXPECT_EQ(TriggeredSequencesToText(*Entry(4, {"a.kas", "b (1).kas", "c,d.kas"})),
+              "(a.kas,( 4,input 4, 1, 0),b *O1*C.kas,c*Sd.kas)");
+    EXPECT_EQ(ErrorNumberOf([] { TriggeredSequencesToText(TriggeredSequences()); }), 9);
     EXPECT_EQ(
         ErrorNumberOf([] { TriggeredSequencesToText(*NewTriggeredSequences(nullptr, {"a"})); }),
         91);

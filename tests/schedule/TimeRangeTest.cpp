@@ -1,3 +1,4 @@
+#include "DataFile.h"
 #include "DocumentedErrors.h"
 
 #include "listtext/Serialize.h"
@@ -60,52 +61,28 @@ TEST(TimeRange, BoundsKeepStartBeforeEnd) {
     EXPECT_TRUE(range.Equals(R("[09:00:01,*]").range)) << range.Serialize();
 }
 
-TEST(TimeRange, IncludesOverlapsAndStartsBefore) {
-    // clang-format off
-    const std::tuple<const char*, const char*, bool> includes[] = {
-        {"(*,*)", "1900-01-01", true}, {"[10,11]", "09:59:59", false}, {"[10,11)", "10", true},
-        {"(10,11]", "10", false},      {"(10,11]", "11", true},        {"[10,11)", "11", false},
-        {"[10,10]", "10", true},       {"(10,*)", "10", false},        {"(*,11)", "1990-01-01", true}};
-    const std::tuple<const char*, const char*, bool> overlaps[] = {
-        {"(*,*)", "(10,11)", true},     {"(10,11)", "(*,*)", true},      {"(*,10)", "(*,09)", true},
-        {"(10,*)", "(12,*)", true},     {"[*,11]", "[11,*]", true},      {"[*,11)", "[11,*]", false},
-        {"[*,11]", "(11,12]", false},   {"[11,12]", "[*,11]", true},     {"(11,12]", "[*,11]", false},
-        {"[11,*]", "[10,11)", false},   {"[10,11]", "[11,*]", true},     {"[10,11]", "(11,*]", false},
-        {"(10,11]", "[11,12)", true},   {"[10,11)", "[11,12]", false},   {"(11,12]", "[10,11]", false},
-        {"(10,12)", "(11,13)", true},   {"[10,11]", "[12,13]", false},   {"[*,10:00:01)", "(10,11]", true},
-        // No whole second in common, or none at all in one of them.
-        {"(10,10:00:02)", "[09,10:00:01)", false}, {"(10,10:00:01)", "[09,11]", false},
-        {"[09,11]", "(10,10:00:01)", false},       {"[10,10:00:01)", "[09,11]", true}};
-    const std::tuple<const char*, const char*, bool> startsBefore[] = {
-        {"[*,23]", "[*,09]", true}, {"[12,23]", "[13,*]", true}, {"[10,23]", "[09,10]", false}};
-    // clang-format on
-    for (const auto& [text, moment, expected] : includes) {
-        const Range r = R(text);
-        EXPECT_EQ(r.range->Includes(At(moment), r.startInclusive, r.endInclusive), expected)
-            << text << " at " << moment;
-    }
-    for (const auto& [text, otherText, expected] : overlaps) {
-        const Range r = R(text), other = R(otherText);
-        EXPECT_EQ(r.range->Overlaps(*other.range, r.startInclusive, r.endInclusive,
-                                    other.startInclusive, other.endInclusive),
-                  expected)
-            << text << " " << otherText;
+TEST(TimeRange, AnswersTheTableOfQuestions) {
+    for (const auto& row : test::DataRows("schedule/ranges.txt")) {
+        const Range r = R(row[1]);
+        bool answer = false;
+        if (row[0] == "includes") {
+            answer = r.range->Includes(At(row[2]), r.startInclusive, r.endInclusive);
+        } else {
+            const Range other = R(row[2]);
+            answer = row[0] == "overlaps"
+                         ? r.range->Overlaps(*other.range, r.startInclusive, r.endInclusive,
+                                             other.startInclusive, other.endInclusive)
+                     : row[0] == "equals" ? r.range->Equals(other.range)
+                                          : r.range->StartsBeforeOtherEnds(other.range);
+        }
+        EXPECT_EQ(answer ? "T" : "F", row[3]) << row[0] << " " << row[1] << " " << row[2];
     }
     EXPECT_TRUE(TimeRange().Overlaps(*R("(10,11)").range, false, false, false, false));
-    for (const auto& [text, other, expected] : startsBefore)
-        EXPECT_EQ(R(text).range->StartsBeforeOtherEnds(R(other).range), expected) << text << other;
     EXPECT_TRUE(R("[12,23]").range->StartsBeforeOtherEnds(nullptr));
+    EXPECT_FALSE(R("[*,*]").range->Equals(nullptr));
 }
 
-TEST(TimeRange, EqualsTextAndCopies) {
-    // clang-format off
-    const std::tuple<const char*, const char*, bool> equal[] = {
-        {"[10,11]", "(10,11)", true},  {"[10,11]", "[09,11]", false}, {"[10,11]", "[10,12]", false},
-        {"[10,11]", "[10,*]", false}, {"[*,11]", "[10,11]", false}};
-    // clang-format on
-    for (const auto& [text, other, expected] : equal)
-        EXPECT_EQ(R(text).range->Equals(R(other).range), expected) << text << other;
-    EXPECT_FALSE(R("[*,*]").range->Equals(nullptr));
+TEST(TimeRange, CopiesAndClearedBounds) {
     const auto cleared = R("[08,12]").range; // a cleared bound's old moment is not compared
     cleared->ClearStart();
     EXPECT_TRUE(cleared->Equals(R("[*,12]").range));
@@ -119,28 +96,15 @@ TEST(TimeRange, EqualsTextAndCopies) {
     EXPECT_FALSE(copy.HasStart() || copy.HasEnd());
 }
 
-// Each text is read into [10,11], so that every bound has to be replaced; the range is the one
-// read, or [10,11] unchanged when reading fails with the error given.
-TEST(TimeRange, TextRoundTripsAndFailuresLeaveTheRangeUnchanged) {
-    // clang-format off
-    const std::tuple<const char*, const char*, int> cases[] = {
-        {"(F,,F,)", "[*,*]", 0}, {"(F,,T,2004-03-05 19:08:09)", "[*,2004-03-05 19:08:09]", 0},
-        {"(T,2004-03-01 00:00:00,T,2004-12-31 23:59:59)", "[00,2004-12-31 23:59:59]", 0},
-        {"(T,2004-03-01 00:00:00,F)", "[10,11]", 37}, {"(F,,F,,)", "[10,11]", 37},
-        {"(T,,F,)", "[10,11]", 13}, {"(T,2004-03-01 00:00:00,F,", "[10,11]", 1},
-        // The start is readable; the end must fail before the start is written.
-        {"(T,2004-03-01 00:00:00,T,tomorrow)", "[10,11]", 13}};
-    // clang-format on
-    for (const auto& [text, range, number] : cases) {
+TEST(TimeRange, ReadsTheTableOfTexts) {
+    for (const auto& row : test::DataRows("schedule/range-texts.txt")) {
         const auto read = R("[10,11]").range;
-        EXPECT_EQ(ErrorOf([&] { read->Deserialize(text); }).Number(), number) << text;
-        EXPECT_TRUE(read->Equals(R(range).range)) << text << " gave " << read->Serialize();
-        EXPECT_TRUE(number != 0 || read->Serialize() == text) << text;
+        const std::string error = test::TextOrError([&] {
+            read->Deserialize(row[0]);
+            return std::string();
+        });
+        EXPECT_EQ((error.empty() ? "" : error + " ") + read->Serialize(), row[1]) << row[0];
     }
-    // Read through the setters, each date only when its flag is true ("t" counts).
-    const auto read = R("[10,11]").range;
-    read->Deserialize("(t,2004-03-02,T,2004-03-01)");
-    EXPECT_TRUE(read->Equals(R("[*,00]").range)) << read->Serialize();
     EXPECT_EQ(ErrorOf([] { TimeRange().Deserialize("(F,,F)"); }).Description(),
               "Unexpected number of fields in serialized time range: 3");
 }

@@ -1,3 +1,4 @@
+#include "DataFile.h"
 #include "DocumentedErrors.h"
 
 #include "schedule/WeekTime.h"
@@ -23,39 +24,40 @@ WeekTime At(int day, int hour, int minute = 0, int second = 0) {
 }
 
 // Time value, day, hour, minute, second.
-using Fields = std::array<int, 5>;
-
-Fields FieldsOf(const WeekTime& time) {
-    return {time.TimeVal(), time.Day(), time.Hour(), time.Minute(), time.Second()};
+std::string FieldsOf(const WeekTime& time) {
+    std::string fields;
+    for (int field : {time.TimeVal(), time.Day(), time.Hour(), time.Minute(), time.Second()})
+        fields += (fields.empty() ? "" : " ") + std::to_string(field);
+    return fields;
 }
 
 } // namespace
 
-TEST(WeekTime, TimeValAndFieldsWrapTheWeek) {
-    EXPECT_EQ(FieldsOf(WeekTime{}), (Fields{0, Sun, 0, 0, 0}));
-    // clang-format off
-    const std::pair<int, Fields> written[] = {
-        {90061, {90061, Mon, 1, 1, 1}}, {604800, {0, Sun, 0, 0, 0}}, {-1, {604799, Sat, 23, 59, 59}},
-        // Only one week before the start is folded back; earlier moments keep negative fields.
-        {-604801, {-1, Sun, 0, 0, -1}}};
-    // From Monday 10:20:30: the time of day is clamped, the day wraps.
-    const std::pair<std::function<void(WeekTime&)>, Fields> set[] = {
-        {[](WeekTime& t) { t.SetHour(24); }, {Mon * 86400 + 84030, Mon, 23, 20, 30}},
-        {[](WeekTime& t) { t.SetMinute(-5); }, {Mon * 86400 + 36030, Mon, 10, 0, 30}},
-        {[](WeekTime& t) { t.SetSecond(75); }, {Mon * 86400 + 37259, Mon, 10, 20, 59}},
-        {[](WeekTime& t) { t.SetDay(-1); }, {Sat * 86400 + 37230, Sat, 10, 20, 30}}};
-    // clang-format on
-    for (const auto& [value, expected] : written) {
+TEST(WeekTime, TheTableOfTimeValuesAndTexts) {
+    EXPECT_EQ(FieldsOf(WeekTime{}), "0 0 0 0 0");
+    for (const auto& row : test::DataRows("schedule/week-times.txt")) {
         WeekTime time = At(Wed, 12, 34, 56);
-        time.SetTimeVal(value);
-        EXPECT_EQ(FieldsOf(time), expected) << value;
+        time.SetTimeVal(std::stoi(row[0]));
+        EXPECT_EQ(FieldsOf(time), row[1]) << row[0];
+        EXPECT_EQ(time.ToString() + "|" + time.WeekTimeToString() + "|" + time.DayTimeToString(),
+                  row[2] + "|" + row[3] + "|" + row[4]);
     }
+    EXPECT_EQ(At(Sat, 23, 59, 59).DaySecond(), 86399);
+}
+
+TEST(WeekTime, SettingAFieldClampsTheTimeOfDayAndWrapsTheDay) {
+    // clang-format off
+    const std::pair<std::function<void(WeekTime&)>, const char*> set[] = {
+        {[](WeekTime& t) { t.SetHour(24); }, "170430 1 23 20 30"},
+        {[](WeekTime& t) { t.SetMinute(-5); }, "122430 1 10 0 30"},
+        {[](WeekTime& t) { t.SetSecond(75); }, "123659 1 10 20 59"},
+        {[](WeekTime& t) { t.SetDay(-1); }, "555630 6 10 20 30"}};
+    // clang-format on
     for (const auto& [write, expected] : set) {
         WeekTime time = At(Mon, 10, 20, 30);
         write(time);
         EXPECT_EQ(FieldsOf(time), expected);
     }
-    EXPECT_EQ(At(Sat, 23, 59, 59).DaySecond(), 86399);
 }
 
 TEST(WeekTime, ComparisonsAndIntervalsOverTheEndOfTheWeek) {
@@ -89,7 +91,7 @@ TEST(WeekTime, ArithmeticWrapsAroundTheWeekAndRaisesOverflowBeyond32Bits) {
     EXPECT_EQ(FieldsOf(early.MinusDuration(20)), FieldsOf(late));
     EXPECT_EQ(FieldsOf(late.PlusDuration(20)), FieldsOf(early));
     EXPECT_EQ(FieldsOf(At(Sat, 23).PlusTime(At(Sun, 2))), FieldsOf(At(Sun, 1)));
-    EXPECT_EQ(FieldsOf(early), (Fields{10, Sun, 0, 0, 10})); // the operands are left alone
+    EXPECT_EQ(FieldsOf(early), "10 0 0 0 10"); // the operands are left alone
     const std::function<void()> overflowing[] = {
         [] { WeekTime{}.SetTimeVal(INT_MAX - 604799); }, [] { WeekTime{}.SetDay(INT_MAX); },
         // The sum fits, but folding it into the week does not.
@@ -100,20 +102,4 @@ TEST(WeekTime, ArithmeticWrapsAroundTheWeekAndRaisesOverflowBeyond32Bits) {
     // Right at the limit nothing overflows.
     EXPECT_EQ(WeekTime{}.PlusDuration(INT_MAX - 604800).TimeVal(), INT_MAX % 604800);
     EXPECT_EQ(WeekTime{}.PlusDuration(INT_MIN).TimeVal(), (INT_MIN + 604800) % 604800);
-}
-
-TEST(WeekTime, TextsOnThe24And12HourClocks) {
-    const std::tuple<WeekTime, const char*, const char*> cases[] = {
-        {At(Sun, 0), "Sun000", "Sun 12:00:00 AM"},
-        {At(Tue, 13, 5, 9), "Tue1359", "Tue 1:05:09 PM"},
-        {At(Wed, 10, 10, 10), "Wed101010", "Wed 10:10:10 AM"},
-        {At(Sat, 23, 59, 59), "Sat235959", "Sat 11:59:59 PM"}};
-    for (const auto& [time, plain, weekTime] : cases) {
-        EXPECT_EQ(time.ToString(), plain);
-        EXPECT_EQ(time.WeekTimeToString(), weekTime);
-        EXPECT_EQ(time.DayTimeToString(), std::string(weekTime).substr(4));
-    }
-    WeekTime outside; // a day outside the week has no name
-    outside.SetTimeVal(-700000);
-    EXPECT_EQ(outside.ToString(), "-2-26-40");
 }
