@@ -24,8 +24,6 @@ inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     std::istringstream lines(DataFile(name));
     for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
         if (line.empty() || line.front() == '#')
             continue;
         std::vector<std::string>& row = rows.emplace_back();
