@@ -2,6 +2,7 @@
 #include "DocumentedErrors.h"
 #include "model/InteractiveGroupFunctions.h"
 #include "model/PlaylistFunctions.h"
+#include "model/SequenceUtils.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
 
@@ -15,6 +16,7 @@ using namespace bw::InteractiveGroupFunctions;
 using namespace bw::PlaylistFunctions;
 using namespace bw::TriggerFunctions;
 using namespace bw::TriggeredSequencesFunctions;
+using bw::test::ErrorNumberOf;
 
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
     const std::map<std::string, std::function<std::string(const std::string&)>> rewrite = {
@@ -28,4 +30,53 @@ TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
     for (const auto& row : test::DataRows("model/texts.txt"))
         EXPECT_EQ(test::TextOrError([&] { return rewrite.at(row[0])(row[1]); }), row[2])
             << row[0] << " " << row[1];
+}
+
+// Reading these back is in the table; the exact text of a group is pinned by the show text data
+// files.
+TEST(ModelText, WritesPartsBuiltInCode) {
+    EXPECT_EQ(TriggerToText(NewTrigger(-1, 300, -5, "a,b")), "(-5,a*Sb, 300,-1)");
+    PlaylistPtr musical = NewMusicalPlaylist(1, 5);
+    musical->List() = {"C:\\Seq\\a.kms", "C:\\Seq\\b (2).kms"};
+    EXPECT_EQ(PlaylistToText(musical), "(0,1,2,5,,(C:\\Seq\\a.kms,C:\\Seq\\b *O2*C.kms),T,F,F)");
+    PlaylistPtr animation = NewAnimationPlaylist(2);
+    animation->SetCleanUp("x,y*(z)");
+    animation->SetLightsOffAtEnd(false);
+    animation->SetShuffleWithReplacement(true);
+    EXPECT_EQ(PlaylistToText(animation), "(2,0,1,0,x*Sy*E*Oz*C,,F,F,T)");
+    // The trigger stands second.
+    EXPECT_EQ(TriggeredSequencesToText(*NewTriggeredSequences(NewTrigger(0, 1, 4, "input 4"),
+                                                              {"a.kas", "b (1).kas", "c,d.kas"})),
+              "(a.kas,( 4,input 4, 1, 0),b *O1*C.kas,c*Sd.kas)");
+    // An empty list text holds one empty name.
+    EXPECT_EQ(PlaylistFromText("(1,0,1,0,,(),T,F,F)")->List(), std::vector<std::string>{""});
+
+    const std::pair<std::function<void()>, int> unwritable[] = {
+        {[] { TriggerToText(nullptr); }, 91},
+        {[] { PlaylistToText(nullptr); }, 91},
+        {[] { InteractiveGroupToText(InteractiveGroup()); }, 9},
+        {[] { TriggeredSequencesToText(TriggeredSequences()); }, 9},
+        {[] { TriggeredSequencesToText(*NewTriggeredSequences(nullptr, {"a"})); }, 91}};
+    for (const auto& [write, number] : unwritable)
+        EXPECT_EQ(ErrorNumberOf(write), number);
+}
+
+TEST(TriggerText, DisplayNamesAndNetworkNames) {
+    EXPECT_EQ(TriggerDisplayName(5, 171, 12), "Net 5, Unit AB, Input 12");
+    EXPECT_EQ(TriggerDisplayName(1, 255, -3), "Aux A, Unit , Input -3");
+    EXPECT_EQ(ErrorNumberOf([] { TriggerDisplayName(0, 256, 1); }) +
+                  ErrorNumberOf([] { TriggerDisplayName(0, -1, 1); }),
+              12);
+    const char* names[] = {"Net -1", "Regular", "Aux A", "Aux B", "Aux C", "Net 4"};
+    for (int network = -1; network < 5; ++network)
+        EXPECT_EQ(SequenceUtils::NetworkName(network), names[network + 1]);
+}
+
+TEST(TriggerText, UnitIdsFollowTheirStyle) {
+    for (const auto& row : test::DataRows("model/unit-ids.txt"))
+        EXPECT_EQ(SequenceUtils::UnitIdText(std::stoi(row[0]), true,
+                                            static_cast<std::uint8_t>(std::stoi(row[1]))),
+                  row[2])
+            << "style " << row[0] << " unit " << row[1];
+    EXPECT_EQ(SequenceUtils::UnitIdText(1, false, 5), "");
 }
