@@ -17,9 +17,8 @@ inline std::string DataFile(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A table of cases under tests/data: one row a line, its fields split at tabs, so that blanks at
-// either end of a field count. Lines starting with '#' explain the columns. A missing or empty
-// table fails the test rather than passing it with no cases.
+// A table of cases under tests/data: one row a line, fields split at tabs (blanks count), lines
+// starting with '#' skipped. A missing or empty table fails the test.
 inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     std::istringstream lines(DataFile(name));

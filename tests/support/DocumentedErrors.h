@@ -21,8 +21,7 @@ template <typename Call> int ErrorNumberOf(Call&& call) {
     return ErrorOf(call).Number();
 }
 
-// The text that `call` returns, or "!" and the number of the error it raises: one column of a
-// table holds both outcomes.
+// The text that `call` returns, or "!" and the number of the error it raises.
 template <typename Call> std::string TextOrError(Call&& call) {
     try {
         return call();
