@@ -1,4 +1,5 @@
 #include "DocumentedErrors.h"
+#include "model/InteractiveGroupFunctions.h"
 #include "model/PlaylistFunctions.h"
 #include "model/Show.h"
 #include "model/TriggerFunctions.h"
@@ -16,19 +17,10 @@ using bw::test::ErrorNumberOf;
 
 namespace {
 
-TriggeredSequencesPtr Entry(int input, std::vector<std::string> files) {
-    return NewTriggeredSequences(NewTrigger(0, 1, input, "input " + std::to_string(input)), files);
-}
-
+// Two entries, the first with two files; interruptible, no musicals.
 InteractiveGroup Door() {
-    InteractiveGroup door;
-    door.SetName("Door");
-    door.SetDescription("front door");
-    door.SetInterruptible(true);
-    door.SetMusicalAllowed(false);
-    door.AddTriggeredSequences(Entry(1, {"a", "b"}));
-    door.AddTriggeredSequences(Entry(2, {"c"}));
-    return door;
+    return *InteractiveGroupFunctions::InteractiveGroupFromText(
+        "( 2,front door,F,T,F,Door,((a,( 1,input 1, 1, 0),b),(c,( 2,input 2, 1, 0))),T)");
 }
 
 // Playlist type, animation type, musical type, delay.
@@ -144,7 +136,7 @@ TEST(InteractiveGroup, EqualityAndCopyAreDeep) {
     EXPECT_TRUE(source.Triggered(NewTrigger(0, 1, 2, "another name")));
     EXPECT_FALSE(source.Triggered(NewTrigger(1, 1, 2, "")));
     InteractiveGroup copy;
-    copy.AddTriggeredSequences(Entry(9, {"old"}));
+    copy.AddTriggeredSequences(NewTriggeredSequences(NewTrigger(0, 1, 9, ""), {"old"}));
     copy.Copy(source);
     EXPECT_EQ(copy, source);
     // The copy holds entries and triggers of its own.

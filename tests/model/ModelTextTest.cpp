@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <map>
+#include <sstream>
 
 using namespace bw;
 using namespace bw::InteractiveGroupFunctions;
@@ -18,14 +20,36 @@ using namespace bw::TriggerFunctions;
 using namespace bw::TriggeredSequencesFunctions;
 using bw::test::ErrorNumberOf;
 
+namespace {
+
+// The numbers in a text, blank-separated.
+std::vector<int> Numbers(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<int>(in), std::istream_iterator<int>()};
+}
+
+} // namespace
+
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
     const std::map<std::string, std::function<std::string(const std::string&)>> rewrite = {
         {"trigger", [](const std::string& t) { return TriggerToText(TriggerFromText(t)); }},
         {"playlist", [](const std::string& t) { return PlaylistToText(PlaylistFromText(t)); }},
         {"group",
          [](const std::string& t) { return InteractiveGroupToText(*InteractiveGroupFromText(t)); }},
-        {"entry", [](const std::string& t) {
+        {"entry",
+         [](const std::string& t) {
              return TriggeredSequencesToText(*TriggeredSequencesFromText(t));
+         }},
+        {"display name",
+         [](const std::string& t) {
+             const std::vector<int> n = Numbers(t);
+             return TriggerDisplayName(n[0], n[1], n[2]);
+         }},
+        {"network name",
+         [](const std::string& t) { return SequenceUtils::NetworkName(std::stoi(t)); }},
+        {"unit id", [](const std::string& t) {
+             const std::vector<int> n = Numbers(t);
+             return SequenceUtils::UnitIdText(n[0], n[1] != 0, static_cast<std::uint8_t>(n[2]));
          }}};
     for (const auto& row : test::DataRows("model/texts.txt"))
         EXPECT_EQ(test::TextOrError([&] { return rewrite.at(row[0])(row[1]); }), row[2])
@@ -59,24 +83,4 @@ TEST(ModelText, WritesPartsBuiltInCode) {
         {[] { TriggeredSequencesToText(*NewTriggeredSequences(nullptr, {"a"})); }, 91}};
     for (const auto& [write, number] : unwritable)
         EXPECT_EQ(ErrorNumberOf(write), number);
-}
-
-TEST(TriggerText, DisplayNamesAndNetworkNames) {
-    EXPECT_EQ(TriggerDisplayName(5, 171, 12), "Net 5, Unit AB, Input 12");
-    EXPECT_EQ(TriggerDisplayName(1, 255, -3), "Aux A, Unit , Input -3");
-    EXPECT_EQ(ErrorNumberOf([] { TriggerDisplayName(0, 256, 1); }) +
-                  ErrorNumberOf([] { TriggerDisplayName(0, -1, 1); }),
-              12);
-    const char* names[] = {"Net -1", "Regular", "Aux A", "Aux B", "Aux C", "Net 4"};
-    for (int network = -1; network < 5; ++network)
-        EXPECT_EQ(SequenceUtils::NetworkName(network), names[network + 1]);
-}
-
-TEST(TriggerText, UnitIdsFollowTheirStyle) {
-    for (const auto& row : test::DataRows("model/unit-ids.txt"))
-        EXPECT_EQ(SequenceUtils::UnitIdText(std::stoi(row[0]), true,
-                                            static_cast<std::uint8_t>(std::stoi(row[1]))),
-                  row[2])
-            << "style " << row[0] << " unit " << row[1];
-    EXPECT_EQ(SequenceUtils::UnitIdText(1, false, 5), "");
 }

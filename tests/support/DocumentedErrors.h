@@ -23,11 +23,9 @@ template <typename Call> int ErrorNumberOf(Call&& call) {
 
 // The text that `call` returns, or "!" and the number of the error it raises.
 template <typename Call> std::string TextOrError(Call&& call) {
-    try {
-        return call();
-    } catch (const Error& error) {
-        return "!" + std::to_string(error.Number());
-    }
+    std::string text;
+    const int number = ErrorNumberOf([&] { text = call(); });
+    return number != 0 ? "!" + std::to_string(number) : text;
 }
 
 // One of the list reader's four errors.
