@@ -4,10 +4,14 @@
 #include "listtext/Serialize.h"
 #include "schedule/MonitoredShowEvent.h"
 #include "schedule/TimeRange.h"
+#include "schedule/WeekTime.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -54,6 +58,22 @@ std::shared_ptr<MonitoredShowEvent> MakeEvent() {
     event->SetScheduleType(-12);
     event->SetShuttingDown(true);
     return event;
+}
+
+enum Day { Sun, Mon, Tue, Wed, Thu, Fri, Sat };
+
+WeekTime WeekAt(int day, int hour, int minute = 0, int second = 0) {
+    WeekTime time;
+    time.SetTimeVal(day * 86400 + hour * 3600 + minute * 60 + second);
+    return time;
+}
+
+// Time value, day, hour, minute, second.
+std::string FieldsOf(const WeekTime& time) {
+    std::string fields;
+    for (int field : {time.TimeVal(), time.Day(), time.Hour(), time.Minute(), time.Second()})
+        fields += (fields.empty() ? "" : " ") + std::to_string(field);
+    return fields;
 }
 
 } // namespace
@@ -162,4 +182,70 @@ TEST(MonitoredShowEvent, CopiesShareNothingAndEqualityNoticesEveryField) {
         change(*changed);
         EXPECT_FALSE(changed->MemberwiseEquals(original) || original->MemberwiseEquals(changed));
     }
+}
+
+TEST(WeekTime, TheTableOfFieldsAndTexts) {
+    const std::map<std::string, void (WeekTime::*)(int)> setters = {
+        {"time", &WeekTime::SetTimeVal},
+        {"day", &WeekTime::SetDay},
+        {"hour", &WeekTime::SetHour},
+        {"minute", &WeekTime::SetMinute},
+        {"second", &WeekTime::SetSecond}};
+    for (const auto& row : test::DataRows("schedule/week-times.txt")) {
+        WeekTime time = WeekAt(Mon, 10, 20, 30);
+        (time.*setters.at(row[0]))(std::stoi(row[1]));
+        EXPECT_EQ(FieldsOf(time) + "|" + time.ToString() + "|" + time.WeekTimeToString() + "|" +
+                      time.DayTimeToString(),
+                  row[2] + "|" + row[3] + "|" + row[4] + "|" + row[5])
+            << row[0] << " " << row[1];
+    }
+    EXPECT_EQ(FieldsOf(WeekTime{}), "0 0 0 0 0");
+    EXPECT_EQ(WeekAt(Sat, 23, 59, 59).DaySecond(), 86399);
+}
+
+TEST(WeekTime, ComparisonsAndIntervalsOverTheEndOfTheWeek) {
+    EXPECT_TRUE(WeekAt(Sun, 1).Precedes(WeekAt(Sat, 23)) &&
+                !WeekAt(Sun, 1).Precedes(WeekAt(Sun, 1)));
+    EXPECT_TRUE(WeekAt(Sun, 1).PrecedesEq(WeekAt(Sun, 1)) &&
+                !WeekAt(Sat, 23).PrecedesEq(WeekAt(Sun, 1)));
+    EXPECT_TRUE(WeekAt(Sun, 1).Equals(WeekAt(Sun, 1)) &&
+                !WeekAt(Sun, 1).Equals(WeekAt(Sun, 1, 0, 1)));
+    EXPECT_TRUE(WeekAt(Sun, 1).MemberwiseEquals(std::make_shared<WeekTime>(WeekAt(Sun, 1))));
+    EXPECT_FALSE(WeekAt(Sun, 1).MemberwiseEquals(nullptr));
+    const WeekTime monTen = WeekAt(Mon, 10), monNoon = WeekAt(Mon, 12), satTen = WeekAt(Sat, 22),
+                   sunTwo = WeekAt(Sun, 2);
+    // Lower, upper, time: Between, BetweenEquals, InRange.
+    // clang-format off
+    const std::tuple<WeekTime, WeekTime, WeekTime, std::array<bool, 3>> cases[] = {
+        {monTen, monNoon, WeekAt(Mon, 11), {true, true, true}},   {monTen, monNoon, monTen, {false, true, true}},
+        {monTen, monNoon, monNoon, {false, true, false}},     {satTen, sunTwo, WeekAt(Sun, 1), {true, true, true}},
+        {satTen, sunTwo, sunTwo, {false, true, false}},       {satTen, sunTwo, WeekAt(Wed, 12), {false, false, false}},
+        {monTen, monTen, WeekAt(Thu, 3), {true, true, true}}};
+    // clang-format on
+    for (const auto& [lower, upper, time, expected] : cases)
+        EXPECT_EQ((std::array{time.Between(lower, upper), time.BetweenEquals(lower, upper),
+                              time.InRange(lower, upper)}),
+                  expected)
+            << lower.WeekTimeToString() << " to " << upper.WeekTimeToString() << " at "
+            << time.WeekTimeToString();
+}
+
+TEST(WeekTime, ArithmeticWrapsAroundTheWeekAndRaisesOverflowBeyond32Bits) {
+    const WeekTime early = WeekAt(Sun, 0, 0, 10), late = WeekAt(Sat, 23, 59, 50);
+    EXPECT_EQ(early.Minus(late), 20);
+    EXPECT_EQ(late.Minus(early), 604780);
+    EXPECT_EQ(FieldsOf(early.MinusDuration(20)), FieldsOf(late));
+    EXPECT_EQ(FieldsOf(late.PlusDuration(20)), FieldsOf(early));
+    EXPECT_EQ(FieldsOf(WeekAt(Sat, 23).PlusTime(WeekAt(Sun, 2))), FieldsOf(WeekAt(Sun, 1)));
+    EXPECT_EQ(FieldsOf(early), "10 0 0 0 10"); // the operands are left alone
+    const std::function<void()> overflowing[] = {
+        [] { WeekTime{}.SetTimeVal(INT_MAX - 604799); }, [] { WeekTime{}.SetDay(INT_MAX); },
+        // The sum fits, but folding it into the week does not.
+        [] { (void)WeekAt(Sun, 0, 0, 1).PlusDuration(INT_MAX - 604800); },
+        [] { (void)WeekAt(Sun, 0, 0, 1).MinusDuration(INT_MIN); }};
+    for (const auto& overflow : overflowing)
+        EXPECT_EQ(ErrorOf(overflow).Number(), 6);
+    // Right at the limit nothing overflows.
+    EXPECT_EQ(WeekTime{}.PlusDuration(INT_MAX - 604800).TimeVal(), INT_MAX % 604800);
+    EXPECT_EQ(WeekTime{}.PlusDuration(INT_MIN).TimeVal(), (INT_MIN + 604800) % 604800);
 }
