@@ -76,10 +76,9 @@ TEST(TriggeredSequences, RoundRobinAndSequenceAccess) {
 
     entry.SetSequence(1, "B");
     EXPECT_EQ(entry.Sequence(1), "B");
-    EXPECT_EQ(ErrorNumberOf([&] { entry.Sequence(2); }) + ErrorNumberOf([&] {
-                  entry.Sequence(-1);
-              }) + ErrorNumberOf([&] { entry.SetSequence(2, "x"); }),
-              27);
+    for (int index : {-1, 2})
+        EXPECT_EQ(ErrorNumberOf([&] { entry.Sequence(index); }), 9) << index;
+    EXPECT_EQ(ErrorNumberOf([&] { entry.SetSequence(2, "x"); }), 9);
 }
 
 TEST(Playlist, OptionsFollowTheType) {

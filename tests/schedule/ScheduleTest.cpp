@@ -83,8 +83,11 @@ TEST(TimeRange, BoundsKeepStartBeforeEnd) {
     EXPECT_EQ(ErrorOf([] { (void)R("[*,11]").range->StartTime(); }).Number(), 37);
     // Setting a bound beyond the other removes the other; an equal one does not.
     TimeRange range;
-    range.SetStartTime(At("09"));
     range.SetEndTime(At("09"));
+    range.SetStartTime(At("09"));
+    EXPECT_TRUE(range.HasEnd());
+    range.SetEndTime(At("09"));
+    EXPECT_TRUE(range.HasStart());
     range.SetStartTime(At("09:00:01"));
     EXPECT_TRUE(range.Equals(R("[09:00:01,*]").range)) << range.Serialize();
 }

@@ -26,10 +26,9 @@ inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
         if (line.empty() || line.front() == '#')
             continue;
         std::vector<std::string>& row = rows.emplace_back();
-        size_t start = 0;
-        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            row.push_back(line.substr(start, tab - start));
-        row.push_back(line.substr(start));
+        std::istringstream fields(line + '\t'); // so that an empty last field is kept
+        for (std::string field; std::getline(fields, field, '\t');)
+            row.push_back(field);
     }
     if (rows.empty())
         ADD_FAILURE() << "no cases in " << name;
