@@ -1,9 +1,16 @@
+#include "DataFile.h"
 #include "DocumentedErrors.h"
+#include "listtext/PlainInt.h"
 #include "listtext/Serialize.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
+#include <map>
+#include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 using namespace bw;
@@ -12,43 +19,126 @@ using bw::test::ErrorNumberOf;
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-Strings Elements(std::string_view text) {
-    const ElementArray array = ListFromText(text, 1);
-    return {array.begin(), array.end()};
+// The elements of a list text, each in angle brackets, or its error and where it was raised.
+std::string ListOutcome(const std::string& text, int maxElements) {
+    try {
+        std::string read;
+        for (std::string_view element : ListFromText(text, 1, maxElements))
+            read += "<" + std::string(element) + ">";
+        return read;
+    } catch (const Error& error) {
+        return "!" + std::to_string(error.Number()) + " " + error.Source() + ": " +
+               error.Description();
+    }
 }
 
-// The list reader's error number and description, or {0, ""} when it reads the text.
-std::pair<int, std::string> ListErrorOf(std::string_view text) {
-    try {
-        ListFromText(text, 1);
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Source(), "Serialize.ListFromText");
-        return {error.Number(), error.Description()};
+using Strings = std::vector<std::string>;
+using Outcome = std::variant<int, Strings>; // the error number, or the elements
+
+// The rules as written: positions searched afresh at every step.
+Outcome ReferenceSplit(std::string_view text) {
+    constexpr size_t none = std::string_view::npos;
+    const size_t first = text.find('(');
+    const size_t last = text.rfind(')');
+    if (first == none && last == none)
+        return Strings{};
+    if (first == none || last == none || last < first)
+        return 1;
+    std::string_view body = text.substr(first + 1, last - first - 1);
+    Strings elements;
+    size_t scan = 0;
+    int depth = 0;
+    for (;;) {
+        const size_t p = body.find('(', scan);
+        const size_t q = body.find(')', scan);
+        const size_t c = body.find(',', scan);
+        if (c == none && depth == 0)
+            break;
+        if (depth > 0) {
+            if (q == none)
+                return 4;
+            depth += p != none && p < q ? 1 : -1;
+            scan = (p != none && p < q ? p : q) + 1;
+        } else if (q != none && (p == none || q < p)) {
+            return 3;
+        } else if (p != none && q == none) {
+            return 2;
+        } else if (p != none && c > p) {
+            depth = 1;
+            scan = p + 1;
+        } else {
+            elements.emplace_back(body.substr(0, c));
+            body.remove_prefix(c + 1);
+            scan = 0;
+        }
     }
-    return {0, ""};
+    elements.emplace_back(body);
+    return elements;
+}
+
+// The elements `read` gives, or the number of the error it raises.
+Outcome Run(auto read) {
+    Strings elements;
+    const int error = test::ErrorNumberOf([&] { elements = read(); });
+    return error != 0 ? Outcome(error) : Outcome(elements);
+}
+
+// Both readers against the rules: the unescaping one splits, then unescapes every element.
+void ExpectAgreement(const std::string& text) {
+    const Outcome rules = ReferenceSplit(text);
+    EXPECT_EQ(Run([&] {
+                  const ElementArray array = ListFromText(text, 1);
+                  return Strings(array.begin(), array.end());
+              }),
+              rules)
+        << text;
+    Outcome unescaped = rules;
+    if (auto* elements = std::get_if<Strings>(&unescaped))
+        for (std::string& element : *elements)
+            element = UnescapeText(element);
+    EXPECT_EQ(Run([&] { return UnescapedListFromText(text); }), unescaped) << text;
+}
+
+// Every text of up to `length` characters drawn from `alphabet`.
+void ForEveryText(std::string_view alphabet, size_t length, auto check) {
+    std::string text;
+    auto extend = [&](auto& self) -> void {
+        check(text);
+        if (text.size() == length || ::testing::Test::HasFailure())
+            return;
+        for (char ch : alphabet) {
+            text.push_back(ch);
+            self(self);
+            text.pop_back();
+        }
+    };
+    extend(extend);
 }
 
 } // namespace
 
-TEST(ListText, WritingJoinsElementsVerbatim) {
-    EXPECT_EQ(ListToText({}) + ListToText({""}), "()()");
-    EXPECT_EQ(ListToText({"a", "", "(b,c)", " y "}), "(a,,(b,c), y )");
+TEST(ListText, ReadsTheTableOfTexts) {
+    const std::map<std::string, std::function<std::string(const std::string&)>> readings = {
+        {"list", [](const std::string& t) { return ListOutcome(t, INT_MAX); }},
+        {"first two", [](const std::string& t) { return ListOutcome(t, 2); }},
+        {"escape", [](const std::string& t) { return EscapeText(t); }},
+        {"unescape", [](const std::string& t) { return UnescapeText(t); }},
+        {"bool", [](const std::string& t) { return std::string(BoolFromText(t) ? "T" : "F"); }},
+        {"padded", [](const std::string& t) { return std::to_string(IntFromText(t)); }},
+        {"plain", [](const std::string& t) { return std::to_string(PlainIntFromText(t)); }},
+        {"date", [](const std::string& t) { return DateToText(DateFromText(t)); }}};
+    for (const auto& row : test::DataRows("listtext/texts.txt"))
+        EXPECT_EQ(test::TextOrError([&] { return readings.at(row[0])(row[1]); }), row[2])
+            << row[0] << " '" << row[1].substr(0, 24) << "'";
 }
 
-TEST(ListText, ReadingSplitsTopLevelElements) {
-    // clang-format off
-    const std::pair<const char*, Strings> cases[] = {
-        {"()", {""}},                         {"(,)", {"", ""}},
-        {"(a,,b)", {"a", "", "b"}},           {"((a,b)c,d)", {"(a,b)c", "d"}},
-        {"((a)", {"(a"}},                     {"abc", {}},
-        {"", {}},                             {"zz(a,b)yy", {"a", "b"}},
-        {"( a , b )", {" a ", " b "}},        {"(a,(b,(c,d)),e)", {"a", "(b,(c,d))", "e"}},
-    };
-    // clang-format on
-    for (const auto& [text, elements] : cases)
-        EXPECT_EQ(Elements(text), elements) << text;
+TEST(ListText, WritesListsFlagsNumbersAndDates) {
+    EXPECT_EQ(ListToText({}) + ListToText({""}), "()()");
+    EXPECT_EQ(ListToText({"a", "", "(b,c)", " y "}), "(a,,(b,c), y )");
+    EXPECT_EQ(BoolToText(true) + BoolToText(false), "TF");
+    EXPECT_EQ(IntToText(0) + IntToText(-1) + IntToText(INT_MIN), " 0-1-2147483648");
+    EXPECT_EQ(PlainIntToText(5) + PlainIntToText(-5), "5-5");
+    EXPECT_EQ(DateToText(MakeDateTime(2004, 3, 5, 19, 8, 9)), "2004-03-05 19:08:09");
 }
 
 TEST(ListText, LowerBoundAddressesElements) {
@@ -61,28 +151,51 @@ TEST(ListText, LowerBoundAddressesElements) {
               18);
 }
 
-TEST(ListText, BadlyFormattedListsRaiseTheirErrors) {
-    const std::string enclosing = "Badly formatted list, enclosing parens";
-    const std::string missing = "Badly formatted list, missing closing paren";
-    const std::string unexpected = "Badly formatted list, unexpected closing paren";
+TEST(Errors, StandardRunTimeErrorsCarryTheirDescriptions) {
     // clang-format off
-    const std::pair<const char*, std::pair<int, std::string>> cases[] = {
-        {"(a", {1, enclosing}},            {"a)", {1, enclosing}},     {")(", {1, enclosing}},
-        {"((0,1,2", {1, enclosing}},       {"(a,(b)", {2, missing}},   {"((0,1,2,0,,,T,F,F)", {2, missing}},
-        {"(a,b))", {3, unexpected}},       {"(a),b)", {3, unexpected}},
-        {"(a,b)", {0, ""}},                {"((a)", {0, ""}},
-    };
+    const std::tuple<void (*)(), int, const char*> cases[] = {
+        {RaiseOverflow, 6, "Overflow"}, {RaiseSubscriptOutOfRange, 9, "Subscript out of range"},
+        {RaiseTypeMismatch, 13, "Type mismatch"},
+        {RaiseObjectNotSet, 91, "Object variable or With block variable not set"}};
     // clang-format on
-    for (const auto& [text, error] : cases)
-        EXPECT_EQ(ListErrorOf(text), error) << text;
-    EXPECT_EQ(ListErrorOf("(x,((a),b)").first, 4);
+    for (const auto& [raise, number, description] : cases) {
+        const Error error = bw::test::ErrorOf(raise);
+        EXPECT_EQ(std::to_string(error.Number()) + error.Description() + "|" + error.Source() +
+                      "|" + error.what(),
+                  std::to_string(number) + description + "||" + description);
+    }
 }
 
-TEST(ListText, KeepsOnlyTheElementsAskedForButChecksTheWholeText) {
-    const ElementArray first = ListFromText("(a,b,c,d)", 1, 2);
-    ASSERT_EQ(first.Count(), 2);
-    EXPECT_EQ(first[2], "b");
-    EXPECT_EQ(ListFromText("(a,b)", 1, 5).Count(), 2);
-    EXPECT_THROW(ListFromText("(a,b,c,(d)", 1, 2), Error);
-    EXPECT_THROW(ListFromText("(a,b,c),d)", 1, 1), Error);
+TEST(ListReader, AgreesWithTheRulesOnEveryShortText) {
+    ForEveryText("(),a", 8, ExpectAgreement);
+    ForEveryText("(),*S", 7, ExpectAgreement);
+    // Runs longer than a machine word, with escapes at every offset within one.
+    for (size_t offset = 0; offset < 20; ++offset) {
+        const std::string name =
+            std::string(offset, 'x') + "*O*E*C" + std::string(19 - offset, 'y');
+        ExpectAgreement("z(" + name + "," + name + "*,,*S*" + ")z");
+    }
+}
+
+TEST(ListReader, AgreesWithTheRulesOnLongRandomTexts) {
+    // Long enough for nested lists beyond the reader's short walk and for names spanning words.
+    const std::string pool = std::string(6, '(') + std::string(6, ')') + std::string(8, ',') +
+                             std::string(6, '*') + std::string(74, 'a');
+    std::mt19937 random(17);
+    for (int round = 0; round < 3000 && !HasFailure(); ++round) {
+        std::string text = "(";
+        const int length = std::uniform_int_distribution<int>(0, 300)(random);
+        for (int i = 0; i < length; ++i) {
+            const int pick = std::uniform_int_distribution<int>(0, 99)(random);
+            text += pool[pick] == 'a' ? 'a' + pick % 3 : pool[pick];
+        }
+        ExpectAgreement(text + ")");
+    }
+}
+
+TEST(ListReader, UnescapedListIsPlacedOnceAtItsCount) {
+    for (const std::string& body : {std::string(5000, ','), std::string(300, 'a') + ",b,c"}) {
+        const Strings list = UnescapedListFromText("(" + body + ")");
+        EXPECT_EQ(list.capacity(), list.size());
+    }
 }

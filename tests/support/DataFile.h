@@ -1,8 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace bw::test {
 
@@ -11,6 +15,24 @@ namespace bw::test {
 inline std::string DataFile(const std::string& name) {
     std::ifstream in(BWSHOW_TEST_DATA "/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A table of cases under tests/data: one row a line, fields split at tabs (blanks count), lines
+// starting with '#' skipped. A missing or empty table fails the test.
+inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(DataFile(name));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::vector<std::string>& row = rows.emplace_back();
+        std::istringstream fields(line + '\t'); // so that an empty last field is kept
+        for (std::string field; std::getline(fields, field, '\t');)
+            row.push_back(field);
+    }
+    if (rows.empty())
+        ADD_FAILURE() << "no cases in " << name;
+    return rows;
 }
 
 } // namespace bw::test

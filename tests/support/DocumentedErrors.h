@@ -2,6 +2,8 @@
 
 #include "listtext/Error.h"
 
+#include <string>
+
 // The errors that the readers of outside text may raise, for tests and fuzz targets alike.
 namespace bw::test {
 
@@ -17,6 +19,13 @@ template <typename Call> Error ErrorOf(Call&& call) {
 
 template <typename Call> int ErrorNumberOf(Call&& call) {
     return ErrorOf(call).Number();
+}
+
+// The text that `call` returns, or "!" and the number of the error it raises.
+template <typename Call> std::string TextOrError(Call&& call) {
+    std::string text;
+    const int number = ErrorNumberOf([&] { text = call(); });
+    return number != 0 ? "!" + std::to_string(number) : text;
 }
 
 // One of the list reader's four errors.
