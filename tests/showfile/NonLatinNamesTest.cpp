@@ -1,5 +1,4 @@
-// Show files in folders and with sequence paths whose names Windows-1252 cannot hold, and a file
-// written in that code page before UTF-8 files existed reads as it always did.
+// Show files in folders and with sequence paths whose names Windows-1252 cannot hold.
 #include "NonLatinNames.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
@@ -7,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 using namespace bw;
 namespace fs = std::filesystem;
@@ -51,17 +49,4 @@ TEST(NonLatinNamesTest, SaveAndOpen_KeepTheNames) {
         EXPECT_EQ(read, ShowText(readBack[i]) + "\r\n") << name;
         fs::remove_all(folder);
     }
-}
-
-TEST(NonLatinNamesTest, FileInTheCodePage_ReadsAsBefore) {
-    const std::string path = (fs::temp_directory_path() / "bwshow-western.kss").string();
-    // As the editor has always written it: Windows-1252.
-    std::ofstream(path, std::ios::binary) << "(C:\\Caf\xe9 No\xebl\\R\xfc"
-                                             "ckblick \x96 5 \x80.kas)\r\n";
-    std::string text;
-    TextEncoding::Encoding encoding{};
-    ASSERT_EQ(File::ReadWholeFile(path, text, encoding), 0);
-    EXPECT_EQ(text, "(C:\\Café Noël\\Rückblick – 5 €.kas)\r\n");
-    EXPECT_EQ(encoding, TextEncoding::Encoding::AnsiCodePage);
-    fs::remove(path);
 }

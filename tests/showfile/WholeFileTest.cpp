@@ -1,16 +1,21 @@
+// Whole show files read and written: every byte of the code page kept, failures that leave files
+// alone, and saves where no file can be replaced in one step.
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #endif
 
@@ -28,6 +33,17 @@ protected:
             names.insert(entry.path().filename().string());
         return names;
     }
+#ifndef _WIN32
+    // The exit code of `call` run in a child process; -1 when it did not exit.
+    static int InChild(const std::function<int()>& call) {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(call());
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+#endif
 };
 
 } // namespace
@@ -40,14 +56,16 @@ TEST_F(WholeFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Bytes(path), "(?\?\?\?)\r\n");
 #endif
 
-    // Every byte of a file written elsewhere reads back as some character and is written back as it
-    // was; the five bytes the
-    // code page leaves undefined become the control characters of the same number.
+    // Every byte of a file in the code page reads back as some character and is written back as
+    // it was; the five bytes the code page leaves undefined become the control characters of the
+    // same number.
     std::string all, text;
     for (int byte = 1; byte < 256; ++byte)
         all += static_cast<char>(byte);
     Put(path, all);
-    ASSERT_EQ(File::ReadWholeFile(path, text), 0);
+    TextEncoding::Encoding encoding{};
+    ASSERT_EQ(File::ReadWholeFile(path, text, encoding), 0);
+    EXPECT_EQ(encoding, TextEncoding::Encoding::AnsiCodePage);
     for (const char* character : {"\xc3\xa9", "\xe2\x82\xac", "\xc2\x81"})
         EXPECT_NE(text.find(character), std::string::npos) << character;
     ASSERT_EQ(File::WriteWholeFile(path, text), 0);
@@ -75,22 +93,26 @@ TEST_F(WholeFileTest, FailuresLeaveTextAndFilesAlone) {
     EXPECT_EQ(Entries(), (std::set<std::string>{"empty.kss", "read-only.kss"}));
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+TEST(WholeFile, Device_IsWrittenAsItIs) {
+    EXPECT_EQ(File::WriteWholeFile("NUL", "(discarded)"), 0);
+}
+
+#else
+
 // The file-size limit stands in for a full disk: the write fails part way through.
 TEST_F(WholeFileTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
     const std::string path = PathOf("big.kss");
     Put(path, "old content");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(File::WriteWholeFile(path, std::string(1 << 20, 'x')) == 1 ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write was not reported";
+    EXPECT_EQ(InChild([&] {
+                  signal(SIGXFSZ, SIG_IGN);
+                  const rlimit limit{64 * 1024, 64 * 1024};
+                  setrlimit(RLIMIT_FSIZE, &limit);
+                  return File::WriteWholeFile(path, std::string(1 << 20, 'x'));
+              }),
+              1)
+        << "the write was not reported";
     EXPECT_EQ(Bytes(path), "old content");
     EXPECT_EQ(Entries(), std::set<std::string>{"big.kss"});
 }
@@ -115,4 +137,37 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
               rw_r | fs::perms::others_read);
     EXPECT_EQ(Entries(), (std::set<std::string>{"link.kss", "new.kss", "show.kss"}));
 }
+
+// A FIFO, like a device, is written as it is.
+TEST_F(WholeFileTest, Fifo_IsWrittenAsItIs) {
+    const std::string fifo = PathOf("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Bytes(fifo); });
+    EXPECT_EQ(File::WriteWholeFile(fifo, "(piped)"), 0);
+    // Should the save not have opened the FIFO, this lets the reader go.
+    if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0)
+        close(unblock);
+    reader.join();
+    EXPECT_EQ(received, "(piped)\r\n");
+}
+
+// A folder that refuses new files to whoever saves, also when the tests run as the superuser:
+// the writable file in it is written in place.
+TEST_F(WholeFileTest, LockedFolder_WritesTheWritableFileInPlace) {
+    const std::string show = PathOf("show.kss");
+    Put(show, "old");
+    const uid_t saver = geteuid() == 0 ? 65534 : geteuid();
+    ASSERT_EQ(chown(folder_.c_str(), saver, -1) | chown(show.c_str(), saver, -1), 0);
+    fs::permissions(folder_,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
+    const int saved =
+        InChild([&] { return setuid(saver) != 0 ? 2 : File::WriteWholeFile(show, "(new)"); });
+    fs::permissions(folder_, fs::perms::owner_all);
+    if (saved == 2)
+        GTEST_SKIP() << "this system lets the tests act as no other user";
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(Bytes(show), "(new)\r\n");
+}
+
 #endif
