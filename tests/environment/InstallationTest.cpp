@@ -26,20 +26,12 @@ std::string Markers(int version, int done) {
 
 } // namespace
 
+// A folder written on Windows keeps its "\"; a program that is not beside this one is looked for
+// in the suite's folder.
 TEST_F(InstallationTest, FoldersAndProgramsFromTheSharedSettings) {
-    // Stored folder (none: no value) and the folder used; one written on Windows keeps its "\".
-    const std::pair<const char*, const char*> cases[] = {
-        {"/home/me/Seq", "/home/me/Seq/"}, {"C:\\Shows\\", "C:\\Shows\\"}, {nullptr, ""}};
-    for (const auto& [stored, folder] : cases) {
-        WriteShared(stored ? StringLine("NonAudioPath", stored) + StringLine("AppPath", stored)
-                           : "");
-        EXPECT_EQ(LibFile::GetNonAudioPath() + "|" + BWCommon::GetAppPath(),
-                  std::string(folder) + "|" + folder);
-    }
-    // A program that is not beside this one is looked for in the suite's folder.
-    WriteShared(StringLine("NonAudioPath", "/home/me/Seq") + StringLine("AppPath", "/opt/Suite"));
-    EXPECT_EQ(LibFile::FullSequencePath("\\a.kas") + BWCommon::ProgramPath("BWSched"),
-              "/home/me/Seq/a.kas/opt/Suite/BWSched");
+    WriteShared("\"NonAudioPath\"=\"C:\\\\Shows\\\\\"\r\n" + StringLine("AppPath", "/opt/Suite"));
+    EXPECT_EQ(LibFile::FullSequencePath("\\a.kas") + "|" + BWCommon::ProgramPath("BWSched"),
+              "C:\\Shows\\a.kas|/opt/Suite/BWSched");
     // Settings of the product key itself are not the shared ones.
     WriteStore("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Brightwave]\n\"AppPath\"=\"/wrong\"\n");
     EXPECT_EQ(BWCommon::GetAppPath(), "");
@@ -82,25 +74,19 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
 }
 
+// Help pages lie in the help folder of the installation, whose shape the build tree has.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     std::vector<std::string> shown;
-    const auto viewer = [&](libHelp::NativeWindow owner, const std::string& address) {
-        shown.push_back(std::to_string(owner) + " " + address);
-    };
     WriteShared(StringLine("AppPath", "/opt/Suite"));
-    libHelp::ShowHelpTopic(42, 4, viewer);
-    WriteShared("");
-    libHelp::ShowHelpTopic(0, 1, viewer);
-    EXPECT_EQ(shown, (std::vector<std::string>{"42 /opt/Suite/BWHelp.chm::/show_editor.htm",
-                                               "0 BWHelp.chm::/hardware_utility.htm"}));
-    EXPECT_EQ(libHelp::HelpFolderPage("/opt/Suite/BWHelp.chm::/show_editor.htm"),
-              "/opt/share/brightwave/BWHelp/show_editor.htm");
-    EXPECT_EQ(libHelp::HelpFolderPage("BWHelp.chm::/Verifier.htm"),
-              "../share/brightwave/BWHelp/Verifier.htm");
-    // The build tree has the installation's shape.
+    libHelp::ShowHelpTopic(42, 1, [&](libHelp::NativeWindow owner, const std::string& address) {
+        shown.push_back(std::to_string(owner) + " " + libHelp::HelpFolderPage(address));
+    });
+    EXPECT_EQ(shown,
+              std::vector<std::string>{"42 /opt/share/brightwave/BWHelp/hardware_utility.htm"});
+    EXPECT_EQ(libHelp::HelpFolderPage("show_editor.htm"), "show_editor.htm");
+    WriteShared(StringLine("AppPath", BWCommon::ExeFolder()));
     for (std::int32_t topic = 0; topic <= 7; ++topic) {
-        const std::string page = libHelp::HelpFolderPage(BWCommon::ExeFolder() + "BWHelp.chm::/" +
-                                                         libHelp::HelpTopicPage(topic));
+        const std::string page = libHelp::HelpFolderPage(libHelp::HelpTopicAddress(topic));
         EXPECT_TRUE(LibFile::FileExists(page)) << page;
     }
 }

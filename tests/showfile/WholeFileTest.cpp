@@ -1,5 +1,6 @@
-// Whole show files read and written: every byte of the code page kept, failures that leave files
-// alone, and saves where no file can be replaced in one step.
+// Whole show files read and written: every byte of the code page kept, names that it cannot hold,
+// failures that leave files alone, and saves where no file can be replaced in one step.
+#include "NonLatinNames.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 
@@ -71,6 +72,29 @@ TEST_F(WholeFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     ASSERT_EQ(File::WriteWholeFile(path, text), 0);
     EXPECT_EQ(Bytes(path), all + "\r\n");
     EXPECT_EQ(Entries(), std::set<std::string>{"odd.kss"});
+}
+
+// A file in a folder, and a text, with names that the code page cannot hold.
+TEST_F(WholeFileTest, NonLatinNamesAreKept) {
+#ifdef _WIN32
+    // The ANSI code page has "?" for what it cannot hold, never a look-alike letter; a character
+    // beyond 16 bits is two UTF-16 units there.
+    const std::string_view readBack[] = {"?wi?teczne", "????", "????", "???", "Show ??"};
+#else
+    const auto& readBack = test::NonLatinNames;
+#endif
+    for (std::size_t i = 0; i < test::NonLatinNames.size(); ++i) {
+        const std::string name(test::NonLatinNames[i]);
+        const std::u8string folder(name.begin(), name.end());
+        fs::create_directories(folder_ / folder);
+        const std::u8string file = (folder_ / folder / (folder + u8".kss")).u8string();
+        const std::string path(file.begin(), file.end());
+        std::string read;
+        ASSERT_EQ(File::WriteWholeFile(path, "(" + name + "/" + name + ".kas)"), 0) << name;
+        ASSERT_EQ(File::ReadWholeFile(path, read), 0) << name;
+        EXPECT_EQ(read,
+                  "(" + std::string(readBack[i]) + "/" + std::string(readBack[i]) + ".kas)\r\n");
+    }
 }
 
 TEST_F(WholeFileTest, FailuresLeaveTextAndFilesAlone) {

@@ -2,6 +2,7 @@
 #include "showfile/ShowFunctions.h"
 
 #include "DataFile.h"
+#include "ShowGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,16 @@ TEST(ShowJson, DumpGivesBackWhatBuildAccepted) {
     const Json output = ShowToJson(*ShowFromJson(input));
     for (const auto& [key, value] : input.items())
         EXPECT_EQ(output[key], value) << key;
+}
+
+// Any show that keeps the model's invariants comes back equal from its JSON.
+TEST(ShowJson, RandomShowsRoundTripThroughTheirJson) {
+    test::ShowGenerator generator(4711);
+    for (int i = 0; i < 300; ++i) {
+        const ShowPtr show = generator.RandomShow();
+        const std::string json = ShowToJsonText(*show);
+        ASSERT_TRUE(*Build(json) == *show) << json;
+    }
 }
 
 // Missing keys take the values of a new show, group, entry or trigger: missing-keys.json builds

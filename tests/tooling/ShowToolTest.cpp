@@ -80,20 +80,14 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
 
 // A file saved by the editor comes back byte for byte through dump and build.
 TEST_F(ShowToolTest, DumpThenBuildGivesTheSameFile) {
+    const std::string original = PathOf("original.kss"), json = PathOf("show.json");
     test::ShowGenerator generator(4711);
-    for (int i = 0; i < 60; ++i) {
-        const std::string original = PathOf("original.kss");
-        ASSERT_EQ(
-            File::WriteWholeFile(original, ShowFunctions::ShowToText(*generator.RandomShow())), 0);
-        const auto [code, json, err] = RunTool({"dump", original});
-        ASSERT_EQ(code, ExitCode::Success) << err;
-        Put(PathOf("show.json"), json);
-        const auto built =
-            i % 2 == 0 ? RunTool({"build", "-o", PathOf("rebuilt.kss")}, json)
-                       : RunTool({"build", PathOf("show.json"), "--output", PathOf("rebuilt.kss")});
-        ASSERT_EQ(std::get<0>(built), ExitCode::Success) << std::get<2>(built) << json;
-        ASSERT_EQ(Bytes(PathOf("rebuilt.kss")), Bytes(original)) << json;
-    }
+    ASSERT_EQ(File::WriteWholeFile(original, ShowFunctions::ShowToText(*generator.RandomShow())),
+              0);
+    Put(json, std::get<1>(RunTool({"dump", original})));
+    EXPECT_EQ(RunTool({"build", json, "--output", PathOf("rebuilt.kss")}),
+              std::make_tuple(int(ExitCode::Success), std::string(), std::string()));
+    EXPECT_EQ(Bytes(PathOf("rebuilt.kss")), Bytes(original));
 }
 
 // Characters outside the code page make a UTF-8 file, as the editor does, which build warns of
