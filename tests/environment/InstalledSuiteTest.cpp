@@ -9,12 +9,8 @@
 #include "TemporaryHome.h"
 #include "environment/BWCommon.h"
 #include "environment/LibFile.h"
+#include "environment/PostInstallLaunch.h"
 #include "environment/ProductSettings.h"
-
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 using namespace bw;
 
@@ -25,7 +21,8 @@ TEST_F(InstalledSuiteTest, CheckInstallation_RunsBWPostAndFindsWhatItRecorded) {
     names.push_back(std::string(150, 'd') + "/" + std::string(150, 'e'));
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string home = Home() + "/" + names[i], config = home + "/.config/Brightwave";
-        std::string suite = home + "/" + names[i] + " Suite/", probe = suite + "installation_probe";
+        const std::string suite = home + "/" + names[i] + " Suite/",
+                          probe = suite + "installation_probe";
         std::filesystem::create_directories(suite);
         for (const char* program : {"BWPost", "installation_probe"})
             std::filesystem::copy_file(BWCommon::ExeFolder() + program, suite + program);
@@ -37,12 +34,7 @@ TEST_F(InstalledSuiteTest, CheckInstallation_RunsBWPostAndFindsWhatItRecorded) {
         if (earlier)
             WriteStore(test::DataFile("registry/before-bwpost.reg"));
 
-        char* arguments[] = {probe.data(), nullptr};
-        pid_t child = 0;
-        int status = -1;
-        ASSERT_EQ(posix_spawn(&child, probe.c_str(), nullptr, nullptr, arguments, environ), 0);
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << names[i];
+        EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(probe));
         EXPECT_EQ(BWCommon::GetAppPath(), suite);
         EXPECT_EQ(LibFile::GetNonAudioPath(),
                   earlier ? "/srv/Caf\xC3\xA9/" : home + "/Brightwave/Sequences/");

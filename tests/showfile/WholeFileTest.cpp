@@ -99,16 +99,15 @@ TEST_F(WholeFileTest, NonLatinNamesAreKept) {
 
 TEST_F(WholeFileTest, FailuresLeaveTextAndFilesAlone) {
     std::string text = "unchanged";
-    for (const std::string& path : {PathOf("missing.kss"), folder_.string(), std::string()})
+    for (const std::string& path :
+         {PathOf("no such folder/show.kss"), folder_.string(), std::string()}) {
         EXPECT_EQ(File::ReadWholeFile(path, text), 1) << path;
+        EXPECT_EQ(File::WriteWholeFile(path, "()"), 1) << path;
+    }
     EXPECT_EQ(text, "unchanged");
     Put(PathOf("empty.kss"), "");
     EXPECT_EQ(File::ReadWholeFile(PathOf("empty.kss"), text), 0);
     EXPECT_EQ(text, "");
-
-    for (const std::string& path :
-         {PathOf("no such folder/show.kss"), folder_.string(), std::string()})
-        EXPECT_EQ(File::WriteWholeFile(path, "()"), 1) << path;
     const std::string readOnly = PathOf("read-only.kss");
     Put(readOnly, "old");
     fs::permissions(readOnly, fs::perms::owner_read);
