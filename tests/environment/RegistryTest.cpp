@@ -108,18 +108,15 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
 
 TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
     const std::string utf8 = "Windows Registry Editor Version 5.00\r\n\"A\"=\"\xC3\xA9\"\r\n";
+    using enum RegFile::Encoding;
+    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; without a header,
+    // bytes that are not UTF-8 (a surrogate is not) are ANSI. "\xFF\xFE" is an empty file.
     // clang-format off
     const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
-        {utf8, RegFile::Encoding::Utf8, utf8},
-        {"\xEF\xBB\xBF" + utf8, RegFile::Encoding::Utf8WithBom, utf8},
-        {std::string("\xFF\xFEW\0\xE9\0", 6), RegFile::Encoding::Utf16LeWithBom, "W\xC3\xA9"},
-        // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8.
-        {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", RegFile::Encoding::Ansi,
-         "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
-        {"\xFF\xFE", RegFile::Encoding::Utf16LeWithBom, ""}, // an empty file of the editor's
-        // Without a header, bytes that are not UTF-8 are taken as ANSI: a surrogate is not UTF-8.
-        {"\xED\xA0\x80", RegFile::Encoding::Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
-        {"\"A\"=\"\xE9\"\r\n", RegFile::Encoding::Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
+        {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
+        {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
+        {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
+        {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, {"\"A\"=\"\xE9\"\r\n", Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
     // clang-format on
     for (const auto& [bytes, encoding, text] : cases) {
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
