@@ -41,21 +41,22 @@ TEST_F(InstallationTest, FoldersAndProgramsFromTheSharedSettings) {
 }
 
 TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
-    const std::string here = BWCommon::ExeFolder(),
-                      complete = Markers(5, 1) + StringLine("AppPath", here);
-    // Settings before: complete with the folder, without; whether BWPost completes them, the
-    // result.
-    const std::tuple<std::string, bool, bool, bool, bool> cases[] = {
-        {complete, true, true, true, true},
-        {Markers(6, 1) + StringLine("AppPath", here), true, true, false, true},
-        {Markers(4, 1) + StringLine("AppPath", here), false, false, true, true},
-        {Markers(4, 1) + StringLine("AppPath", here), false, false, false, false},
-        {Markers(5, 0) + StringLine("AppPath", here), false, false, false, false},
-        {Markers(5, 1) + StringLine("AppPath", "/opt/Suite"), false, true, false, false}};
-    for (const auto& [before, withFolder, withoutFolder, completes, ok] : cases) {
+    const std::string here = BWCommon::ExeFolder();
+    // Version, done marker and folder before; whether they are complete; whether BWPost completes
+    // them; the result.
+    // clang-format off
+    const std::tuple<int, int, std::string, bool, bool, bool> cases[] = {
+        {5, 1, here, true, true, true},
+        {6, 1, here, true, false, true},
+        {4, 1, here, false, true, true},
+        {4, 1, here, false, false, false},
+        {5, 0, here, false, false, false},
+        {5, 1, "/opt/Suite", false, false, false}};
+    // clang-format on
+    for (const auto& [version, done, folder, complete, completes, ok] : cases) {
+        const std::string before = Markers(version, done) + StringLine("AppPath", folder);
         WriteShared(before);
-        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(true), withFolder) << before;
-        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(false), withoutFolder) << before;
+        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(true), complete) << before;
         std::vector<std::string> runs, messages;
         const bool checked = PostInstallLaunch::CheckInstallation(
             [&](const std::string& text, const std::string& title) {
@@ -64,12 +65,12 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
             [&, completes = completes](const std::string& path) {
                 runs.push_back(path);
                 if (completes)
-                    WriteShared(complete);
+                    WriteShared(Markers(5, 1) + StringLine("AppPath", here));
                 return true;
             });
         EXPECT_EQ(checked, ok) << before;
-        EXPECT_EQ(runs, withFolder ? std::vector<std::string>{}
-                                   : std::vector<std::string>{here + "BWPost"});
+        EXPECT_EQ(runs, complete ? std::vector<std::string>{}
+                                 : std::vector<std::string>{here + "BWPost"});
         EXPECT_EQ(messages, ok ? std::vector<std::string>{}
                                : std::vector<std::string>{
                                      "Brightwave: Brightwave is not correctly installed."});
