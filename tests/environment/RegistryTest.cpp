@@ -9,13 +9,9 @@
 
 #include "DataFile.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#ifndef _WIN32
 #include "TemporaryHome.h"
-#endif
+
+#include <gtest/gtest.h>
 
 using namespace bw;
 using namespace bw::LibRegistry;
@@ -146,9 +142,7 @@ TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
 
 #ifndef _WIN32
 
-using SettingsStoreTest = test::TemporaryHome;
-
-TEST_F(SettingsStoreTest, FileLiesInTheUsersConfigurationFolder) {
+TEST_F(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder) {
     EXPECT_EQ(SettingsStore::FilePath(), Home() + "/config/Brightwave/registry.reg");
     setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: as if there were none
     EXPECT_EQ(SettingsStore::FilePath(), Home() + "/.config/Brightwave/registry.reg");

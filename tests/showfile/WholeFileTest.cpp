@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #ifndef _WIN32
 #include <csignal>
@@ -23,16 +22,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WholeFileTest : public test::TemporaryFolder {
-protected:
-    // The names in the folder, to tell that no temporary file was left behind.
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-};
+using WholeFileTest = test::TemporaryFolder;
+
+// How many names a folder holds, to tell that no temporary file was left behind.
+std::ptrdiff_t Entries(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), {});
+}
 
 } // namespace
 
@@ -58,7 +53,7 @@ TEST_F(WholeFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
         EXPECT_NE(text.find(character), std::string::npos) << character;
     ASSERT_EQ(File::WriteWholeFile(path, text), 0);
     EXPECT_EQ(Bytes(path), all + "\r\n");
-    EXPECT_EQ(Entries(), std::set<std::string>{"odd.kss"});
+    EXPECT_EQ(Entries(folder_), 1);
 }
 
 // A file in a folder, and a text, with names that the code page cannot hold.
@@ -97,7 +92,7 @@ TEST_F(WholeFileTest, FailuresLeaveTextAndFilesAlone) {
     fs::permissions(readOnly, fs::perms::owner_read);
     EXPECT_EQ(File::WriteWholeFile(readOnly, "(new)"), 1);
     EXPECT_EQ(Bytes(readOnly), "old");
-    EXPECT_EQ(Entries(), (std::set<std::string>{"empty.kss", "read-only.kss"}));
+    EXPECT_EQ(Entries(folder_), 2);
 }
 
 #ifdef _WIN32
@@ -120,7 +115,7 @@ TEST_F(WholeFileTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
     EXPECT_EQ(File::WriteWholeFile(path, std::string(1 << 20, 'x')), 1);
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(Bytes(path), "old content");
-    EXPECT_EQ(Entries(), std::set<std::string>{"big.kss"});
+    EXPECT_EQ(Entries(folder_), 1);
 }
 
 TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
@@ -141,7 +136,7 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
     umask(mask);
     EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
               rw_r | fs::perms::others_read);
-    EXPECT_EQ(Entries(), (std::set<std::string>{"link.kss", "new.kss", "show.kss"}));
+    EXPECT_EQ(Entries(folder_), 3);
 }
 
 // A FIFO, like a device, is written as it is.
