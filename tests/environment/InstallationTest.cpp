@@ -56,7 +56,6 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     for (const auto& [version, done, folder, complete, completes, ok] : cases) {
         const std::string before = Markers(version, done) + StringLine("AppPath", folder);
         WriteShared(before);
-        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(true), complete) << before;
         std::vector<std::string> runs, messages;
         const bool checked = PostInstallLaunch::CheckInstallation(
             [&](const std::string& text, const std::string& title) {
@@ -69,8 +68,9 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
                 return true;
             });
         EXPECT_EQ(checked, ok) << before;
-        EXPECT_EQ(runs, complete ? std::vector<std::string>{}
-                                 : std::vector<std::string>{here + "BWPost"});
+        EXPECT_EQ(runs,
+                  complete ? std::vector<std::string>{} : std::vector<std::string>{here + "BWPost"})
+            << before;
         EXPECT_EQ(messages, ok ? std::vector<std::string>{}
                                : std::vector<std::string>{
                                      "Brightwave: Brightwave is not correctly installed."});
@@ -87,7 +87,6 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     });
     EXPECT_EQ(shown,
               std::vector<std::string>{"42 /opt/share/brightwave/BWHelp/hardware_utility.htm"});
-    EXPECT_EQ(libHelp::HelpFolderPage("show_editor.htm"), "show_editor.htm");
     WriteShared(StringLine("AppPath", BWCommon::ExeFolder()));
     for (std::int32_t topic = 0; topic <= 7; ++topic) {
         const std::string page = libHelp::HelpFolderPage(libHelp::HelpTopicAddress(topic));
@@ -117,6 +116,7 @@ TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
             WriteStore(DataFile("registry/before-bwpost.reg"));
 
         EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(probe));
+        EXPECT_TRUE(PostInstallLaunch::IsInstalledCorrectly(false));
         EXPECT_EQ(BWCommon::GetAppPath(), suite);
         EXPECT_EQ(LibFile::GetNonAudioPath(),
                   earlier ? "/srv/Caf\xC3\xA9/" : home + "/Brightwave/Sequences/");

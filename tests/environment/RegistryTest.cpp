@@ -1,8 +1,6 @@
-// The registry and the settings file that stands in for it outside Windows: how it is read,
-// where it lies, and how BWPost edits it. The registry reads run against a key of test values: on
-// Windows in the real registry, put there by .ci/windows-tests with "reg add" before the tests
-// run; elsewhere the test writes the same values, from tests/data/registry/test-values.reg, into
-// the settings file. Keep the two lists alike.
+// The registry and the settings file that stands in for it outside Windows. The test values are
+// put in the registry by .ci/windows-tests with "reg add", elsewhere into the settings file from
+// tests/data/registry/test-values.reg: keep the two lists alike.
 #include "DocumentedErrors.h"
 #include "environment/LibRegistry.h"
 #include "environment/RegFile.h"
