@@ -1,5 +1,5 @@
-// Folders, programs, help and the installation check against the settings file, and BWPost end
-// to end. Outside Windows only: the Windows counterparts are in WindowsInstallationTest.cpp.
+// Folders, programs, help and the installation check against the settings file, and BWPost end to
+// end. Outside Windows only: the Windows counterparts are in WindowsInstallationTest.cpp.
 #ifndef _WIN32
 
 #include "environment/BWCommon.h"
@@ -9,12 +9,10 @@
 #include "environment/ProductSettings.h"
 
 #include "DataFile.h"
+#include "NonLatinNames.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
 
 using namespace bw;
 using namespace bw::test;
@@ -29,127 +27,110 @@ std::string Markers(int version, int done) {
            "\r\n\"PostInstall\"=dword:0000000" + std::to_string(done) + "\r\n";
 }
 
-// Runs the check with the post-install program standing in as given; the messages shown.
-std::vector<std::string> Check(bool& ok, std::function<bool(const std::string&)> program = {}) {
-    std::vector<std::string> messages;
-    const auto show = [&](const std::string& text, const std::string& title) {
-        messages.push_back(title + ": " + text);
-    };
-    ok = program ? PostInstallLaunch::CheckInstallation(show, program)
-                 : PostInstallLaunch::CheckInstallation(show);
-    return messages;
-}
-
 } // namespace
 
+// A folder written on Windows keeps its "\"; a program that is not beside this one is looked for
+// in the suite's folder.
 TEST_F(InstallationTest, FoldersAndProgramsFromTheSharedSettings) {
-    // Stored folder (none: no value) and the folder used; one written on Windows keeps its "\".
-    const std::pair<const char*, const char*> cases[] = {
-        {"/home/me/Seq", "/home/me/Seq/"}, {"C:\\Shows\\", "C:\\Shows\\"}, {nullptr, ""}};
-    for (const auto& [stored, folder] : cases) {
-        WriteShared(stored ? StringLine("NonAudioPath", stored) + StringLine("AppPath", stored)
-                           : "");
-        EXPECT_EQ(LibFile::GetNonAudioPath() + "|" + BWCommon::GetAppPath(),
-                  std::string(folder) + "|" + folder);
-    }
-    // The tests lie beside BWPost in the build's program folder.
-    WriteShared(StringLine("NonAudioPath", "/home/me/Seq") + StringLine("AppPath", "/opt/Suite"));
-    EXPECT_EQ(LibFile::FullSequencePath("\\a.kas") + BWCommon::ProgramPath("BWSched"),
-              "/home/me/Seq/a.kas/opt/Suite/BWSched");
-    EXPECT_EQ(BWCommon::ProgramPath("BWPost"), BWCommon::ExeFolder() + "BWPost");
-    WriteShared("");
-    EXPECT_EQ(LibFile::FullSequencePath("a.kas") + BWCommon::ProgramPath("BWSched"),
-              "a.kasBWSched");
+    WriteShared("\"NonAudioPath\"=\"C:\\\\Shows\\\\\"\r\n" + StringLine("AppPath", "/opt/Suite"));
+    EXPECT_EQ(LibFile::FullSequencePath("\\a.kas") + "|" + BWCommon::ProgramPath("BWSched"),
+              "C:\\Shows\\a.kas|/opt/Suite/BWSched");
     // Settings of the product key itself are not the shared ones.
     WriteStore("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Brightwave]\n\"AppPath\"=\"/wrong\"\n");
     EXPECT_EQ(BWCommon::GetAppPath(), "");
-    EXPECT_EQ(LibRegistryBW::ReadBWString("AppPath", "", ""), "/wrong");
 }
 
 TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
-    const std::string here = BWCommon::ExeFolder(),
-                      complete = Markers(5, 1) + StringLine("AppPath", here);
-    enum Program { Completes, DoesNothing, CannotStart };
-    // Settings before: complete with the folder, without; what the program does, the result.
-    const std::tuple<std::string, bool, bool, Program, bool> cases[] = {
-        {complete, true, true, Completes, true},
-        {Markers(6, 1) + StringLine("AppPath", here), true, true, DoesNothing, true},
-        {Markers(4, 1) + StringLine("AppPath", here), false, false, Completes, true},
-        {Markers(4, 1) + StringLine("AppPath", here), false, false, DoesNothing, false},
-        {Markers(5, 0) + StringLine("AppPath", here), false, false, DoesNothing, false},
-        {Markers(5, 1) + StringLine("AppPath", "/opt/Suite"), false, true, DoesNothing, false},
-        {"", false, false, CannotStart, false}};
-    for (const auto& [before, withFolder, withoutFolder, program, ok] : cases) {
+    const std::string here = BWCommon::ExeFolder();
+    // Version, done marker and folder before; whether they are complete; whether BWPost completes
+    // them; the result.
+    // clang-format off
+    const std::tuple<int, int, std::string, bool, bool, bool> cases[] = {
+        {5, 1, here, true, true, true},
+        {6, 1, here, true, false, true},
+        {4, 1, here, false, true, true},
+        {4, 1, here, false, false, false},
+        {5, 0, here, false, false, false},
+        {5, 1, "/opt/Suite", false, false, false}};
+    // clang-format on
+    for (const auto& [version, done, folder, complete, completes, ok] : cases) {
+        const std::string before = Markers(version, done) + StringLine("AppPath", folder);
         WriteShared(before);
-        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(true), withFolder) << before;
-        EXPECT_EQ(PostInstallLaunch::IsInstalledCorrectly(false), withoutFolder) << before;
-        std::vector<std::string> runs;
-        bool checked = false;
-        const auto messages = Check(checked, [&, program = program](const std::string& path) {
-            runs.push_back(path);
-            if (program == Completes)
-                WriteShared(complete);
-            return program != CannotStart;
-        });
+        std::vector<std::string> runs, messages;
+        const bool checked = PostInstallLaunch::CheckInstallation(
+            [&](const std::string& text, const std::string& title) {
+                messages.push_back(title + ": " + text);
+            },
+            [&, completes = completes](const std::string& path) {
+                runs.push_back(path);
+                if (completes)
+                    WriteShared(Markers(5, 1) + StringLine("AppPath", here));
+                return true;
+            });
         EXPECT_EQ(checked, ok) << before;
-        EXPECT_EQ(runs.size(), withFolder ? 0u : 1u) << before;
-        EXPECT_TRUE(runs.empty() || runs[0] == here + "BWPost");
+        EXPECT_EQ(runs,
+                  complete ? std::vector<std::string>{} : std::vector<std::string>{here + "BWPost"})
+            << before;
         EXPECT_EQ(messages, ok ? std::vector<std::string>{}
                                : std::vector<std::string>{
                                      "Brightwave: Brightwave is not correctly installed."});
     }
+    EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
 }
 
+// Help pages lie in the help folder of the installation, whose shape the build tree has.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     std::vector<std::string> shown;
-    const auto viewer = [&](libHelp::NativeWindow owner, const std::string& address) {
-        shown.push_back(std::to_string(owner) + " " + address);
-    };
     WriteShared(StringLine("AppPath", "/opt/Suite"));
-    libHelp::ShowHelpTopic(42, 4, viewer);
-    WriteShared("");
-    libHelp::ShowHelpTopic(0, 1, viewer);
-    EXPECT_EQ(shown, (std::vector<std::string>{"42 /opt/Suite/BWHelp.chm::/show_editor.htm",
-                                               "0 BWHelp.chm::/hardware_utility.htm"}));
-    EXPECT_EQ(libHelp::HelpFolderPage("/opt/Suite/BWHelp.chm::/show_editor.htm"),
-              "/opt/share/brightwave/BWHelp/show_editor.htm");
-    EXPECT_EQ(libHelp::HelpFolderPage("BWHelp.chm::/Verifier.htm"),
-              "../share/brightwave/BWHelp/Verifier.htm");
-    // The build tree has the installation's shape.
+    libHelp::ShowHelpTopic(42, 1, [&](libHelp::NativeWindow owner, const std::string& address) {
+        shown.push_back(std::to_string(owner) + " " + libHelp::HelpFolderPage(address));
+    });
+    EXPECT_EQ(shown,
+              std::vector<std::string>{"42 /opt/share/brightwave/BWHelp/hardware_utility.htm"});
+    WriteShared(StringLine("AppPath", BWCommon::ExeFolder()));
     for (std::int32_t topic = 0; topic <= 7; ++topic) {
-        const std::string page = libHelp::HelpFolderPage(BWCommon::ExeFolder() + "BWHelp.chm::/" +
-                                                         libHelp::HelpTopicPage(topic));
+        const std::string page = libHelp::HelpFolderPage(libHelp::HelpTopicAddress(topic));
         EXPECT_TRUE(LibFile::FileExists(page)) << page;
     }
 }
 
-TEST_F(InstallationTest, BWPost_CompletesTheInstallationAndKeepsOtherSettings) {
-    // An earlier version's settings, with a comment and a value that goes on over two lines.
-    WriteStore(DataFile("registry/before-bwpost.reg"));
-    bool ok = false;
-    EXPECT_TRUE(Check(ok).empty());
-    EXPECT_TRUE(ok && PostInstallLaunch::IsInstalledCorrectly(true));
-    EXPECT_EQ(LibFile::GetNonAudioPath(), Home() + "/Brightwave/Sequences/");
-    EXPECT_TRUE(std::filesystem::is_directory(Home() + "/Brightwave/Sequences"));
-    EXPECT_NE(ReadStore().find("; kept by hand\r\n\"Controllers\"=hex:01,02,\\\r\n  03\r\n"),
-              std::string::npos);
-    EXPECT_EQ(LibRegistryBW::ReadBWString("Window", "Scheduler", ""), "maximised");
-    // Replaced in one step: nothing but the file is left in its folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Home() + "/config/Brightwave"), {}),
-              1);
+// The suite installed in a home folder of its own, named in scripts that Windows-1252 cannot hold
+// or deeper than a program's path is first looked up with. The editor's installation check, run
+// from there, runs BWPost, which records the folders and keeps every setting it finds.
+TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
+    std::vector<std::string> names(NonLatinNames.begin(), NonLatinNames.end());
+    names.push_back(std::string(150, 'd') + "/" + std::string(150, 'e'));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string home = Home() + "/" + names[i], config = home + "/.config/Brightwave";
+        const std::string suite = home + "/" + names[i] + " Suite/",
+                          probe = suite + "installation_probe";
+        std::filesystem::create_directories(suite);
+        for (const char* program : {"BWPost", "installation_probe"})
+            std::filesystem::copy_file(BWCommon::ExeFolder() + program, suite + program);
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("XDG_CONFIG_HOME");
+        // Every other home has an earlier version's settings in Windows-1252, with a sequence
+        // folder of the user's own, a comment and a value that goes on over two lines.
+        const bool earlier = i % 2 == 1;
+        if (earlier)
+            WriteStore(DataFile("registry/before-bwpost.reg"));
 
-    // The user's own sequence folder is kept; on a fresh machine the file is made.
-    const std::string folderLine = "\"NonAudioPath\"=hex(2):2f,00,73,00,00,00\r\n";
-    WriteShared(folderLine);
-    // Waits for the program: its settings are there as soon as it returns.
-    EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(BWCommon::ProgramPath("BWPost")));
-    EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
-    EXPECT_TRUE(PostInstallLaunch::IsInstalledCorrectly(true));
-    EXPECT_NE(ReadStore().find(folderLine), std::string::npos);
-    EXPECT_EQ(LibFile::GetNonAudioPath(), "/s/");
-    std::filesystem::remove(SettingsStore::FilePath());
-    EXPECT_TRUE(Check(ok).empty() && ok);
-    EXPECT_TRUE(ReadStore().starts_with("Windows Registry Editor Version 5.00\r\n"));
+        EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(probe));
+        EXPECT_TRUE(PostInstallLaunch::IsInstalledCorrectly(false));
+        EXPECT_EQ(BWCommon::GetAppPath(), suite);
+        EXPECT_EQ(LibFile::GetNonAudioPath(),
+                  earlier ? "/srv/Caf\xC3\xA9/" : home + "/Brightwave/Sequences/");
+        EXPECT_EQ(std::filesystem::is_directory(home + "/Brightwave/Sequences"), !earlier);
+        const std::string store = ReadStore();
+        EXPECT_EQ(store.find("; kept by hand\r\n\"Controllers\"=hex:01,02,\\\r\n  03\r\n") !=
+                      std::string::npos,
+                  earlier);
+        EXPECT_EQ(LibRegistryBW::ReadBWString("Window", "Scheduler", ""),
+                  earlier ? "maximised" : "");
+        EXPECT_TRUE(earlier || store.starts_with("Windows Registry Editor Version 5.00\r\n"));
+        // Replaced in one step: nothing but the file is left in its folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config), {}), 1);
+    }
 }
 
 #endif

@@ -1,17 +1,19 @@
-// The registry reads against a key of test values. On Windows the values are in the real
-// registry, put there by .ci/windows-tests with "reg add" before the tests run; elsewhere the test
-// writes the same values, from tests/data/registry/test-values.reg, into the settings file. Keep
-// the two lists alike.
+// The registry and the settings file that stands in for it outside Windows. The test values are
+// put in the registry by .ci/windows-tests with "reg add", elsewhere into the settings file from
+// tests/data/registry/test-values.reg: keep the two lists alike.
 #include "DocumentedErrors.h"
 #include "environment/LibRegistry.h"
+#include "environment/RegFile.h"
 
 #include "DataFile.h"
+
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
 
 using namespace bw;
 using namespace bw::LibRegistry;
+using bw::test::DataFile;
 
 namespace {
 
@@ -22,10 +24,23 @@ class RegistryTest : public test::TemporaryHome {
 protected:
     void SetUp() override {
         TemporaryHome::SetUp();
-        WriteStore(test::DataFile("registry/test-values.reg"));
+        WriteStore(DataFile("registry/test-values.reg"));
     }
 };
 #endif
+
+const std::string SharedKey = "Software\\Brightwave\\Shared";
+
+// The bytes that the registry query gives for the shared key's value.
+std::string Read(std::string_view text, std::string_view value) {
+    const auto values = RegFile::FindKey(text, HkeyCurrentUser, SharedKey);
+    const RegFile::Value* found = values ? RegFile::FindValue(*values, value) : nullptr;
+    return !values ? "<no key>" : found == nullptr ? "<no value>" : found->data;
+}
+
+std::string Nul(const std::string& text) {
+    return text + '\0';
+}
 
 } // namespace
 
@@ -56,3 +71,79 @@ TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
         test::ErrorOf([&] { CloseKey(OpenKey(HkeyCurrentUser, missing, KeyRead)); });
     EXPECT_EQ(std::to_string(error.Number()) + error.Description(), "2RegOpenKeyEx failure");
 }
+
+TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
+    const std::string text = DataFile("registry/values.reg");
+    // clang-format off
+    const std::pair<const char*, std::string> cases[] = {
+        {"Text", Nul("a \"quoted\" C:\\path")}, {"Word", "\x0d\x0c\x0b\x0a"},
+        {"Small", std::string("\x05\0\0\0", 4)}, {"Bytes", "\xde\xad\xbe\xef"},
+        {"Wrapped", "\x01\x02\x03\x04\x05"}, {"Qword", std::string("\x01\0\0\0\0\0\0\0", 8)},
+        // A text written as hex in a "Version 5.00" file is UTF-16 there; it is kept in UTF-8.
+        {"Utf16", Nul("A\xC3\xA9")}, {"", Nul("default value")}, {"later", Nul("second")},
+        {"Gone", "<no value>"}, {"Non-ASCII \xC3\xA9", Nul("\xC3\xA9t\xC3\xA9")}, {"Good", Nul("kept")},
+        {"AfterBadSection", Nul("still in Shared")}};
+    // clang-format on
+    for (const auto& [value, bytes] : cases)
+        EXPECT_EQ(Read(text, value), bytes) << value;
+    for (const char* value : {"BadWord", "TooWide", "BadHex", "BadType", "Unclosed", "Trailing",
+                              "NoEquals", "Unknown", "Bare"})
+        EXPECT_EQ(Read(text, value), "<no value>") << value;
+
+    // Two sections of one key make one key; a key exists through a key below it.
+    const std::string keys = DataFile("registry/keys.reg");
+    EXPECT_EQ(RegFile::FindKey(keys, HkeyCurrentUser, SharedKey)->size(), 2u);
+    EXPECT_TRUE(RegFile::FindKey(keys, HkeyCurrentUser, "Software\\Brightwave")->empty());
+    EXPECT_TRUE(RegFile::FindKey(keys, HkeyCurrentUser, "") &&
+                RegFile::FindKey(keys, HkeyLocalMachine, "Software\\Machine"));
+    for (const char* missing : {"Software\\Bright", "Software\\Removed", "Software\\Machine"})
+        EXPECT_FALSE(RegFile::FindKey(keys, HkeyCurrentUser, missing)) << missing;
+}
+
+TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
+    const std::string utf8 = "Windows Registry Editor Version 5.00\r\n\"A\"=\"\xC3\xA9\"\r\n";
+    using enum RegFile::Encoding;
+    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; without a header,
+    // bytes that are not UTF-8 (a surrogate is not) are ANSI. "\xFF\xFE" is an empty file.
+    // clang-format off
+    const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
+        {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
+        {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
+        {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
+        {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, {"\"A\"=\"\xE9\"\r\n", Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
+    // clang-format on
+    for (const auto& [bytes, encoding, text] : cases) {
+        const RegFile::DecodedText decoded = RegFile::Decode(bytes);
+        EXPECT_EQ(decoded.encoding, encoding) << text;
+        EXPECT_EQ(decoded.utf8, text);
+        EXPECT_EQ(RegFile::Encode(decoded.utf8, decoded.encoding), bytes) << text;
+    }
+}
+
+// Each set-values/NAME.before becomes NAME.after: values replaced where they stand, repeats
+// removed, new ones at the end of the key's section or in a new section, other lines kept.
+TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
+    for (const std::string name :
+         {"new-file", "replaced-in-place", "added-to-the-section", "missing-key-added",
+          "deleted-section-is-not-the-key", "after-a-continued-last-line",
+          "after-a-last-line-ending-in-backslashes"}) {
+        const std::string after = RegFile::SetValues(
+            DataFile("registry/set-values/" + name + ".before"), "HKEY_CURRENT_USER", SharedKey,
+            {{"AppPath", RegFile::StringData("/opt/b\\w/")},
+             {"PostInstall", RegFile::DwordData(1)}});
+        // Without an .after file only the value read back is compared.
+        const std::string expected = DataFile("registry/set-values/" + name + ".after");
+        EXPECT_EQ(after, expected.empty() ? after : expected) << name;
+        EXPECT_EQ(Read(after, "AppPath"), Nul("/opt/b\\w/")) << name;
+    }
+}
+
+#ifndef _WIN32
+
+TEST_F(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder) {
+    EXPECT_EQ(SettingsStore::FilePath(), Home() + "/config/Brightwave/registry.reg");
+    setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: as if there were none
+    EXPECT_EQ(SettingsStore::FilePath(), Home() + "/.config/Brightwave/registry.reg");
+}
+
+#endif

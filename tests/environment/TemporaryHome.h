@@ -35,12 +35,9 @@ protected:
     }
 };
 
-// The text of a value line: "Name"="text" with "\" and quotes escaped.
+// The text of a value line: "Name"="text", for texts without "\" or quotes.
 inline std::string StringLine(std::string_view name, std::string_view text) {
-    std::string line = "\"" + std::string(name) + "\"=\"";
-    for (char ch : text)
-        line += ch == '\\' || ch == '"' ? std::string{'\\', ch} : std::string{ch};
-    return line + "\"\r\n";
+    return "\"" + std::string(name) + "\"=\"" + std::string(text) + "\"\r\n";
 }
 
 } // namespace bw::test

@@ -1,5 +1,4 @@
 #include "DocumentedErrors.h"
-#include "model/InteractiveGroupFunctions.h"
 #include "showfile/ShowFunctions.h"
 
 #include "DataFile.h"
@@ -36,35 +35,22 @@ TEST(ShowText, ReadingRepairsWhatItCan) {
 // Any other text gives no show: an unreadable playlist or group, or too few fields.
 TEST(ShowText, OnlyTopLevelErrorsReachTheCaller) {
     const std::string list = "Serialize.ListFromText";
+    // Reading never recurses per level of nesting.
+    const std::string nested = std::string(100000, '(') + std::string(100000, ')');
     // clang-format off
     const std::tuple<std::string, int, std::string> cases[] = {
         {"", 9, ""}, {"abc", 9, ""}, {"((0,1,2", 1, list}, {"((0,1,2,0,,,T,F,F)", 2, list},
         {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", 3, list},
         {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", 0, ""},
-        {"(" + FourPlaylists + ",,(2,0,1,0))", 0, ""}, {"(a,b,c,d,e,f,g,h,i,j)", 0, ""}};
+        {"(" + FourPlaylists + ",,(2,0,1,0))", 0, ""}, {"(a,b,c,d,e,f,g,h,i,j)", 0, ""},
+        {"(" + nested + "," + nested + ")", 0, ""}};
     // clang-format on
     for (const auto& [text, number, source] : cases) {
         const Error error = test::ErrorOf([&] { EXPECT_EQ(ShowFromText(text), nullptr) << text; });
         EXPECT_EQ(std::pair(error.Number(), error.Source()), std::pair(number, source)) << text;
     }
-}
-
-TEST(ShowFromParts, RequiresAllPlaylistsAndDropsEmptyGroups) {
-    auto groups = std::make_shared<GroupCollection>();
-    const auto door =
-        InteractiveGroupFunctions::InteractiveGroupFromText("( 1,,F,T,T,Door,((d,( 2,, 1, 0))),T)");
-    *groups = {nullptr, door, nullptr};
-    const Show defaults;
-    const ShowPtr show =
-        ShowFromParts(defaults.Startup(), defaults.Shutdown(), defaults.Main(), defaults.Musical(),
-                      defaults.Background(), groups, 2, nullptr, true);
-    EXPECT_EQ(*groups, GroupCollection{door});
-    EXPECT_TRUE(show->InteractiveGroups() == groups && show->Main() == defaults.Main());
-    EXPECT_TRUE(show->StartupType() == 2 && show->PreloadSequences());
-    EXPECT_EQ(test::ErrorNumberOf([&] {
-                  ShowFromParts(defaults.Startup(), defaults.Shutdown(), nullptr,
-                                defaults.Musical(), defaults.Background(), groups, 0, nullptr,
-                                false);
-              }),
-              91);
+    const std::string playlist = "(1,0,1,0,,(" + nested + "),T,F,F),";
+    const ShowPtr deep = ShowFromText("(" + playlist + playlist + playlist + playlist + ")");
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(deep->Main()->List().at(0), nested);
 }

@@ -1,16 +1,19 @@
+// Whole show files read and written: every byte of the code page kept, names that it cannot hold,
+// failures that leave files alone, and saves where no file can be replaced in one step.
+#include "NonLatinNames.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #endif
 
@@ -19,16 +22,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class WholeFileTest : public test::TemporaryFolder {
-protected:
-    // The names in the folder, to tell that no temporary file was left behind.
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-};
+using WholeFileTest = test::TemporaryFolder;
+
+// How many names a folder holds, to tell that no temporary file was left behind.
+std::ptrdiff_t Entries(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), {});
+}
 
 } // namespace
 
@@ -40,59 +39,83 @@ TEST_F(WholeFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Bytes(path), "(?\?\?\?)\r\n");
 #endif
 
-    // Every byte of a file written elsewhere reads back as some character and is written back as it
-    // was; the five bytes the
-    // code page leaves undefined become the control characters of the same number.
+    // Every byte of a file in the code page reads back as some character and is written back as
+    // it was; the five bytes the code page leaves undefined become the control characters of the
+    // same number.
     std::string all, text;
     for (int byte = 1; byte < 256; ++byte)
         all += static_cast<char>(byte);
     Put(path, all);
-    ASSERT_EQ(File::ReadWholeFile(path, text), 0);
+    TextEncoding::Encoding encoding{};
+    ASSERT_EQ(File::ReadWholeFile(path, text, encoding), 0);
+    EXPECT_EQ(encoding, TextEncoding::Encoding::AnsiCodePage);
     for (const char* character : {"\xc3\xa9", "\xe2\x82\xac", "\xc2\x81"})
         EXPECT_NE(text.find(character), std::string::npos) << character;
     ASSERT_EQ(File::WriteWholeFile(path, text), 0);
     EXPECT_EQ(Bytes(path), all + "\r\n");
-    EXPECT_EQ(Entries(), std::set<std::string>{"odd.kss"});
+    EXPECT_EQ(Entries(folder_), 1);
+}
+
+// A file in a folder, and a text, with names that the code page cannot hold.
+TEST_F(WholeFileTest, NonLatinNamesAreKept) {
+#ifdef _WIN32
+    // The ANSI code page has "?" for what it cannot hold, never a look-alike letter; a character
+    // beyond 16 bits is two UTF-16 units there.
+    const std::string_view readBack[] = {"?wi?teczne", "????", "????", "???", "Show ??"};
+#else
+    const auto& readBack = test::NonLatinNames;
+#endif
+    for (std::size_t i = 0; i < test::NonLatinNames.size(); ++i) {
+        const std::string name(test::NonLatinNames[i]);
+        fs::create_directories(folder_ / std::u8string(name.begin(), name.end()));
+        const std::string path = Folder() + name + "/" + name + ".kss", text = "(" + name + ")";
+        std::string read;
+        ASSERT_EQ(File::WriteWholeFile(path, text), 0) << name;
+        ASSERT_EQ(File::ReadWholeFile(path, read), 0) << name;
+        EXPECT_EQ(read, "(" + std::string(readBack[i]) + ")\r\n");
+    }
 }
 
 TEST_F(WholeFileTest, FailuresLeaveTextAndFilesAlone) {
     std::string text = "unchanged";
-    for (const std::string& path : {PathOf("missing.kss"), folder_.string(), std::string()})
+    for (const std::string& path :
+         {PathOf("no such folder/show.kss"), folder_.string(), std::string()}) {
         EXPECT_EQ(File::ReadWholeFile(path, text), 1) << path;
+        EXPECT_EQ(File::WriteWholeFile(path, "()"), 1) << path;
+    }
     EXPECT_EQ(text, "unchanged");
     Put(PathOf("empty.kss"), "");
     EXPECT_EQ(File::ReadWholeFile(PathOf("empty.kss"), text), 0);
     EXPECT_EQ(text, "");
-
-    for (const std::string& path :
-         {PathOf("no such folder/show.kss"), folder_.string(), std::string()})
-        EXPECT_EQ(File::WriteWholeFile(path, "()"), 1) << path;
     const std::string readOnly = PathOf("read-only.kss");
     Put(readOnly, "old");
     fs::permissions(readOnly, fs::perms::owner_read);
     EXPECT_EQ(File::WriteWholeFile(readOnly, "(new)"), 1);
     EXPECT_EQ(Bytes(readOnly), "old");
-    EXPECT_EQ(Entries(), (std::set<std::string>{"empty.kss", "read-only.kss"}));
+    EXPECT_EQ(Entries(folder_), 2);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+TEST(WholeFile, Device_IsWrittenAsItIs) {
+    EXPECT_EQ(File::WriteWholeFile("NUL", "(discarded)"), 0);
+}
+
+#else
+
 // The file-size limit stands in for a full disk: the write fails part way through.
 TEST_F(WholeFileTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
     const std::string path = PathOf("big.kss");
     Put(path, "old content");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(File::WriteWholeFile(path, std::string(1 << 20, 'x')) == 1 ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write was not reported";
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{64 * 1024, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_EQ(File::WriteWholeFile(path, std::string(1 << 20, 'x')), 1);
+    setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(Bytes(path), "old content");
-    EXPECT_EQ(Entries(), std::set<std::string>{"big.kss"});
+    EXPECT_EQ(Entries(folder_), 1);
 }
 
 TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
@@ -113,6 +136,38 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
     umask(mask);
     EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
               rw_r | fs::perms::others_read);
-    EXPECT_EQ(Entries(), (std::set<std::string>{"link.kss", "new.kss", "show.kss"}));
+    EXPECT_EQ(Entries(folder_), 3);
 }
+
+// A FIFO, like a device, is written as it is.
+TEST_F(WholeFileTest, Fifo_IsWrittenAsItIs) {
+    const std::string fifo = PathOf("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Bytes(fifo); });
+    EXPECT_EQ(File::WriteWholeFile(fifo, "(piped)"), 0);
+    // Should the save not have opened the FIFO, this lets the reader go.
+    if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0)
+        close(unblock);
+    reader.join();
+    EXPECT_EQ(received, "(piped)\r\n");
+}
+
+// A folder that refuses new files to whoever saves, also when the tests run as the superuser:
+// the writable file in it is written in place.
+TEST_F(WholeFileTest, LockedFolder_WritesTheWritableFileInPlace) {
+    const std::string show = PathOf("show.kss");
+    Put(show, "old");
+    const uid_t me = geteuid(), saver = me == 0 ? 65534 : me;
+    ASSERT_EQ(chown(folder_.c_str(), saver, -1) | chown(show.c_str(), saver, -1), 0);
+    fs::permissions(folder_,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
+    if (seteuid(saver) != 0)
+        GTEST_SKIP() << "this system lets the tests act as no other user";
+    EXPECT_EQ(File::WriteWholeFile(show, "(new)"), 0);
+    ASSERT_EQ(seteuid(me), 0);
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(Bytes(show), "(new)\r\n");
+}
+
 #endif
