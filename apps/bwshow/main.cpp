@@ -1,3 +1,4 @@
+#include "dialogs/EditorIcons.h"
 #include "dialogs/QtUserPrompts.h"
 #include "editor/DesktopHelp.h"
 #include "editor/EditorCommandLine.h"
@@ -6,7 +7,6 @@
 #include "environment/PostInstallLaunch.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
     // The desktop entry and the window icon belong together on desktops that match them by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brightwave.BWShow"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/BWShow.svg")));
+    QApplication::setWindowIcon(bw::EditorIcons::Icon(QStringLiteral("BWShow")));
     const bw::EditorCommandLine commandLine = bw::ParseEditorCommandLine(application);
     bw::QtUserPrompts prompts;
 
