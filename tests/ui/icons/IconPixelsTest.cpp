@@ -1,21 +1,13 @@
-// The program's icons draw the same pixels as Qt's own SVG icons made from the same files, at
-// every size and in every mode, on plain and doubled screens.
+// The program's icons draw the pixels of Qt's own SVG icons made from the same files.
 #include "dialogs/EditorIcons.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QTest>
 
 namespace bw::test {
 
-namespace {
-
-QIcon QtSvgIcon(const QString& key) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(key));
-}
-
 // The icon painted into a place of the given size on a screen of the given scale.
-QImage Painted(const QIcon& icon, const QSize& size, qreal ratio, QIcon::Mode mode) {
+static QImage Painted(const QIcon& icon, const QSize& size, qreal ratio, QIcon::Mode mode) {
     QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::transparent);
@@ -23,8 +15,6 @@ QImage Painted(const QIcon& icon, const QSize& size, qreal ratio, QIcon::Mode mo
     icon.paint(&painter, QRect(QPoint(0, 0), size), Qt::AlignCenter, mode);
     return canvas;
 }
-
-} // namespace
 
 class IconPixelsTest : public QObject {
     Q_OBJECT
@@ -34,23 +24,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QSize>("size");
         const QStringList keys = EditorIcons::Keys() << QStringLiteral("BWShow");
-        // The toolbar's and the list buttons' sizes, the window icon's, and a place wider than
+        // The toolbar's, the list buttons' and the window icon's sizes, and a place wider than
         // tall, where the drawing keeps its proportions.
-        for (const QSize& size :
-             {QSize(20, 20), QSize(32, 32), QSize(16, 16), QSize(128, 128), QSize(40, 22)}) {
+        for (const QSize size :
+             {QSize(20, 20), QSize(32, 32), QSize(16, 16), QSize(128, 128), QSize(40, 22)})
             for (const QString& key : keys)
                 QTest::addRow("%s %dx%d", qPrintable(key), size.width(), size.height())
                     << key << size;
-        }
     }
 
     void SameAsQtSvgIcons() {
         QFETCH(QString, key);
         QFETCH(QSize, size);
-        // A copy of the icon, drawn by its own engine.
-        QIcon ours = EditorIcons::Icon(key);
-        ours.detach();
-        const QIcon qts = QtSvgIcon(key);
+        const QIcon made = EditorIcons::Icon(key);
+        QIcon ours = made;
+        ours.detach(); // a copy, drawn by an engine of its own
+        const QIcon qts(QStringLiteral(":/icons/%1.svg").arg(key));
         QVERIFY(!qts.isNull() && !ours.isNull());
         for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
             for (QIcon::State state : {QIcon::Off, QIcon::On}) {
@@ -61,7 +50,6 @@ private Q_SLOTS:
             }
             for (qreal ratio : {1.0, 2.0, 1.5})
                 QCOMPARE(Painted(ours, size, ratio, mode), Painted(qts, size, ratio, mode));
-            QCOMPARE(ours.pixmap(size, 2.0, mode).toImage(), qts.pixmap(size, 2.0, mode).toImage());
         }
     }
 };
