@@ -1,24 +1,28 @@
+#include "dialogs/EditorIcons.h"
 #include "dialogs/QtUserPrompts.h"
 #include "editor/DesktopHelp.h"
 #include "editor/EditorCommandLine.h"
 #include "editor/frmShow.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
+#include "environment/SystemFontsReader.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    bw::SystemFontsReader systemFonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bwshow"));
     QApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
     // The desktop entry and the window icon belong together on desktops that match them by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brightwave.BWShow"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/BWShow.svg")));
+    QApplication::setWindowIcon(bw::EditorIcons::Icon(QStringLiteral("BWShow")));
     const bw::EditorCommandLine commandLine = bw::ParseEditorCommandLine(application);
     bw::QtUserPrompts prompts;
+    // Nothing above measures a text in a font; everything below may.
+    systemFonts.Wait();
 
     // The suite's per-user installation must be complete before the editor opens; the check
     // explains itself when it is not.

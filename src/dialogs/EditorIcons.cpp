@@ -1,5 +1,7 @@
 #include "dialogs/EditorIcons.h"
 
+#include "dialogs/SvgIconEngine.h"
+
 #include <QFile>
 
 namespace bw::EditorIcons {
@@ -15,7 +17,7 @@ QIcon Icon(const QString& key) {
     const QString path = QStringLiteral(":/icons/%1.svg").arg(key);
     if (!QFile::exists(path))
         return {};
-    return QIcon(path);
+    return QIcon(new SvgIconEngine(path));
 }
 
 } // namespace bw::EditorIcons
