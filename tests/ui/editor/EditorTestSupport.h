@@ -86,13 +86,4 @@ inline bool WriteShowFile(const QString& path, const Show& show) {
     return File::WriteWholeFile(path.toStdString(), ShowFunctions::ShowToText(show)) == 0;
 }
 
-// Whether the file holds exactly this show.
-inline bool FileHoldsShow(const QString& path, const Show& show) {
-    std::string text;
-    const ShowPtr read = File::ReadWholeFile(path.toStdString(), text) == 0
-                             ? ShowFunctions::ShowFromText(text)
-                             : nullptr;
-    return read && *read == show;
-}
-
 } // namespace bw::test
