@@ -54,11 +54,11 @@ class PlayOptionsTest : public QObject {
 
 private Q_SLOTS:
     // Filling the panel is no edit; a click writes exactly its own option into the show, and one
-    // that changes nothing is no edit either.
+    // that changes nothing is no edit either. The cleanup file is chosen in a dialog.
     void FillingAndClicks() {
         using Change = std::function<void(Show&)>;
         // Tab, musical type, animation type: "+" or "-" for lights off, the first play order
-        // option, each shuffle choice and whether they can be changed; the control clicked.
+        // option and each shuffle choice; the control clicked and its change.
         // clang-format off
         const std::tuple<int, int, int, QString, const char*, Change> cases[] = {
             {2, 1, 1, "-", "chkLightsOffAtEnd", [](Show& s) { s.Startup()->SetLightsOffAtEnd(true); }},
@@ -71,7 +71,8 @@ private Q_SLOTS:
             {4, 0, 1, "-+++", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
             {4, 2, 1, "--+-", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
             {4, 2, 1, "--+-", "chkVariantOption1", [](Show& s) { s.Musical()->SetShuffleWithReplacement(false); }},
-            {4, 2, 1, "--+-", "chkVariantOption2", [](Show& s) { s.Musical()->SetShuffleAllowsBackToBack(true); }}};
+            {4, 2, 1, "--+-", "chkVariantOption2", [](Show& s) { s.Musical()->SetShuffleAllowsBackToBack(true); }},
+            {4, 2, 1, "--+-", "btCleanup", [](Show& s) { s.Musical()->SetCleanUp("/seq/Out.kas"); }}};
         // clang-format on
         for (const auto& [tab, musicalType, animationType, checks, control, change] : cases) {
             Show expected = StoredShow(musicalType, animationType);
@@ -82,6 +83,7 @@ private Q_SLOTS:
                 shown += editor.Get<QAbstractButton>(name)->isChecked() ? '+' : '-';
             QCOMPARE(shown.left(checks.size()), checks);
             QVERIFY(!editor.window->HasUnsavedChanges() && editor.show() == expected);
+            editor.prompts.openAnswers << QStringList{"/seq/Out.kas"};
             editor.Get<QAbstractButton>(control)->click();
             if (change)
                 change(expected);
@@ -94,9 +96,11 @@ private Q_SLOTS:
         }
     }
 
-    void Delay_TypedOrStepped() {
-        // Text pasted (or set, before a step) in the box, the step (0 none, 1 up, -1 down, 2 up
-        // by key): text and delay after. A step that cannot move the value is no edit.
+    // Text pasted in the boxes is stored; a step of the spinner, by arrow or key, moves the text
+    // and the delay, and one that cannot move the value is no edit.
+    void TypingAndSteps() {
+        // Text pasted (or set, before a step), the step (0 none, 1 up, -1 down, 2 up by key):
+        // text and delay after.
         // clang-format off
         const std::tuple<QString, int, QString, int> cases[] = {
             {"5000", 0, "5000", 5000}, {"99999999999", 0, "99999999999", 7}, // no 32-bit number
@@ -116,40 +120,24 @@ private Q_SLOTS:
             QCOMPARE(editor.show().Musical()->Delay(), delay);
             QCOMPARE(editor.window->HasUnsavedChanges(), delay != 7);
         }
-    }
-
-    void Cleanup_TypedAndChosen() {
         EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
-        auto* box = editor.Get<QLineEdit>("txtCleanup");
-        QCOMPARE(box->text(), "/seq/Cleanup.kas");
-        editor.prompts.openAnswers << std::nullopt << QStringList{"/seq/Cleanup.kas"}
-                                   << QStringList{"/seq/Lights Out.kas"};
-        editor.Get("btCleanup")->click(); // cancelled: nothing changes
-        QCOMPARE(
-            editor.prompts.Dialogs(),
-            QStringList{
-                "Select the cleanup file|Animation Sequences|*.kas|1|/home/user/Sequences/||one"});
-        QVERIFY(!editor.window->HasUnsavedChanges());
-        editor.Get("btCleanup")->click(); // the same file again still counts as an edit
-        QVERIFY(editor.window->HasUnsavedChanges());
-        editor.Get("btCleanup")->click();
-        QCOMPARE(editor.show().Musical()->CleanUp(), "/seq/Lights Out.kas");
-        QCOMPARE(box->text(), "/seq/Lights Out.kas");
-        // Typed text is stored as it stands, no file needed.
-        PasteOver(*box, "no such file");
+        auto* cleanup = editor.Get<QLineEdit>("txtCleanup");
+        QCOMPARE(cleanup->text(), "/seq/Cleanup.kas");
+        PasteOver(*cleanup, "no such file"); // stored as it stands
         QCOMPARE(editor.show().Musical()->CleanUp(), "no such file");
+        editor.prompts.openAnswers << std::nullopt;
+        editor.Get("btCleanup")->click(); // cancelled: nothing changes
+        QCOMPARE(cleanup->text(), "no such file");
+        QCOMPARE(editor.prompts.Dialogs(),
+                 QStringList{"Select the cleanup file|Animation Sequences|*.kas|1|"
+                             "/home/user/Sequences/||one"});
     }
 
     void WrapCheckBox_SecondLineTakesClicks() {
-        QWidget window;
-        auto* box = new WrapCheckBox("Songs can be repeated before all have been played", &window);
-        box->setGeometry(0, 0, 120, 40);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(100, 36));
-        QVERIFY(box->isChecked());
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 4));
-        QVERIFY(!box->isChecked());
+        WrapCheckBox box("Songs can be repeated before all have been played");
+        box.setGeometry(0, 0, 120, 40);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, 36));
+        QVERIFY(box.isChecked());
     }
 };
 
