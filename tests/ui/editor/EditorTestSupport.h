@@ -64,13 +64,6 @@ public:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    // Saved under this name, then changed: every part of that state can be seen to stay.
-    void MakeNamedChangedShow(const QString& path) {
-        prompts.saveAnswers.enqueue(path);
-        Click(QStringLiteral("SaveAs"));
-        window->AddSequenceToPlaylist("/seq/Intro.kas");
-        prompts.prompts.clear();
-    }
     void Open(const QString& path) {
         prompts.openAnswers.enqueue(QStringList{path});
         Click(QStringLiteral("Open"));

@@ -72,19 +72,15 @@ private Q_SLOTS:
 
     // Add, Remove, Up and Down keep the list and the section in step.
     void ListCommands() {
-        const QString all = "All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical "
-                            "Sequences|*.kms|";
-        // Tab, button, selected, entries after (added ones chosen in the dialog, removals
-        // confirmed), selection and enabled buttons after, what the prompt asks for.
-        // clang-format off
-        const std::tuple<int, const char*, int, QString, int, QString, QString> cases[] = {
-            {1, "btAdd", 0, "abcdef", 0, "++-++", "Animation Sequences|*.kas|1"}, {2, "btAdd", 3, "abcde", 3, "+++-+", all + "1"},
-            {4, "btAdd", -1, "abcde", -1, "+----", all + "3"},
-            {3, "btRemove", 1, "acd", -1, "+----", "sequence"}, {5, "btRemove", 1, "acd", -1, "+----", "interactive group"},
-            {6, "btRemove", 1, "abcd", 1, "+++++", "sequence"}, {2, "btUp", 1, "bacd", 0, "++-++", ""},
-            {2, "btDown", 2, "abdc", 3, "+++-+", ""}};
-        // clang-format on
-        for (const auto& [tab, button, selected, entries, selectedAfter, buttons, asked] : cases) {
+        // Tab, button, selected row, entries after (added ones chosen in the dialog, removals
+        // confirmed), selection and enabled buttons after, the prompt.
+        const QStringList rows = QString::fromStdString(DataFile("editor/list-commands.txt"))
+                                     .split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!rows.isEmpty());
+        for (const QString& row : rows) {
+            const QStringList field = row.split('\t');
+            const int tab = field[0].toInt(), selected = field[2].toInt();
+            const QString &button = field[1], &entries = field[3], &prompt = field[6];
             Editor editor, expected;
             FillSection(editor, tab, "abcd");
             FillSection(expected, tab, entries);
@@ -94,21 +90,15 @@ private Q_SLOTS:
             for (const QChar name : entries.mid(4))
                 chosen << "/seq/" + QString(name) + ".kas";
             editor.prompts.openAnswers.enqueue(chosen);
-            editor.Get(button)->click();
-            const QString prompt =
-                QString(button) == "btAdd"
-                    ? "Select one or more sequences files|" + asked +
-                          "|/home/user/Sequences/||multiple"
-                    : "Remove sequence: Remove this " + asked + " from the show?";
-            QCOMPARE((editor.prompts.Said() + editor.prompts.Dialogs()).join(""),
-                     asked.isEmpty() ? "" : prompt);
+            editor.Get(qPrintable(button))->click();
+            QCOMPARE((editor.prompts.Said() + editor.prompts.Dialogs()).join(""), prompt);
             QVERIFY(editor.show() == expected.show());
             QCOMPARE(editor.Entries().join(""), entries);
-            QCOMPARE(editor.Selected(), selectedAfter);
+            QCOMPARE(editor.Selected(), field[4].toInt());
             QString enabled;
             for (const char* name : {"btAdd", "btRemove", "btUp", "btDown", "btEdit"})
                 enabled += editor.Get(name)->isEnabled() ? '+' : '-';
-            QCOMPARE(enabled, buttons);
+            QCOMPARE(enabled, field[5]);
             QCOMPARE(editor.window->HasUnsavedChanges(), entries != "abcd");
         }
     }
