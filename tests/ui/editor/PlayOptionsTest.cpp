@@ -1,5 +1,6 @@
 // The play options panel: filled from the show without an edit, and the user's changes written
 // back into the show.
+#include "DataFile.h"
 #include "EditorTestSupport.h"
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"
@@ -88,7 +89,13 @@ private Q_SLOTS:
             if (change)
                 change(expected);
             QVERIFY2(editor.show() == expected, control);
+            QCOMPARE(editor.prompts.Dialogs(),
+                     QStringList(QString(control) == "btCleanup",
+                                 "Select the cleanup file|Animation "
+                                 "Sequences|*.kas|1|/home/user/Sequences/||one"));
             QVERIFY2(editor.window->HasUnsavedChanges() == bool(change), control);
+            QCOMPARE(editor.Get<QLineEdit>("txtCleanup")->text(),
+                     QString::fromStdString(expected.Musical()->CleanUp()));
             // Shuffling enables its two choices.
             for (const char* choice : {"chkVariantOption1", "chkVariantOption2"})
                 QCOMPARE(editor.Get<QCheckBox>(choice)->isEnabled(),
@@ -96,41 +103,33 @@ private Q_SLOTS:
         }
     }
 
-    // Text pasted in the boxes is stored; a step of the spinner, by arrow or key, moves the text
-    // and the delay, and one that cannot move the value is no edit.
+    // Text pasted in a box is stored as it stands (a delay as the number it begins with); a step
+    // of the spinner, by arrow or key, moves the text and the delay.
     void TypingAndSteps() {
-        // Text pasted (or set, before a step), the step (0 none, 1 up, -1 down, 2 up by key):
-        // text and delay after.
-        // clang-format off
-        const std::tuple<QString, int, QString, int> cases[] = {
-            {"5000", 0, "5000", 5000}, {"99999999999", 0, "99999999999", 7}, // no 32-bit number
-            {"5", 1, "6", 6}, {"0", -1, "0", 7}, {"5000", 1, "999", 999}, {"5", 2, "6", 6}};
-        // clang-format on
-        for (const auto& [text, step, textAfter, delay] : cases) {
+        // The box, its text pasted (or set before a step), the step (0 none, 1 up, -1 down, 2 up
+        // by key): the text and the stored value after.
+        const QStringList rows =
+            QString::fromStdString(DataFile("editor/typing.txt")).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!rows.isEmpty());
+        for (const QString& row : rows) {
+            const QStringList field = row.split('\t');
+            const int step = field[2].toInt();
             EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
-            auto* box = editor.Get<QLineEdit>("txtDelay");
-            QCOMPARE(box->text(), "7");
-            step == 0 ? PasteOver(*box, text) : box->setText(text);
+            auto* box = editor.Get<QLineEdit>(qPrintable(field[0]));
+            QCOMPARE(box->text(), field[0] == "txtDelay" ? "7" : "/seq/Cleanup.kas");
+            step == 0 ? PasteOver(*box, field[1]) : box->setText(field[1]);
             auto* spinner = editor.Get<UpDown>("UpDown1");
             if (step == 2)
                 QTest::keyClick(box, Qt::Key_Up);
             else if (step != 0)
                 (step > 0 ? spinner->UpButton() : spinner->DownButton())->click();
-            QCOMPARE(box->text(), textAfter);
-            QCOMPARE(editor.show().Musical()->Delay(), delay);
-            QCOMPARE(editor.window->HasUnsavedChanges(), delay != 7);
+            QCOMPARE(box->text(), field[3]);
+            const Playlist& musical = *editor.show().Musical();
+            QCOMPARE(field[0] == "txtDelay" ? QString::number(musical.Delay())
+                                            : QString::fromStdString(musical.CleanUp()),
+                     field[4]);
+            QCOMPARE(editor.window->HasUnsavedChanges(), field[4] != "7");
         }
-        EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
-        auto* cleanup = editor.Get<QLineEdit>("txtCleanup");
-        QCOMPARE(cleanup->text(), "/seq/Cleanup.kas");
-        PasteOver(*cleanup, "no such file"); // stored as it stands
-        QCOMPARE(editor.show().Musical()->CleanUp(), "no such file");
-        editor.prompts.openAnswers << std::nullopt;
-        editor.Get("btCleanup")->click(); // cancelled: nothing changes
-        QCOMPARE(cleanup->text(), "no such file");
-        QCOMPARE(editor.prompts.Dialogs(),
-                 QStringList{"Select the cleanup file|Animation Sequences|*.kas|1|"
-                             "/home/user/Sequences/||one"});
     }
 
     void WrapCheckBox_SecondLineTakesClicks() {
