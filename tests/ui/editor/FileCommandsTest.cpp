@@ -19,8 +19,8 @@ const QString Unsaved = QStringLiteral(
 const QString Title = QStringLiteral("BW Show Editor v" BWSHOW_VERSION);
 const QString ShowDialog = "Select a show file|All Files|*.*|Shows|*.kss|2|/home/user/Sequences/|";
 
-// Ends the desktop session through a session manager that lets programs ask, or not; true when
-// no program stopped it. (Qt's offscreen platform has one that never lets them ask.)
+// Ends the desktop session as one that lets programs ask, or not, would; true when no program
+// stopped it. Offscreen, Qt's own session never lets them ask, so it is replaced.
 bool EndSession(bool interactive) {
     struct Session : QPlatformSessionManager {
         bool interactive, cancelled = false;
@@ -28,16 +28,17 @@ bool EndSession(bool interactive) {
         bool allowsInteraction() override { return interactive; }
         void cancel() override { cancelled = true; }
     } session(interactive);
-    auto* manager = static_cast<QSessionManagerPrivate*>(
-        QObjectPrivate::get(qApp->findChild<QSessionManager*>()));
-    QPlatformSessionManager* const desktop =
-        std::exchange(manager->platformSessionManager, &session);
+    QPlatformSessionManager*& platform =
+        static_cast<QSessionManagerPrivate*>(
+            QObjectPrivate::get(qApp->findChild<QSessionManager*>()))
+            ->platformSessionManager;
+    QPlatformSessionManager* const desktop = std::exchange(platform, &session);
     session.appCommitData();
-    manager->platformSessionManager = desktop;
+    platform = desktop;
     return !session.cancelled;
 }
 
-// Whether the file holds what Save writes for the show, ended by a line break.
+// Whether the file holds what Save writes for the show (with a line break at the end).
 bool Holds(const QString& path, const Show& show) {
     return ReadBytes(path) == (ShowFunctions::ShowToText(show) + "\r\n").c_str();
 }
@@ -54,11 +55,10 @@ private Q_SLOTS:
         QVERIFY(QDir(folder_.path()).removeRecursively() && QDir().mkpath(folder_.path()));
         QVERIFY(QDir::setCurrent(folder_.path()));
     }
-    void cleanupTestCase() { QDir::setCurrent(QDir::tempPath()); }
 
     void Toolbar() {
         for (const QString& key : EditorIcons::Keys()) {
-            // The scalable icons need the SVG support at run time; without it they are empty.
+            // Without the SVG support at run time the icons are empty.
             const QImage image = EditorIcons::Icon(key).pixmap(QSize(32, 32)).toImage();
             const auto painted =
                 std::count_if(image.constBits(), image.constBits() + image.sizeInBytes(),
@@ -78,8 +78,7 @@ private Q_SLOTS:
         QCOMPARE(buttons, QString::fromStdString(DataFile("editor/toolbar.txt")));
     }
 
-    // Save is enabled for a named, changed show only. A failed write counts as a change and
-    // keeps the new name; the message names the file as the dialog returned it.
+    // A failed write counts as a change and keeps the new name, so that Save tries it again.
     void Save_WritesTheNamedShow() {
         Editor editor;
         QVERIFY(QDir().mkdir("Yard.kss")); // a folder is not replaced by the file
@@ -130,9 +129,8 @@ private Q_SLOTS:
         }
     }
 
-    // New, Open, the Exit button, the close box and the end of the session ask before unsaved
-    // changes are lost; a session end that was agreed to does not ask again on closing. A session
-    // that lets no program ask ends only when nothing would be lost.
+    // Each way of leaving the show asks before unsaved changes are lost; a session that lets no
+    // program ask ends only when nothing would be lost.
     void UnsavedQuestion() {
         Show stored;
         stored.Main()->List() = {"C:\\Shows\\Seq\\Intro Part 2.kas"};

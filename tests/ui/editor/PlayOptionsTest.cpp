@@ -1,5 +1,4 @@
-// The play options panel: filled from the show without an edit, and the user's changes written
-// back into the show.
+// The play options panel: filled from the show, and the user's changes written back into it.
 #include "DataFile.h"
 #include "EditorTestSupport.h"
 #include "editor/UpDown.h"
@@ -31,8 +30,7 @@ Show StoredShow(int musicalType, int animationType) {
     return show;
 }
 
-// An editor holding a copy of the show, unchanged, on the given tab after every other, so that
-// each control has been filled for another section before.
+// An editor on a copy of the show, on the given tab after every other (filled for them before).
 struct EditorOn : Editor {
     EditorOn(const Show& show, int tab) {
         this->show() = *ShowFunctions::ShowFromText(ShowFunctions::ShowToText(show));
@@ -54,8 +52,7 @@ class PlayOptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Filling the panel is no edit; a click writes exactly its own option into the show, and one
-    // that changes nothing is no edit either. The cleanup file is chosen in a dialog.
+    // Filling is no edit; a click writes exactly its own option, and one changing nothing is none.
     void FillingAndClicks() {
         using Change = std::function<void(Show&)>;
         // Tab, musical type, animation type: "+" or "-" for lights off, the first play order
@@ -103,11 +100,9 @@ private Q_SLOTS:
         }
     }
 
-    // Text pasted in a box is stored as it stands (a delay as the number it begins with); a step
-    // of the spinner, by arrow or key, moves the text and the delay.
     void TypingAndSteps() {
         // The box, its text pasted (or set before a step), the step (0 none, 1 up, -1 down, 2 up
-        // by key): the text and the stored value after.
+        // by key): the text and the stored value after. A number as the delay's text begins.
         const QStringList rows =
             QString::fromStdString(DataFile("editor/typing.txt")).split('\n', Qt::SkipEmptyParts);
         QVERIFY(!rows.isEmpty());

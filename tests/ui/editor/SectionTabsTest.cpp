@@ -43,9 +43,7 @@ private Q_SLOTS:
             editor.ShowWindow();
             editor.SelectTab(tab == 4 ? 3 : 4); // from another tab, so that all is set anew
             editor.SelectTab(tab);
-            // Tab caption and tool tip, title, instructions, Add's and Remove's tool tips, which
-            // of lights off, the shuffle choices, delay, cleanup, Up, Down and Edit are shown,
-            // the play order captions.
+            // Texts, which option controls and buttons are shown, the play order captions.
             const auto* tabs = editor.Get<QTabBar>("tsMain");
             QStringList shown{tabs->tabText(tab - 1), tabs->tabToolTip(tab - 1)};
             for (const char* label : {"lblTabDescription", "lblTabInstructions"})
@@ -59,7 +57,7 @@ private Q_SLOTS:
                     shown << editor.Get<QRadioButton>(option)->text();
             QCOMPARE(shown, QString(lines[tab - 1]).replace("\\n", "\n").split('|'));
             QVERIFY(editor.Get<QLabel>("lblTabDescription")->font().bold());
-            // The delay spinner's two arrows share it between them, one above the other.
+            // The spinner's two arrows share it, one above the other.
             const auto& spinner = *editor.Get<UpDown>("UpDown1");
             const QRect up = spinner.UpButton()->geometry(),
                         down = spinner.DownButton()->geometry();
@@ -71,8 +69,8 @@ private Q_SLOTS:
 
     // Add, Remove, Up and Down keep the list and the section in step.
     void ListCommands() {
-        // Tab, button, selected row, entries after (added ones chosen in the dialog, removals
-        // confirmed), selection and enabled buttons after, the prompt.
+        // Tab, button, selected row: entries (added ones chosen, removals confirmed), selection
+        // and enabled buttons after, the prompt.
         const QStringList rows = QString::fromStdString(DataFile("editor/list-commands.txt"))
                                      .split('\n', Qt::SkipEmptyParts);
         QVERIFY(!rows.isEmpty());
