@@ -45,7 +45,6 @@ public:
     }
     QAction* Button(const QString& key) const { return Get<QAction>(qPrintable(key)); }
     void Click(const QString& key) const { Button(key)->trigger(); }
-    bool SaveEnabled() const { return Button(QStringLiteral("Save"))->isEnabled(); }
     void SelectTab(int tab) const { Get<QTabBar>("tsMain")->setCurrentIndex(tab - 1); }
     QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
     void Select(int row) const { List()->setCurrentRow(row); }
@@ -73,6 +72,14 @@ public:
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The lines of a file under tests/data; a missing or empty file fails the test.
+inline QStringList DataRows(const QString& name) {
+    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() == 0)
+        throw std::runtime_error("no data in " + name.toStdString());
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
 inline bool WriteShowFile(const QString& path, const Show& show) {

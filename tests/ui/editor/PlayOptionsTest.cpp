@@ -1,5 +1,4 @@
 // The play options panel: filled from the show, and the user's changes written back into it.
-#include "DataFile.h"
 #include "EditorTestSupport.h"
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"
@@ -40,12 +39,6 @@ struct EditorOn : Editor {
     }
 };
 
-// Replaces the text box's text as the user does when pasting over it.
-void PasteOver(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    box.insert(text);
-}
-
 } // namespace
 
 class PlayOptionsTest : public QObject {
@@ -54,11 +47,10 @@ class PlayOptionsTest : public QObject {
 private Q_SLOTS:
     // Filling is no edit; a click writes exactly its own option, and one changing nothing is none.
     void FillingAndClicks() {
-        using Change = std::function<void(Show&)>;
         // Tab, musical type, animation type: "+" or "-" for lights off, the first play order
         // option and each shuffle choice; the control clicked and its change.
         // clang-format off
-        const std::tuple<int, int, int, QString, const char*, Change> cases[] = {
+        const std::tuple<int, int, int, QString, const char*, std::function<void(Show&)>> cases[] = {
             {2, 1, 1, "-", "chkLightsOffAtEnd", [](Show& s) { s.Startup()->SetLightsOffAtEnd(true); }},
             {6, 1, 1, "+", "chkLightsOffAtEnd", [](Show& s) { s.Shutdown()->SetLightsOffAtEnd(false); }},
             {3, 1, 1, "+-", "opStandard", [](Show& s) { s.Main()->SetAnimationType(2); }},
@@ -101,23 +93,20 @@ private Q_SLOTS:
     }
 
     void TypingAndSteps() {
-        // The box, its text pasted (or set before a step), the step (0 none, 1 up, -1 down, 2 up
-        // by key): the text and the stored value after. A number as the delay's text begins.
-        const QStringList rows =
-            QString::fromStdString(DataFile("editor/typing.txt")).split('\n', Qt::SkipEmptyParts);
-        QVERIFY(!rows.isEmpty());
-        for (const QString& row : rows) {
+        // The box, its text pasted (or set before a step), the step (up, down, key up or none):
+        // the text and the stored value after. The delay is the number the text begins with.
+        for (const QString& row : DataRows("editor/typing.txt")) {
             const QStringList field = row.split('\t');
-            const int step = field[2].toInt();
             EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
             auto* box = editor.Get<QLineEdit>(qPrintable(field[0]));
             QCOMPARE(box->text(), field[0] == "txtDelay" ? "7" : "/seq/Cleanup.kas");
-            step == 0 ? PasteOver(*box, field[1]) : box->setText(field[1]);
+            // Pasted over, the text is one edit; set, it is where a step starts.
+            field[2].isEmpty() ? (box->selectAll(), box->insert(field[1])) : box->setText(field[1]);
             auto* spinner = editor.Get<UpDown>("UpDown1");
-            if (step == 2)
+            if (field[2] == "key up")
                 QTest::keyClick(box, Qt::Key_Up);
-            else if (step != 0)
-                (step > 0 ? spinner->UpButton() : spinner->DownButton())->click();
+            else if (!field[2].isEmpty())
+                (field[2] == "up" ? spinner->UpButton() : spinner->DownButton())->click();
             QCOMPARE(box->text(), field[3]);
             const Playlist& musical = *editor.show().Musical();
             QCOMPARE(field[0] == "txtDelay" ? QString::number(musical.Delay())
