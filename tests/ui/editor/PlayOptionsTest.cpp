@@ -45,7 +45,7 @@ class PlayOptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Filling is no edit; a click writes exactly its own option, and one changing nothing is none.
+    // Filling is no edit; a click writes only its own option, or nothing and then is no edit.
     void FillingAndClicks() {
         // Tab, musical type, animation type: "+" or "-" for lights off, the first play order
         // option and each shuffle choice; the control clicked and its change.
@@ -85,7 +85,6 @@ private Q_SLOTS:
             QVERIFY2(editor.window->HasUnsavedChanges() == bool(change), control);
             QCOMPARE(editor.Get<QLineEdit>("txtCleanup")->text(),
                      QString::fromStdString(expected.Musical()->CleanUp()));
-            // Shuffling enables its two choices.
             for (const char* choice : {"chkVariantOption1", "chkVariantOption2"})
                 QCOMPARE(editor.Get<QCheckBox>(choice)->isEnabled(),
                          expected.Musical()->MusicalType() == 2);
