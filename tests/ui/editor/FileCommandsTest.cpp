@@ -18,8 +18,8 @@ const QString Unsaved = QStringLiteral(
 const QString Title = QStringLiteral("BW Show Editor v" BWSHOW_VERSION);
 const QString ShowDialog = "Select a show file|All Files|*.*|Shows|*.kss|2|/home/user/Sequences/|";
 
-// Ends the desktop session as one that lets programs ask, or not, would; true when no program
-// stopped it. Offscreen, Qt's own session never lets them ask, so it is replaced.
+// Ends the desktop session under a session manager that lets programs ask, or not; true when no
+// program stopped it. Offscreen, Qt's own manager never lets them ask, so a stand-in takes over.
 bool EndSession(bool interactive) {
     struct Session : QPlatformSessionManager {
         bool interactive, cancelled = false;
