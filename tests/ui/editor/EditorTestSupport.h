@@ -45,7 +45,6 @@ public:
     }
     QAction* Button(const QString& key) const { return Get<QAction>(qPrintable(key)); }
     void Click(const QString& key) const { Button(key)->trigger(); }
-    bool SaveEnabled() const { return Button(QStringLiteral("Save"))->isEnabled(); }
     void SelectTab(int tab) const { Get<QTabBar>("tsMain")->setCurrentIndex(tab - 1); }
     QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
     void Select(int row) const { List()->setCurrentRow(row); }
@@ -64,13 +63,6 @@ public:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    // Saved under this name, then changed: every part of that state can be seen to stay.
-    void MakeNamedChangedShow(const QString& path) {
-        prompts.saveAnswers.enqueue(path);
-        Click(QStringLiteral("SaveAs"));
-        window->AddSequenceToPlaylist("/seq/Intro.kas");
-        prompts.prompts.clear();
-    }
     void Open(const QString& path) {
         prompts.openAnswers.enqueue(QStringList{path});
         Click(QStringLiteral("Open"));
@@ -82,17 +74,16 @@ inline QByteArray ReadBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-inline bool WriteShowFile(const QString& path, const Show& show) {
-    return File::WriteWholeFile(path.toStdString(), ShowFunctions::ShowToText(show)) == 0;
+// The lines of a file under tests/data; a missing or empty file fails the test.
+inline QStringList DataRows(const QString& name) {
+    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() == 0)
+        throw std::runtime_error("no data in " + name.toStdString());
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
-// Whether the file holds exactly this show.
-inline bool FileHoldsShow(const QString& path, const Show& show) {
-    std::string text;
-    const ShowPtr read = File::ReadWholeFile(path.toStdString(), text) == 0
-                             ? ShowFunctions::ShowFromText(text)
-                             : nullptr;
-    return read && *read == show;
+inline bool WriteShowFile(const QString& path, const Show& show) {
+    return File::WriteWholeFile(path.toStdString(), ShowFunctions::ShowToText(show)) == 0;
 }
 
 } // namespace bw::test

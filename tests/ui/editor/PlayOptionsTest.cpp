@@ -1,5 +1,4 @@
-// The play options panel: filled from the show without an edit, and the user's changes written
-// back into the show.
+// The play options panel: filled from the show, and the user's changes written back into it.
 #include "EditorTestSupport.h"
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"
@@ -20,32 +19,25 @@ Show StoredShow(int musicalType, int animationType) {
     Show show;
     show.Startup()->SetLightsOffAtEnd(false);
     show.Main()->SetAnimationType(animationType);
-    show.Musical()->SetLightsOffAtEnd(false);
-    show.Musical()->SetMusicalType(musicalType);
-    show.Musical()->SetShuffleWithReplacement(true);
-    show.Musical()->SetShuffleAllowsBackToBack(musicalType == 0);
-    show.Musical()->SetDelay(5);
-    show.Musical()->SetCleanUp("/seq/Cleanup.kas");
+    const PlaylistPtr& musical = show.Musical();
+    musical->SetLightsOffAtEnd(false);
+    musical->SetMusicalType(musicalType);
+    musical->SetShuffleWithReplacement(true);
+    musical->SetShuffleAllowsBackToBack(musicalType == 0);
+    musical->SetDelay(7);
+    musical->SetCleanUp("/seq/Cleanup.kas");
     return show;
 }
 
-// An editor holding a copy of the show, unchanged, on the given tab after every other, so that
-// each control has been filled for another section before.
+// An editor on a copy of the show, on the given tab after every other (filled for them before).
 struct EditorOn : Editor {
     EditorOn(const Show& show, int tab) {
         this->show() = *ShowFunctions::ShowFromText(ShowFunctions::ShowToText(show));
         for (int other = frmShow::BackgroundTab; other <= frmShow::ShutdownTab; ++other)
             SelectTab(other);
         SelectTab(tab);
-        window->ShowCurrentTab();
     }
 };
-
-// Replaces the text box's text as the user does when pasting over it.
-void PasteOver(QLineEdit& box, const QString& text) {
-    box.selectAll();
-    text.isEmpty() ? box.del() : box.insert(text);
-}
 
 } // namespace
 
@@ -53,25 +45,24 @@ class PlayOptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Filling the panel is no edit; a click writes exactly its own option into the show, and one
-    // that changes nothing is no edit either.
+    // Filling is no edit; a click writes only its own option, or nothing and then is no edit.
     void FillingAndClicks() {
-        using Change = std::function<void(Show&)>;
         // Tab, musical type, animation type: "+" or "-" for lights off, the first play order
-        // option, each shuffle choice and whether they can be changed; the control clicked.
+        // option and each shuffle choice; the control clicked and its change.
         // clang-format off
-        const std::tuple<int, int, int, QString, const char*, Change> cases[] = {
+        const std::tuple<int, int, int, QString, const char*, std::function<void(Show&)>> cases[] = {
             {2, 1, 1, "-", "chkLightsOffAtEnd", [](Show& s) { s.Startup()->SetLightsOffAtEnd(true); }},
             {6, 1, 1, "+", "chkLightsOffAtEnd", [](Show& s) { s.Shutdown()->SetLightsOffAtEnd(false); }},
             {3, 1, 1, "+-", "opStandard", [](Show& s) { s.Main()->SetAnimationType(2); }},
             {3, 1, 2, "++", "opVariant", [](Show& s) { s.Main()->SetAnimationType(1); }},
             {3, 1, 7, "+-", "opVariant", [](Show& s) { s.Main()->SetAnimationType(1); }},
             {3, 1, 2, "++", "opStandard", {}},
-            {4, 1, 1, "-++--", "opVariant", [](Show& s) { s.Musical()->SetMusicalType(2); }},
-            {4, 0, 1, "-+++-", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
-            {4, 2, 1, "--+-+", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
-            {4, 2, 1, "--+-+", "chkVariantOption1", [](Show& s) { s.Musical()->SetShuffleWithReplacement(false); }},
-            {4, 2, 1, "--+-+", "chkVariantOption2", [](Show& s) { s.Musical()->SetShuffleAllowsBackToBack(true); }}};
+            {4, 1, 1, "-++-", "opVariant", [](Show& s) { s.Musical()->SetMusicalType(2); }},
+            {4, 0, 1, "-+++", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
+            {4, 2, 1, "--+-", "opStandard", [](Show& s) { s.Musical()->SetMusicalType(1); }},
+            {4, 2, 1, "--+-", "chkVariantOption1", [](Show& s) { s.Musical()->SetShuffleWithReplacement(false); }},
+            {4, 2, 1, "--+-", "chkVariantOption2", [](Show& s) { s.Musical()->SetShuffleAllowsBackToBack(true); }},
+            {4, 2, 1, "--+-", "btCleanup", [](Show& s) { s.Musical()->SetCleanUp("/seq/Out.kas"); }}};
         // clang-format on
         for (const auto& [tab, musicalType, animationType, checks, control, change] : cases) {
             Show expected = StoredShow(musicalType, animationType);
@@ -80,79 +71,55 @@ private Q_SLOTS:
             for (const char* name :
                  {"chkLightsOffAtEnd", "opStandard", "chkVariantOption1", "chkVariantOption2"})
                 shown += editor.Get<QAbstractButton>(name)->isChecked() ? '+' : '-';
-            shown += editor.Get<QCheckBox>("chkVariantOption1")->isEnabled() ? '+' : '-';
             QCOMPARE(shown.left(checks.size()), checks);
             QVERIFY(!editor.window->HasUnsavedChanges() && editor.show() == expected);
+            editor.prompts.openAnswers << QStringList{"/seq/Out.kas"};
             editor.Get<QAbstractButton>(control)->click();
             if (change)
                 change(expected);
             QVERIFY2(editor.show() == expected, control);
+            QCOMPARE(editor.prompts.Dialogs(),
+                     QStringList(QString(control) == "btCleanup",
+                                 "Select the cleanup file|Animation "
+                                 "Sequences|*.kas|1|/home/user/Sequences/||one"));
             QVERIFY2(editor.window->HasUnsavedChanges() == bool(change), control);
-            // Shuffling enables its two choices.
+            QCOMPARE(editor.Get<QLineEdit>("txtCleanup")->text(),
+                     QString::fromStdString(expected.Musical()->CleanUp()));
             for (const char* choice : {"chkVariantOption1", "chkVariantOption2"})
                 QCOMPARE(editor.Get<QCheckBox>(choice)->isEnabled(),
                          expected.Musical()->MusicalType() == 2);
         }
     }
 
-    void Delay_TypedOrStepped() {
-        // Text pasted (or set, before a step) in the box, the step (0 none, 1 up, -1 down, 2 up
-        // by key): text and delay after. A step that cannot move the value is no edit.
-        // clang-format off
-        const std::tuple<QString, int, QString, int> cases[] = {
-            {"3.5", 0, "3.5", 4}, {"12s", 0, "12s", 12}, {"", 0, "", 0}, {"5000", 0, "5000", 5000},
-            {"99999999999", 0, "99999999999", 7}, // not a 32-bit number: nothing written
-            {"5", 1, "6", 6}, {"0", -1, "0", 7}, {"5000", 1, "999", 999}, {"5", 2, "6", 6}};
-        // clang-format on
-        for (const auto& [text, step, textAfter, delay] : cases) {
-            Show stored = StoredShow(2, 1);
-            stored.Musical()->SetDelay(7);
-            EditorOn editor(stored, frmShow::MusicalTab);
-            auto* box = editor.Get<QLineEdit>("txtDelay");
-            QCOMPARE(box->text(), "7");
-            step == 0 ? PasteOver(*box, text) : box->setText(text);
+    void TypingAndSteps() {
+        // The box, its text pasted (or set before a step), the step (up, down, key up or none):
+        // the text and the stored value after. The delay is the number the text begins with.
+        for (const QString& row : DataRows("editor/typing.txt")) {
+            const QStringList field = row.split('\t');
+            EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
+            auto* box = editor.Get<QLineEdit>(qPrintable(field[0]));
+            QCOMPARE(box->text(), field[0] == "txtDelay" ? "7" : "/seq/Cleanup.kas");
+            // Pasted over, the text is one edit; set, it is where a step starts.
+            field[2].isEmpty() ? (box->selectAll(), box->insert(field[1])) : box->setText(field[1]);
             auto* spinner = editor.Get<UpDown>("UpDown1");
-            if (step == 2)
+            if (field[2] == "key up")
                 QTest::keyClick(box, Qt::Key_Up);
-            else if (step != 0)
-                (step > 0 ? spinner->UpButton() : spinner->DownButton())->click();
-            QCOMPARE(box->text(), textAfter);
-            QCOMPARE(editor.show().Musical()->Delay(), delay);
-            QCOMPARE(editor.window->HasUnsavedChanges(), delay != 7);
+            else if (!field[2].isEmpty())
+                (field[2] == "up" ? spinner->UpButton() : spinner->DownButton())->click();
+            QCOMPARE(box->text(), field[3]);
+            const Playlist& musical = *editor.show().Musical();
+            QCOMPARE(field[0] == "txtDelay" ? QString::number(musical.Delay())
+                                            : QString::fromStdString(musical.CleanUp()),
+                     field[4]);
+            QCOMPARE(editor.window->HasUnsavedChanges(), field[4] != "7");
         }
     }
 
-    void Cleanup_TypedAndChosen() {
-        EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
-        QCOMPARE(editor.Get<QLineEdit>("txtCleanup")->text(), "/seq/Cleanup.kas");
-        editor.prompts.openAnswers << std::nullopt << QStringList{"/seq/Cleanup.kas"}
-                                   << QStringList{"/seq/Lights Out.kas"};
-        editor.Get("btCleanup")->click(); // cancelled: nothing changes
-        QCOMPARE(
-            editor.prompts.Dialogs(),
-            QStringList{
-                "Select the cleanup file|Animation Sequences|*.kas|1|/home/user/Sequences/||one"});
-        QVERIFY(!editor.window->HasUnsavedChanges());
-        editor.Get("btCleanup")->click(); // the same file again still counts as an edit
-        QVERIFY(editor.window->HasUnsavedChanges());
-        editor.Get("btCleanup")->click();
-        QCOMPARE(editor.show().Musical()->CleanUp(), "/seq/Lights Out.kas");
-        QCOMPARE(editor.Get<QLineEdit>("txtCleanup")->text(), "/seq/Lights Out.kas");
-        // Typed text is stored as it stands, no file needed.
-        PasteOver(*editor.Get<QLineEdit>("txtCleanup"), "no such file");
-        QCOMPARE(editor.show().Musical()->CleanUp(), "no such file");
-    }
-
     void WrapCheckBox_SecondLineTakesClicks() {
-        QWidget window;
-        auto* box = new WrapCheckBox("Songs can be repeated before all have been played", &window);
-        box->setGeometry(0, 0, 120, 40);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(100, 36));
-        QVERIFY(box->isChecked());
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 4));
-        QVERIFY(!box->isChecked());
+        WrapCheckBox box("Songs can be repeated before all have been played");
+        box.setGeometry(0, 0, 120, 40);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, 36));
+        QVERIFY(box.isChecked());
     }
 };
 
