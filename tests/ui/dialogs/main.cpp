@@ -15,11 +15,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
     QFile file(QString::fromStdString(bw::SettingsStore::FilePath()));
     if (!configFolder.isValid() || !QDir().mkpath(QFileInfo(file).path()) ||
-        !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        !file.open(QIODevice::WriteOnly) ||
         file.write("Windows Registry Editor Version 5.00\r\n\r\n"
                    "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-                   "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n") < 0 ||
-        !file.flush()) {
+                   "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n") < 0) {
         qCritical("cannot write the test settings file");
         return 1;
     }
