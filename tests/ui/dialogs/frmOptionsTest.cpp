@@ -1,11 +1,13 @@
-// The show options dialog: what it shows of the show, and what OK writes.
+// The show options dialog, what it shows of the show and what OK writes; and the parts it
+// shares with the other dialogs: the trigger lists and the captioned frame.
 #include "dialogs/frmOptions.h"
 #include "DialogTestSupport.h"
+#include "dialogs/FormControls.h"
+#include "dialogs/LibDropdown.h"
 
 #include <QComboBox>
 #include <QRadioButton>
-
-#include <array>
+#include <QSignalSpy>
 
 namespace bw::test {
 
@@ -41,51 +43,43 @@ class frmOptionsTest : public QObject {
 private Q_SLOTS:
     // What the dialog shows of the show, and what it writes there when it closes.
     void ShowsTheShowAndWritesOnOkOnly() {
-        // Before: startup type (-1: no show at all), trigger (none for -9), preload; shown;
-        // choices: option, network, unit, input, loading (-1 untouched); OK or Cancel; after: type,
-        // network, unit, input, preload.
-        using Ints = std::array<int, 5>;
-        // clang-format off
-        const std::tuple<Ints, QString, Ints, bool, Ints> cases[] = {
-            {{5, 1, 10, 3, 0},  "0 on demand|Aux A|0A|3|10",    {-1, -1, -1, -1, 1}, true, {0, 1, 10, 3, 1}}, // unknown: 0
-            {{1, 2, 16, 512, 1}, "1 preload|Aux B|10|512|11",   {-1, -1, -1, -1, -1}, true, {1, 2, 16, 512, 1}},
-            {{2, 7, 250, 3, 0}, "2 on demand|||3|11",           {-1, -1, -1, 8, -1}, true, {2, 7, 250, 9, 0}}, // beyond the lists: kept
-            {{1, -9, 0, 0, 0},  "1 on demand|Regular|01|1|11",  {0, 1, 9, 6, 0},     true, {0, 1, 10, 7, 0}}, // written whatever the type
-            {{5, 1, 2, 3, 0},   "0 on demand|Aux A|02|3|10",    {2, 3, 3, 3, 1},     false, {5, 1, 2, 3, 0}},
-            {{-1, 2, 16, 512, 1}, "0 on demand|Regular|01|1|00", {-1, -1, -1, -1, 0}, true, {-1, 2, 16, 512, 1}}};
-        // clang-format on
-        for (const auto& [before, shown, choices, ok, after] : cases) {
+        for (const QString& line : DataLines("dialogs/options-cases.txt")) {
+            const QStringList field = line.split(';');
+            const QStringList before = field[0].split(' ');
             FakeHost host;
-            const auto fill = [](Show& show, const Ints& values, const char* name) {
-                show.SetStartupType(values[0]);
-                if (values[1] != -9)
-                    show.SetStartupTrigger(
-                        TriggerFunctions::NewTrigger(values[1], values[2], values[3], name));
-                show.SetPreloadSequences(values[4] == 1);
-            };
-            fill(*host.show, before, "Porch");
+            host.show->SetStartupType(before[0].toInt());
+            if (before[1] != "-")
+                host.show->SetStartupTrigger(TriggerFunctions::NewTrigger(
+                    before[1].toInt(), before[2].toInt(), before[3].toInt(), "Porch"));
+            host.show->SetPreloadSequences(before.last() == "1");
             const TriggerPtr original = host.show->StartupTrigger();
             frmOptions dialog(host);
-            dialog.SetShow(before[0] < 0 ? nullptr : host.show);
+            dialog.SetShow(before[0] == "-1" ? nullptr : host.show);
             dialog.show();
-            QCOMPARE(Shown(dialog), shown);
-            if (choices[0] >= 0)
-                Option(dialog, "optStartupType", choices[0])->click();
-            for (int which = 0; which < 3; ++which)
-                if (choices[1 + which] >= 0)
-                    Child<QComboBox>(dialog, Lists[which])->setCurrentIndex(choices[1 + which]);
-            if (choices[4] >= 0)
-                Option(dialog, "optSequenceLoading", choices[4])->click();
-            Child(dialog, ok ? "cmdOK" : "cmdCancel")->click();
+            QCOMPARE(Shown(dialog), field[1]);
+            for (const QString& click : field[2].split(' ', Qt::SkipEmptyParts)) {
+                const int value = click.mid(1).toInt();
+                if (const int list = QString("nui").indexOf(click[0]); list >= 0)
+                    Child<QComboBox>(dialog, Lists[list])->setCurrentIndex(value);
+                else // anywhere on the option, its caption's second line too
+                    QTest::mouseClick(
+                        Option(dialog, click[0] == 'o' ? "optStartupType" : "optSequenceLoading",
+                               value),
+                        Qt::LeftButton);
+            }
+            QCOMPARE(Shown(dialog), field[3]);
+            const bool ok = field[4] == "cmdOK";
+            Child(dialog, field[4])->click();
 
             QVERIFY(!dialog.isVisible() &&
                     dialog.result() == (ok ? QDialog::Accepted : QDialog::Rejected));
-            Show expected;
-            fill(expected, after, original ? "Porch" : "");
-            QVERIFY(*host.show == expected);
-            QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
-            QCOMPARE(host.calls,
-                     ok && before[0] >= 0 ? QStringList{"SetUnsavedInfo"} : QStringList());
+            const TriggerPtr trigger = host.show->StartupTrigger();
+            QVERIFY(trigger && (!original || trigger == original)); // the show's own trigger
+            QCOMPARE(QString::asprintf("%d %d %d %d %d", host.show->StartupType(),
+                                       trigger->Network(), trigger->UnitId(),
+                                       trigger->InputNumber(), host.show->PreloadSequences()),
+                     field[5]);
+            QCOMPARE(host.calls.size(), int(ok && before[0] != "-1"));
         }
     }
 
@@ -96,15 +90,53 @@ private Q_SLOTS:
         dialog.SetShow(host.show);
         dialog.show();
         QCOMPARE(FormFaults(dialog, "options").join(", "), "");
-        // The trigger can be chosen whenever the show does not start at once.
-        for (const int click : {1, 0, 2}) {
-            QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
-            QCOMPARE(Shown(dialog).right(1), QString::number(click != 0));
-        }
+        Option(dialog, "optStartupType", 2)->click();
         Child(dialog, "cmdOK")->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(host.prompts.Said(), QStringList{"Error Saving Show Options: Overflow (!)"});
         QCOMPARE(host.show->StartupType(), 2); // what was written before the error stays
+    }
+
+    void TriggerLists_FillAndSelect() {
+        using namespace LibDropdown;
+        QCOMPARE(NetworkTexts().size(), 4);
+        QComboBox units, inputs;
+        QSignalSpy unitChanges(&units, &QComboBox::currentIndexChanged);
+        for (int fill = 1; fill <= 2; ++fill) { // every time all entries and no selection
+            FillUnitAndInputLists(units, inputs);
+            QCOMPARE(QString::asprintf("%d %d %d", units.count(), inputs.count(),
+                                       units.currentIndex() + inputs.currentIndex()),
+                     "240 512 -2");
+            units.setCurrentIndex(3);
+        }
+        QCOMPARE(unitChanges.count(), 2); // filling is no change of selection
+        // Selection before, position asked for: taken, selection after.
+        const int cases[][4] = {
+            {-1, 0, 1, 0}, {0, 3, 1, 3}, {2, -1, 1, -1}, {2, 4, 0, 2}, {1, -2, 0, 1}};
+        for (const auto& c : cases) {
+            QComboBox list;
+            AddDropdownItems(list, NetworkTexts());
+            list.setCurrentIndex(c[0]);
+            QCOMPARE(SelectPosition(list, c[1]), c[2] == 1);
+            QCOMPARE(list.currentIndex(), c[3]);
+        }
+    }
+
+    // The border runs at the caption's middle row and stops either side of the caption.
+    void CaptionFrame_CaptionStandsOnTheBorder() {
+        CaptionFrame frame;
+        frame.resize(300, 60);
+        const auto borderPixels = [&frame] {
+            const QImage image = frame.grab().toImage();
+            int count = 0;
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, frame.fontMetrics().height() / 2) ==
+                         frame.palette().color(QPalette::Mid).rgb();
+            return count;
+        };
+        const int whole = borderPixels();
+        frame.setTitle("Frame caption");
+        QVERIFY(whole - borderPixels() >= frame.fontMetrics().horizontalAdvance(frame.title()));
     }
 };
 

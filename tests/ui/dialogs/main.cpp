@@ -13,12 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir configFolder;
     qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
-    QFile file(QString::fromStdString(bw::SettingsStore::FilePath()));
-    if (!QDir().mkpath(QFileInfo(file).path()) || !file.open(QIODevice::WriteOnly))
+    const QString settings = QString::fromStdString(bw::SettingsStore::FilePath());
+    if (!QDir().mkpath(QFileInfo(settings).path()) ||
+        !QFile::copy(BWSHOW_TEST_DATA "/dialogs/registry.reg", settings))
         return 1;
-    file.write("Windows Registry Editor Version 5.00\r\n\r\n"
-               "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-               "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n");
-    file.close();
     return bw::test::RunRegisteredTests(argc, argv);
 }
