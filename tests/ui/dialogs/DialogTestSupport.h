@@ -90,9 +90,8 @@ inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
         if (const auto* button = qobject_cast<const QPushButton*>(control);
             button && button->isDefault())
             text += " (default)";
-        if (const auto* list = qobject_cast<const QTreeWidget*>(control))
-            for (int column = 0; column < list->columnCount(); ++column)
-                text += (column > 0 ? "|" : "") + list->headerItem()->text(column);
+        if (const auto* list = qobject_cast<const QTreeWidget*>(control)) // two columns
+            text += list->headerItem()->text(0) + '|' + list->headerItem()->text(1);
         if (line.section(' ', 1) != text)
             faults << line.section(' ', 0, 0) + " shows " + text;
     }

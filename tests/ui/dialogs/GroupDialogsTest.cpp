@@ -27,10 +27,9 @@ QStringList Listed(const QWidget& editor) {
     const auto* list = Child<QListWidget>(editor, "lbTrigger");
     for (int row = 0; row < list->count(); ++row)
         shown << list->item(row)->text();
-    return shown << QString("%1 %2%3")
-                        .arg(list->currentRow())
-                        .arg(Child(editor, "btRemove")->isEnabled())
-                        .arg(Child(editor, "btEdit")->isEnabled());
+    return shown << QString::asprintf("%d %d%d", list->currentRow(),
+                                      Child(editor, "btRemove")->isEnabled(),
+                                      Child(editor, "btEdit")->isEnabled());
 }
 
 // A group of the named type, as the chooser makes it, with entries "network unit input name".
@@ -201,9 +200,9 @@ private Q_SLOTS:
             list->setCurrentRow(0);
             Child(editor, "btRemove")->click(); // answered No
             Child(editor, "btRemove")->click();
-            const QString question =
-                "Remove triggered sequence: Remove this triggered sequence from the Soundboard?";
-            QCOMPARE(host.prompts.Said(), (QStringList{question, question}));
+            QCOMPARE(host.prompts.Said(),
+                     QStringList(2, "Remove triggered sequence: Remove this "
+                                    "triggered sequence from the Soundboard?"));
             QCOMPARE(Listed(editor).last(), "-1 00");
             Child<QLineEdit>(editor, "txtName")->setText("Front porch");
             Child(editor, ok ? "btOK" : "btCancel")->click();
