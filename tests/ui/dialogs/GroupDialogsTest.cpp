@@ -160,7 +160,7 @@ private Q_SLOTS:
     }
 
     // Editing a show's group works on a copy: Cancel leaves the show, OK copies the edits, adds
-    // and removals into the show's own group object.
+    // and removals into the show's own group object, as copies.
     void EditMode_CancelLeavesTheShowAndOkCopiesIntoItsOwnGroup() {
         for (const bool ok : {false, true}) {
             FakeHost host;
@@ -213,7 +213,8 @@ private Q_SLOTS:
             expected->AddTriggeredSequences(Entry(3, 2, 3, "Doorbell", {"C:\\a.kas"}));
             expected->AddTriggeredSequences(
                 Entry(0, 10, 1, "Regular, Unit 0A, Input 1", {"C:\\Seq\\added.kas"}));
-            QVERIFY(*porch == (ok ? *expected : before));
+            QVERIFY(*porch == (ok ? *expected : before) &&
+                    porch->GetTriggeredSequences(0) != editor.IG()->GetTriggeredSequences(0));
             QCOMPARE(host.calls.size(), ok ? 2 : 0);
         }
     }
