@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../support/DataFile.h"
 #include "LayoutFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
@@ -9,21 +10,18 @@
 #include "model/Show.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
-#include "showfile/ShowFunctions.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <stdexcept>
-#include <string>
 
 namespace bw::test {
 
-// The main window as the dialogs see it: a show, a start folder, scripted prompts, and a record
-// of the refreshes the dialogs ask for, in order.
+// The main window as the dialogs see it: a show, a start folder, scripted prompts, and the
+// refreshes the dialogs ask for, in order.
 class FakeHost : public ShowEditorHost {
 public:
     ShowPtr show = std::make_shared<Show>();
@@ -52,50 +50,50 @@ template <class Control = QPushButton> Control* Child(const QWidget& parent, con
     throw std::runtime_error("no control " + name.toStdString());
 }
 
-// The names of the shown controls that Tab visits from the first of `order`, as many as it names.
-inline QStringList TabChain(const QWidget& dialog, const QStringList& order) {
+// The lines of a file under tests/data ("dialogs/chooser.txt"), but for those starting with '#'.
+inline QStringList DataLines(const std::string& name) {
+    const QStringList lines = QString::fromStdString(DataFile(name))
+                                  .split('\n', Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression("^[^#]"));
+    if (lines.isEmpty())
+        throw std::runtime_error(name + " has no cases");
+    return lines;
+}
+
+// How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
+// shown controls, wrapping around), then a control a line with the text it shows, a label's
+// buddy after " -> ", " (default)" after the default button, a list's column titles joined by
+// '|'. Every dialog also has a fixed size and nothing in it cut off or overlapping.
+inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
+    QStringList lines = DataLines("dialogs/" + name + ".txt");
+    QStringList faults = LayoutFaults(dialog);
+    if (dialog.minimumSize() != dialog.maximumSize())
+        faults << "the size can change";
+    if (const QString title = lines.takeFirst(); dialog.windowTitle() != title)
+        faults << "title " + dialog.windowTitle();
+    const QStringList order = lines.takeFirst().split(' ');
     QStringList chain;
-    QWidget* control = Child<QWidget>(dialog, order.value(0));
+    const QWidget* control = Child<QWidget>(dialog, order[0]);
     for (int step = 0; chain.size() < order.size() && step < 1000; ++step) {
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(&dialog))
             chain << control->objectName();
         control = control->nextInFocusChain();
     }
-    return chain;
-}
-
-// How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
-// shown controls, wrapping around), then a control a line with the text it shows: "name text",
-// a label's buddy after " -> ", " (default)" after the default button, a list's column titles
-// joined by '|'. Every dialog has a fixed
-// size and nothing in it cut off or overlapping.
-inline QStringList FormFaults(const QWidget& dialog, const QString& name) {
-    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/dialogs/") + name + QStringLiteral(".txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {file.fileName() + QStringLiteral(" cannot be read")};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    QStringList faults = LayoutFaults(dialog);
-    if (dialog.minimumSize() != dialog.maximumSize())
-        faults << QStringLiteral("the size can change");
-    if (const QString title = lines.takeFirst(); dialog.windowTitle() != title)
-        faults << QStringLiteral("title ") + dialog.windowTitle();
-    if (const QStringList order = lines.takeFirst().split(' '); TabChain(dialog, order) != order)
-        faults << QStringLiteral("Tab order ") + TabChain(dialog, order).join(' ');
+    if (chain != order)
+        faults << "Tab order " + chain.join(' ');
     for (const QString& line : lines) {
-        const auto* control = Child<QWidget>(dialog, line.section(' ', 0, 0));
+        control = Child<QWidget>(dialog, line.section(' ', 0, 0));
         QString text =
             control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
         if (const auto* label = qobject_cast<const QLabel*>(control); label && label->buddy())
-            text += QStringLiteral(" -> ") + label->buddy()->objectName();
+            text += " -> " + label->buddy()->objectName();
         if (const auto* button = qobject_cast<const QPushButton*>(control);
             button && button->isDefault())
-            text += QStringLiteral(" (default)");
-        if (const auto* list = qobject_cast<const QTreeWidget*>(control))
-            for (int column = 0; column < list->columnCount(); ++column)
-                text += (column > 0 ? QStringLiteral("|") : QString()) +
-                        list->headerItem()->text(column);
+            text += " (default)";
+        if (const auto* list = qobject_cast<const QTreeWidget*>(control)) // two columns
+            text += list->headerItem()->text(0) + '|' + list->headerItem()->text(1);
         if (line.section(' ', 1) != text)
-            faults << line.section(' ', 0, 0) + QStringLiteral(" shows ") + text;
+            faults << line.section(' ', 0, 0) + " shows " + text;
     }
     return faults;
 }
@@ -104,11 +102,6 @@ inline TriggeredSequencesPtr Entry(int network, int unit, int input, const std::
                                    const std::vector<std::string>& files) {
     return TriggeredSequencesFunctions::NewTriggeredSequences(
         TriggerFunctions::NewTrigger(network, unit, input, name), files);
-}
-
-// A deep copy of the show, to tell afterwards whether anything in it changed.
-inline Show Snapshot(const Show& show) {
-    return *ShowFunctions::ShowFromText(ShowFunctions::ShowToText(show));
 }
 
 } // namespace bw::test

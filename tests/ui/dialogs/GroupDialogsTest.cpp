@@ -1,11 +1,11 @@
-// The group type chooser and the interactive group editor, alone and end to end.
+// The interactive group dialogs: the type chooser, the group editor and the triggered sequence
+// editor it opens for each entry.
 #include "DialogTestSupport.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -16,18 +16,20 @@ namespace bw::test {
 
 namespace {
 
+const QStringList Types = {"Jukebox", "Soundboard", "Magic Toy"};
 const QStringList TypeOptions = {"opNonIndependentNonInterruptible",
                                  "opNonIndependentInterruptible", "opIndependentInterruptible"};
 
-// The names listed in a group editor, then whether Remove and Edit can be clicked ("10").
+// The names listed in a group editor, then the current row and whether Remove and Edit can be
+// clicked ("1 11").
 QStringList Listed(const QWidget& editor) {
     QStringList shown;
     const auto* list = Child<QListWidget>(editor, "lbTrigger");
     for (int row = 0; row < list->count(); ++row)
         shown << list->item(row)->text();
-    return shown << QString("%1%2")
-                        .arg(Child(editor, "btRemove")->isEnabled())
-                        .arg(Child(editor, "btEdit")->isEnabled());
+    return shown << QString::asprintf("%d %d%d", list->currentRow(),
+                                      Child(editor, "btRemove")->isEnabled(),
+                                      Child(editor, "btEdit")->isEnabled());
 }
 
 // A group of the named type, as the chooser makes it, with entries "network unit input name".
@@ -56,151 +58,154 @@ void InSequenceEditor(const QWidget& editor, const char* button,
     Child(editor, button)->click();
 }
 
+using Files = std::vector<std::string>;
+
+// An open editor for a new triggered sequence of a group.
+struct OpenEditor {
+    FakeHost host;
+    InteractiveGroupPtr group = std::make_shared<InteractiveGroup>();
+    TriggeredSequencesPtr entry;
+    frmTriggeredSequenceEditor dialog{host};
+    QTreeWidget* files = Child<QTreeWidget>(dialog, "lvSequences");
+    QLineEdit* name = Child<QLineEdit>(dialog, "txtName");
+
+    // The trigger as "network unit input".
+    OpenEditor(const QString& trigger, const std::string& triggerName, const Files& sequences)
+        : entry(Entry(trigger.section(' ', 0, 0).toInt(), trigger.section(' ', 1, 1).toInt(),
+                      trigger.section(' ', 2, 2).toInt(), triggerName, sequences)) {
+        dialog.SetIG(group);
+        dialog.SetTS(entry);
+        dialog.show();
+    }
+
+    // "File|Location" of each entry, top to bottom, then the selected row and whether Add,
+    // Remove, Up and Down are enabled ("1 1000").
+    QStringList Shown() const {
+        QStringList shown;
+        for (int row = 0; row < files->topLevelItemCount(); ++row)
+            shown << files->topLevelItem(row)->text(0) + '|' + files->topLevelItem(row)->text(1);
+        QString state =
+            QString::number(files->indexOfTopLevelItem(files->selectedItems().value(0))) + ' ';
+        for (const char* button : {"btAdd", "btRemove", "btUp", "btDown"})
+            state += QString::number(Child(dialog, button)->isEnabled());
+        return shown << state;
+    }
+    void Select(int row) const { files->setCurrentItem(files->topLevelItem(row)); }
+    void Click(const char* button) const { Child(dialog, button)->click(); }
+    // Applies "n", "u", "i" with a list position, or "t" with a typed name.
+    void Apply(const QString& step) const {
+        if (step[0] == 't')
+            return name->setText(step.mid(1));
+        const QString list = QStringList{"cmbNetwork", "cmbUnit", "cmbInputNumber"}.value(
+            QString("nui").indexOf(step[0]));
+        Child<QComboBox>(dialog, list)->setCurrentIndex(step.mid(1).toInt());
+    }
+};
+
 } // namespace
 
 class GroupDialogsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Through the chooser, the group editor and the triggered sequence editor into the show, for
-    // each type; the last round cancels the chooser.
-    void NewGroup_EndToEnd() {
-        const QString all =
-            "All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical Sequences|*.kms";
-        const std::pair<QString, QString> types[] = {
-            {"Jukebox", all}, {"Soundboard", all}, {"Magic Toy", "Animation Sequences|*.kas"}};
+    // The chooser makes a group of the chosen type, which the group editor adds after the show's
+    // own groups; the last round cancels the chooser.
+    void NewGroup_OfTheChosenTypeIntoTheShow() {
         for (int type = 0; type < 4; ++type) {
             FakeHost host;
             host.show->InteractiveGroups()->push_back(Group("Soundboard", "Porch", {"0 1 1 A"}));
-            const Show before = Snapshot(*host.show);
-            host.prompts.openAnswers << QStringList{"C:\\Seq\\door.kas"} << QStringList{"bell.kas"};
-            QStringList seen;
-            WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-                seen << editor.windowTitle() << Child<QLabel>(editor, "lblName")->text()
-                     << Child<QLabel>(editor, "lblTabDescription")->text();
+            WhenModal<frmInteractiveGroupEditor>([](frmInteractiveGroupEditor& editor) {
+                editor.IG()->AddTriggeredSequences(Entry(1, 1, 1, "Bell", {"C:\\a.kas"}));
                 Child<QLineEdit>(editor, "txtName")->setText("Door");
-                InSequenceEditor(editor, "btAdd", [&](frmTriggeredSequenceEditor& sequence) {
-                    seen << Child<QLineEdit>(sequence, "txtName")->text();
-                    Child(sequence, "btAdd")->click();
-                    Child(sequence, "btAdd")->click();
-                    Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(1);
-                });
-                seen << Listed(editor).first();
                 Child(editor, "btOK")->click();
             });
             // The chooser runs modally, as the main window runs it, and steps aside for the editor.
             frmChooseGroupType chooser(host, nullptr);
-            WhenModal<frmChooseGroupType>([&](frmChooseGroupType& shown) {
+            WhenModal<frmChooseGroupType>([type](frmChooseGroupType& shown) {
+                if (type > 0 && type < 3) // Jukebox is the choice unless another is made
+                    Child<QRadioButton>(shown, TypeOptions[type])->click();
+                if (type < 3)
+                    return Child(shown, "OKButton")->click();
                 QCOMPARE(FormFaults(shown, "chooser").join(", "), "");
-                for (int option = 0; option < 3; ++option) { // Jukebox first, whole type texts
-                    QCOMPARE(Child<QRadioButton>(shown, TypeOptions[option])->isChecked(),
-                             option == 0);
+                for (int option = 0; option < 3; ++option) { // whole type descriptions
                     const auto* label =
                         Child<QLabel>(shown, QString(TypeOptions[option]).replace(0, 2, "lbl"));
-                    QCOMPARE(label->text(),
-                             QString::fromStdString(Group(types[option].first)->TypeDesc())
-                                 .replace("\r\n", "\n"));
+                    QCOMPARE(label->text(), QString::fromStdString(Group(Types[option])->TypeDesc())
+                                                .replace("\r\n", "\n"));
                     QVERIFY(label->heightForWidth(label->width()) <= label->height());
                 }
-                if (type == 3)
-                    return Child(shown, "CancelButton")->click();
-                Child<QRadioButton>(shown, TypeOptions[type])->click();
-                Child(shown, "OKButton")->click();
+                Child(shown, "CancelButton")->click();
             });
             QCOMPARE(chooser.exec(), int(type == 3 ? QDialog::Rejected : QDialog::Accepted));
-            if (type == 3) {
-                QVERIFY(*host.show == before && host.calls.isEmpty() && seen.isEmpty());
-                continue;
-            }
-            const auto& [name, filter] = types[type];
-            QCOMPARE(seen, (QStringList{"Interactive Group - " + name, name + " &Name", name,
-                                        "Regular, Unit 01, Input 1", "Aux A, Unit 01, Input 1"}));
-            QCOMPARE(host.prompts.Dialogs().value(0).section('|', 1, -5), filter);
-            // The new group comes after the show's own, with the files as chosen and resolved.
-            const auto expected = Group(name, "Door");
-            expected->AddTriggeredSequences(Entry(1, 1, 1, "Aux A, Unit 01, Input 1",
-                                                  {"C:\\Seq\\door.kas", "D:\\Seq\\bell.kas"}));
-            QCOMPARE(host.show->InteractiveGroups()->size(), std::size_t(2));
-            QVERIFY(*host.show->InteractiveGroups()->back() == *expected);
-            QCOMPARE(host.calls, (QStringList{"SetUnsavedInfo", "PopulateListboxWithInteractive"}));
+            const GroupCollection& groups = *host.show->InteractiveGroups();
+            QCOMPARE(groups.size(), std::size_t(type == 3 ? 1 : 2));
+            QVERIFY(type == 3 || *groups.back() == *Group(Types[type], "Door", {"1 1 1 Bell"}));
+            QCOMPARE(host.calls.join(' '),
+                     QString(type == 3 ? "" : "SetUnsavedInfo PopulateListboxWithInteractive"));
         }
     }
 
     void Editor_OkRefusesInvalidGroups() {
-        const QString once = " Triggers may only appear once each in a ";
-        // Type, name, entries: the message shown, or none when the group is taken.
-        // clang-format off
-        const std::tuple<QString, std::string, QStringList, QString> cases[] = {
-            {"Soundboard", "", {"0 1 1 A"}, "You must supply a name for this Soundboard"},
-            {"Jukebox", " ", {}, "You must put at least one trigger into this group."},
-            {"Jukebox", "Door", {"0 1 1 Front", "0 1 1 Front"}, "Trigger 'Front' appears more than once." + once + "Jukebox."},
-            {"Magic Toy", "Toy", {"2 5 9 bell", "2 5 9 Bell"}, "Triggers 'bell' and 'Bell' are identical." + once + "Magic Toy."},
-            {"Jukebox", "D", {"0 1 1 A", "0 1 2 B", "1 1 1 C", "0 1 2 D"}, "Triggers 'B' and 'D' are identical." + once + "Jukebox."},
-            {"Jukebox", "D", {"0 1 1 Same", "0 2 1 Same", "1 1 1 Same"}, ""}};
-        // clang-format on
-        for (const auto& [type, name, entries, message] : cases) {
+        for (const QString& line : DataLines("dialogs/invalid-groups.txt")) {
+            const QStringList field = line.split('|');
             FakeHost host;
-            const InteractiveGroupPtr group = Group(type, name, entries);
             frmInteractiveGroupEditor editor(host);
-            editor.SetIG(group);
-            editor.SetEditMode(false);
+            editor.SetIG(
+                Group(field[0], field[1].toStdString(), field[2].split(',', Qt::SkipEmptyParts)));
             editor.show();
             Child(editor, "btOK")->click();
-            QCOMPARE(host.prompts.Said().join(""),
-                     message.isEmpty() ? "" : "Triggered Sequence Not Valid: " + message);
-            QCOMPARE(editor.isVisible(), !message.isEmpty());
-            QCOMPARE(*host.show->InteractiveGroups(),
-                     message.isEmpty() ? GroupCollection{group} : GroupCollection{});
+            QCOMPARE(host.prompts.Said(), QStringList{"Triggered Sequence Not Valid: " + field[3]});
+            QVERIFY(editor.isVisible() && host.show->InteractiveGroups()->empty());
         }
     }
 
     // Editing a show's group works on a copy: Cancel leaves the show, OK copies the edits, adds
-    // and removals into the show's own group object.
+    // and removals into the show's own group object, as copies.
     void EditMode_CancelLeavesTheShowAndOkCopiesIntoItsOwnGroup() {
         for (const bool ok : {false, true}) {
             FakeHost host;
+            host.defaultPath = "E:\\Start\\";
             const auto porch = Group("Soundboard", "Porch",
                                      {"0 1 1 Front step", "1 2 3 Regular, Unit 01, Input 7"});
+            InteractiveGroup before;
+            before.Copy(*porch);
             host.show->InteractiveGroups()->push_back(porch);
-            const Show before = Snapshot(*host.show);
             frmInteractiveGroupEditor editor(host);
             editor.SetOldIG(porch);
             editor.SetEditMode(true);
             editor.show();
-            QVERIFY(editor.IG() != porch && *editor.IG() == *porch);
             QCOMPARE(FormFaults(editor, "group-editor").join(", "), ""); // Up and Down never show
             // The names as given, not the generated ones; nothing selected yet.
             QCOMPARE(Listed(editor),
-                     (QStringList{"Front step", "Regular, Unit 01, Input 7", "00"}));
+                     (QStringList{"Front step", "Regular, Unit 01, Input 7", "-1 00"}));
 
             host.prompts.openAnswers << QStringList{"C:\\Seq\\added.kas"};
             host.prompts.questionAnswers << false << true;
             auto* list = Child<QListWidget>(editor, "lbTrigger");
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(1)).center());
+            list->setCurrentRow(1);
             InSequenceEditor(editor, "btEdit", [](frmTriggeredSequenceEditor& sequence) {
                 Child<QLineEdit>(sequence, "txtName")->setText("Doorbell");
                 Child<QComboBox>(sequence, "cmbNetwork")->setCurrentIndex(3);
             });
             // The list shows the edited name at once, and the selection stays.
-            QCOMPARE(Listed(editor), (QStringList{"Front step", "Doorbell", "11"}));
-            QCOMPARE(list->currentRow(), 1);
+            QCOMPARE(Listed(editor), (QStringList{"Front step", "Doorbell", "1 11"}));
             InSequenceEditor(editor, "btAdd", [](frmTriggeredSequenceEditor& sequence) {
                 Child<QComboBox>(sequence, "cmbUnit")->setCurrentIndex(9);
                 Child(sequence, "btAdd")->click();
             });
+            QCOMPARE(Listed(editor).mid(2), (QStringList{"Regular, Unit 0A, Input 1", "1 11"}));
+            QCOMPARE(host.prompts.Dialogs(),
+                     QStringList{"Select the sequence file|All Sequences|*.kas;*.kms|Animation "
+                                 "Sequences|*.kas|Musical Sequences|*.kms|1|E:\\Start\\||one"});
             list->setCurrentRow(0);
             Child(editor, "btRemove")->click(); // answered No
-            QVERIFY(list->item(0)->isSelected());
             Child(editor, "btRemove")->click();
-            const QString question =
-                "Remove triggered sequence: Remove this triggered sequence from the Soundboard?";
-            QCOMPARE(host.prompts.Said(), (QStringList{question, question}));
-            QCOMPARE(Listed(editor).last(), "00");
+            QCOMPARE(host.prompts.Said(),
+                     QStringList(2, "Remove triggered sequence: Remove this "
+                                    "triggered sequence from the Soundboard?"));
+            QCOMPARE(Listed(editor).last(), "-1 00");
             Child<QLineEdit>(editor, "txtName")->setText("Front porch");
-            QVERIFY(host.calls.isEmpty()); // the show learns of it on OK
-            QTest::keyClick(Child<QLineEdit>(editor, "txtName"),
-                            ok ? Qt::Key_Return : Qt::Key_Escape);
+            Child(editor, ok ? "btOK" : "btCancel")->click();
 
             QVERIFY(!editor.isVisible());
             QCOMPARE(*host.show->InteractiveGroups(), GroupCollection{porch}); // its own group
@@ -208,12 +213,77 @@ private Q_SLOTS:
             expected->AddTriggeredSequences(Entry(3, 2, 3, "Doorbell", {"C:\\a.kas"}));
             expected->AddTriggeredSequences(
                 Entry(0, 10, 1, "Regular, Unit 0A, Input 1", {"C:\\Seq\\added.kas"}));
-            QVERIFY(ok ? *porch == *expected : *host.show == before);
-            // The show's group holds copies, not the dialog's working objects.
-            QVERIFY(porch->GetTriggeredSequences(0) != editor.IG()->GetTriggeredSequences(0));
+            QVERIFY(*porch == (ok ? *expected : before) &&
+                    porch->GetTriggeredSequences(0) != editor.IG()->GetTriggeredSequences(0));
             QCOMPARE(host.calls.size(), ok ? 2 : 0);
-            QCOMPARE(host.prompts.unexpected, 0);
         }
+    }
+
+    // The name follows the lists until one is typed; OK writes the lists into the trigger.
+    void SequenceEditor_NameFollowsAndOkWrites() {
+        for (const QString& line : DataLines("dialogs/name-follows.txt")) {
+            const QStringList field = line.split('|');
+            const QStringList steps = field[2].split(';', Qt::SkipEmptyParts);
+            const QStringList names = field[3].split(';', Qt::SkipEmptyParts);
+            OpenEditor editor(field[0], field[1].toStdString(), {"C:\\a.kas"});
+            const TriggerPtr original = editor.entry->Trig();
+            for (int step = 0; step < steps.size(); ++step) {
+                editor.Apply(steps[step]);
+                QCOMPARE(editor.name->text(), names.value(step));
+            }
+            QCOMPARE(original->Network(), field[0].section(' ', 0, 0).toInt()); // not before OK
+            editor.Click("btOK");
+            QVERIFY(!editor.dialog.isVisible() && editor.entry->Trig() == original);
+            QCOMPARE(QString::asprintf("%d %d %d", original->Network(), original->UnitId(),
+                                       original->InputNumber()),
+                     field[4]);
+            QCOMPARE(QString::fromStdString(original->Name()),
+                     names.value(names.size() - 1, field[1]));
+        }
+    }
+
+    // Add, Remove, Up and Down change the list only; OK writes it, and refuses an empty one.
+    void SequenceEditor_FilesChangeTheListUntilOk() {
+        OpenEditor editor("0 1 1", "x", {"C:\\a.kas", "C:\\b.kas"});
+        QCOMPARE(FormFaults(editor.dialog, "sequence-editor").join(", "), "");
+        const QString folder = "F:\\A folder with a rather long name\\and a deeper one\\";
+        editor.host.prompts.openAnswers << QStringList{folder + "c.kms"} << std::nullopt
+                                        << QStringList{"x.kas"};
+        QCOMPARE(editor.Shown(), (QStringList{"a.kas|C:\\", "b.kas|C:\\", "-1 1000"}));
+        editor.Select(1);
+        editor.Click("btAdd"); // the new file comes last, selected, and its folder fits the column
+        QVERIFY(editor.files->columnWidth(1) >=
+                QFontMetrics(editor.files->font()).horizontalAdvance(folder));
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"a.kas|C:\\", "b.kas|C:\\", "c.kms|" + folder, "2 1110"}));
+        editor.Click("btAdd"); // cancelled: nothing added
+        editor.Click("btUp");
+        editor.Click("btUp");
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"c.kms|" + folder, "a.kas|C:\\", "b.kas|C:\\", "0 1101"}));
+        editor.Click("btDown");
+        QCOMPARE(editor.Shown().last(), "1 1111");
+        editor.Select(2);
+        editor.Click("btRemove");
+        editor.Click("btAdd"); // a bare name is resolved against the sequence folder
+        QCOMPARE(editor.Shown(),
+                 (QStringList{"a.kas|C:\\", "c.kms|" + folder, "x.kas|D:\\Seq\\", "2 1110"}));
+        QCOMPARE(editor.entry->NumSequences(), 2);
+        editor.Click("btOK");
+        QCOMPARE(editor.entry->Sequences(),
+                 (Files{"C:\\a.kas", (folder + "c.kms").toStdString(), "D:\\Seq\\x.kas"}));
+        QVERIFY(editor.group->Count() == 1 &&
+                editor.group->GetTriggeredSequences(0) == editor.entry);
+
+        // Without a file OK is refused; a new entry that is cancelled stays out of the group.
+        OpenEditor empty("1 2 3", "Gate", {});
+        empty.Click("btOK");
+        empty.Apply("n2");
+        empty.Click("btCancel");
+        QCOMPARE(empty.host.prompts.Said(),
+                 QStringList{"Triggered Sequence Not Valid: You must include a sequence file."});
+        QVERIFY(!empty.dialog.isVisible() && empty.group->Count() == 0 &&
+                *empty.entry == *Entry(1, 2, 3, "Gate", {}));
     }
 };
 

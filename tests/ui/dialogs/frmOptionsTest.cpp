@@ -1,48 +1,38 @@
-// The show options dialog: what it shows of the show, and what OK writes.
+// The show options dialog, what it shows of the show and what OK writes; and the parts it
+// shares with the other dialogs: the trigger lists and the captioned frame.
 #include "dialogs/frmOptions.h"
 #include "DialogTestSupport.h"
+#include "dialogs/FormControls.h"
+#include "dialogs/LibDropdown.h"
 
 #include <QComboBox>
 #include <QRadioButton>
-
-#include <array>
+#include <QSignalSpy>
 
 namespace bw::test {
 
 namespace {
 
-const QStringList TriggerControls = QString("frameStartupTrigger lblStartupTriggerNetwork "
-                                            "cmbStartupTriggerNetwork lblStartupTriggerUnitID "
-                                            "cmbStartupTriggerUnitID lblStartupTriggerInputNumber "
-                                            "cmbStartupTriggerInputNumber")
-                                        .split(' ');
-
-QComboBox* List(const QWidget& dialog, int which) {
-    return Child<QComboBox>(dialog, TriggerControls[2 + 2 * which]);
-}
+const char* const Lists[] = {"cmbStartupTriggerNetwork", "cmbStartupTriggerUnitID",
+                             "cmbStartupTriggerInputNumber"};
 
 QRadioButton* Option(const QWidget& dialog, const QString& group, int index) {
     return Child<QRadioButton>(dialog, group + QString::number(index));
 }
 
-// The dialog as the person sees it: the checked options, the three lists' texts, and which of
-// the startup type frame and the trigger controls can be used ("10": only the type).
+// The dialog as the person sees it: the checked options, the three lists' texts, and whether the
+// startup type and the startup trigger frames can be used ("10": only the type).
 QString Shown(const QWidget& dialog) {
     QString shown;
     for (int option = 0; option < 3; ++option)
         if (Option(dialog, "optStartupType", option)->isChecked())
             shown += QString::number(option);
     shown += Option(dialog, "optSequenceLoading", 1)->isChecked() ? " preload" : " on demand";
-    for (int which = 0; which < 3; ++which)
-        shown += '|' + List(dialog, which)->currentText();
-    int enabled = 0;
-    for (const QString& name : TriggerControls)
-        enabled += Child<QWidget>(dialog, name)->isEnabled();
-    return shown + QString("|%1%2")
-                       .arg(Child<QWidget>(dialog, "frameStartupType")->isEnabled())
-                       .arg(enabled == 0                        ? "0"
-                            : enabled == TriggerControls.size() ? "1"
-                                                                : "?");
+    for (const char* list : Lists)
+        shown += '|' + Child<QComboBox>(dialog, list)->currentText();
+    return shown + QString::asprintf("|%d%d",
+                                     Child<QWidget>(dialog, "frameStartupType")->isEnabled(),
+                                     Child<QWidget>(dialog, "frameStartupTrigger")->isEnabled());
 }
 
 } // namespace
@@ -53,79 +43,88 @@ class frmOptionsTest : public QObject {
 private Q_SLOTS:
     // What the dialog shows of the show, and what it writes there when it closes.
     void ShowsTheShowAndWritesOnOkOnly() {
-        // Before: startup type (-1: no show at all), trigger (none for -9), preload; shown;
-        // choices: option, network, unit, input, loading (-1 untouched); closed by; after: type,
-        // network, unit, input, preload.
-        using Ints = std::array<int, 5>;
-        // clang-format off
-        const std::tuple<Ints, QString, Ints, QString, Ints> cases[] = {
-            {{5, 1, 10, 3, 0},  "0 on demand|Aux A|0A|3|10",    {-1, -1, -1, -1, 1}, "Return", {0, 1, 10, 3, 1}}, // unknown: 0
-            {{1, 2, 16, 512, 1}, "1 preload|Aux B|10|512|11",   {-1, -1, -1, -1, -1}, "Return", {1, 2, 16, 512, 1}},
-            {{2, 7, 250, 3, 0}, "2 on demand|||3|11",           {-1, -1, -1, 8, -1}, "Return", {2, 7, 250, 9, 0}}, // beyond the lists: kept
-            {{0, 0, 1, 1, 0},   "0 on demand|Regular|01|1|10",  {2, 3, 239, 511, 1}, "Return", {2, 3, 240, 512, 1}},
-            {{1, -9, 0, 0, 0},  "1 on demand|Regular|01|1|11",  {0, 1, 9, 6, 0},     "Return", {0, 1, 10, 7, 0}}, // written whatever the type
-            {{1, 1, 2, 3, 0},   "1 on demand|Aux A|02|3|11",    {2, 3, 3, 3, 1},     "cmdCancel", {1, 1, 2, 3, 0}},
-            {{5, 1, 2, 3, 0},   "0 on demand|Aux A|02|3|10",    {2, 3, 3, 3, 1},     "Escape", {5, 1, 2, 3, 0}},
-            {{-1, 2, 16, 512, 1}, "0 on demand|Regular|01|1|00", {-1, -1, -1, -1, 0}, "Escape", {-1, 2, 16, 512, 1}}};
-        // clang-format on
-        for (const auto& [before, shown, choices, closeBy, after] : cases) {
+        for (const QString& line : DataLines("dialogs/options-cases.txt")) {
+            const QStringList field = line.split(';');
+            const QStringList before = field[0].split(' ');
             FakeHost host;
-            const auto fill = [&host](Show& show, const Ints& values, const char* name) {
-                show.SetStartupType(values[0]);
-                if (values[1] != -9)
-                    show.SetStartupTrigger(
-                        TriggerFunctions::NewTrigger(values[1], values[2], values[3], name));
-                show.SetPreloadSequences(values[4] == 1);
-            };
-            fill(*host.show, before, "Porch");
+            host.show->SetStartupType(before[0].toInt());
+            if (before[1] != "-")
+                host.show->SetStartupTrigger(TriggerFunctions::NewTrigger(
+                    before[1].toInt(), before[2].toInt(), before[3].toInt(), "Porch"));
+            host.show->SetPreloadSequences(before.last() == "1");
             const TriggerPtr original = host.show->StartupTrigger();
             frmOptions dialog(host);
-            dialog.SetShow(before[0] < 0 ? nullptr : host.show);
+            dialog.SetShow(before[0] == "-1" ? nullptr : host.show);
             dialog.show();
-            QCOMPARE(Shown(dialog), shown);
-            QVERIFY(Child<QWidget>(dialog, "frameSequenceLoading")->isEnabled() &&
-                    Child(dialog, "cmdOK")->isEnabled());
-            if (choices[0] >= 0)
-                Option(dialog, "optStartupType", choices[0])->click();
-            for (int which = 0; which < 3; ++which)
-                if (choices[1 + which] >= 0)
-                    List(dialog, which)->setCurrentIndex(choices[1 + which]);
-            if (choices[4] >= 0)
-                Option(dialog, "optSequenceLoading", choices[4])->click();
-            const bool ok = closeBy == "Return";
-            if (closeBy == "cmdCancel")
-                Child(dialog, closeBy)->click();
-            else
-                QTest::keyClick(Option(dialog, "optStartupType", 1),
-                                ok ? Qt::Key_Return : Qt::Key_Escape);
-
-            QVERIFY(!dialog.isVisible());
-            QCOMPARE(dialog.result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
-            Show expected;
-            fill(expected, after, original ? "Porch" : "");
-            QVERIFY2(*host.show == expected, qPrintable(closeBy));
-            QVERIFY(!original || host.show->StartupTrigger() == original); // the show's own trigger
-            QCOMPARE(host.calls, ok ? QStringList{"SetUnsavedInfo"} : QStringList());
-            QCOMPARE(host.prompts.unexpected, 0);
+            QCOMPARE(FormFaults(dialog, "options").join(", "), "");
+            QCOMPARE(Shown(dialog), field[1]);
+            for (const QString& click : field[2].split(' ', Qt::SkipEmptyParts)) {
+                const int value = click.mid(1).toInt();
+                if (const int list = QString("nui").indexOf(click[0]); list >= 0)
+                    Child<QComboBox>(dialog, Lists[list])->setCurrentIndex(value);
+                else
+                    Option(dialog, click[0] == 'o' ? "optStartupType" : "optSequenceLoading", value)
+                        ->click();
+            }
+            QCOMPARE(Shown(dialog), field[3]);
+            const bool ok = field[4].startsWith("cmdOK"), failing = field[4].endsWith('!');
+            host.failSetUnsavedInfo = failing;
+            Child(dialog, ok ? "cmdOK" : "cmdCancel")->click();
+            // Saving that fails says why and leaves the dialog open, and what was written stays.
+            QCOMPARE(host.prompts.Said().join(""),
+                     QString(failing ? "Error Saving Show Options: Overflow (!)" : ""));
+            QVERIFY(dialog.isVisible() == failing &&
+                    (failing || dialog.result() == (ok ? QDialog::Accepted : QDialog::Rejected)));
+            const TriggerPtr trigger = host.show->StartupTrigger();
+            QVERIFY(trigger && (!original || trigger == original)); // the show's own trigger
+            QCOMPARE(QString::asprintf("%d %d %d %d %d", host.show->StartupType(),
+                                       trigger->Network(), trigger->UnitId(),
+                                       trigger->InputNumber(), host.show->PreloadSequences()),
+                     field[5]);
+            QCOMPARE(host.calls.size(), int(ok && !failing && before[0] != "-1"));
         }
     }
 
-    void Ok_ErrorIsShownAndDialogStaysOpen() {
-        FakeHost host;
-        host.failSetUnsavedInfo = true;
-        frmOptions dialog(host);
-        dialog.SetShow(host.show);
-        dialog.show();
-        QCOMPARE(FormFaults(dialog, "options").join(", "), "");
-        // The trigger can be chosen whenever the show does not start at once.
-        for (const int click : {1, 0, 2, 0, 2}) {
-            QTest::mouseClick(Option(dialog, "optStartupType", click), Qt::LeftButton);
-            QCOMPARE(Shown(dialog).right(1), QString::number(click != 0));
+    void TriggerLists_FillAndSelect() {
+        using namespace LibDropdown;
+        QCOMPARE(NetworkTexts().size(), 4);
+        QComboBox units, inputs;
+        QSignalSpy unitChanges(&units, &QComboBox::currentIndexChanged);
+        for (int fill = 1; fill <= 2; ++fill) { // every time all entries and no selection
+            FillUnitAndInputLists(units, inputs);
+            QCOMPARE(QString::asprintf("%d %d %d", units.count(), inputs.count(),
+                                       units.currentIndex() + inputs.currentIndex()),
+                     "240 512 -2");
+            units.setCurrentIndex(3);
         }
-        Child(dialog, "cmdOK")->click();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(host.prompts.Said(), QStringList{"Error Saving Show Options: Overflow (!)"});
-        QCOMPARE(host.show->StartupType(), 2); // what was written before the error stays
+        QCOMPARE(unitChanges.count(), 2); // filling is no change of selection
+        // Selection before, position asked for: taken, selection after.
+        const int cases[][4] = {
+            {-1, 0, 1, 0}, {0, 3, 1, 3}, {2, -1, 1, -1}, {2, 4, 0, 2}, {1, -2, 0, 1}};
+        for (const auto& c : cases) {
+            QComboBox list;
+            AddDropdownItems(list, NetworkTexts());
+            list.setCurrentIndex(c[0]);
+            QCOMPARE(SelectPosition(list, c[1]), c[2] == 1);
+            QCOMPARE(list.currentIndex(), c[3]);
+        }
+    }
+
+    // The border runs at the caption's middle row and stops either side of the caption.
+    void CaptionFrame_CaptionStandsOnTheBorder() {
+        CaptionFrame frame;
+        frame.resize(300, 60);
+        const auto borderPixels = [&frame] {
+            const QImage image = frame.grab().toImage();
+            int count = 0;
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, frame.fontMetrics().height() / 2) ==
+                         frame.palette().color(QPalette::Mid).rgb();
+            return count;
+        };
+        const int whole = borderPixels();
+        frame.setTitle("Frame caption");
+        QVERIFY(whole - borderPixels() >= frame.fontMetrics().horizontalAdvance(frame.title()));
     }
 };
 

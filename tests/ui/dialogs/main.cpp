@@ -1,28 +1,11 @@
 #include "TestRegistry.h"
-#include "environment/SettingsStore.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 // The dialogs read the sequence folder D:\Seq\ from a settings file of the tests' own, so that
 // relative sequence names resolve the same on every machine.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTemporaryDir configFolder;
-    qputenv("XDG_CONFIG_HOME", configFolder.path().toLocal8Bit());
-    QFile file(QString::fromStdString(bw::SettingsStore::FilePath()));
-    if (!configFolder.isValid() || !QDir().mkpath(QFileInfo(file).path()) ||
-        !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write("Windows Registry Editor Version 5.00\r\n\r\n"
-                   "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n"
-                   "\"NonAudioPath\"=\"D:\\\\Seq\\\\\"\r\n") < 0 ||
-        !file.flush()) {
-        qCritical("cannot write the test settings file");
-        return 1;
-    }
-    file.close();
+    qputenv("XDG_CONFIG_HOME", BWSHOW_TEST_DATA "/dialogs/config");
     return bw::test::RunRegisteredTests(argc, argv);
 }
