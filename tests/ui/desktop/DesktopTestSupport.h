@@ -54,8 +54,6 @@ inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
     const auto actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &enter);
-    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &move);
     if (!enter.isAccepted())
         return false;
     if (over)
