@@ -19,11 +19,10 @@ void WhenModal(std::type_identity_t<std::function<void(Dialog&)>> action,
                std::shared_ptr<bool> seen = {}) {
     // Owned by the application, so that a watch that never saw its window ends with the program.
     auto* timer = new QTimer(QCoreApplication::instance());
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action, seen] {
+    QObject::connect(timer, &QTimer::timeout, [timer, tries = 0, action, seen]() mutable {
         QPointer dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         const bool found = dialog && dialog->isVisible();
-        if (!found && ++*tries <= 500)
+        if (!found && ++tries <= 500)
             return;
         timer->stop();
         timer->deleteLater();

@@ -84,33 +84,22 @@ private Q_SLOTS:
 
     // Keys and drags do what the buttons do, to the list, the show, the selection and the changed
     // flag alike; while a drag hovers, a line stands where the entry will go. A row without a key
-    // drags its entry to the row it selects; a row with `to` moves by row numbers, and one outside
-    // the list, or in the Interactive section, moves nothing.
+    // drags its entry to the row it selects; a move from or to a row outside the list moves
+    // nothing.
     void ListKeysAndDrags() {
-        using enum frmShow::Tab;
         const int ctrl = Qt::ControlModifier, drag = -1, move = -2;
         // clang-format off
-        const struct { int tab, key, mods, row, to; bool yes; const char* order; int selected; } rows[] = {
-            {StartupTab, Qt::Key_Delete, 0, 1, 0, true, "acd", -1},
-            {StartupTab, Qt::Key_Delete, 0, 1, 0, false, "abcd", 1},
-            {StartupTab, Qt::Key_Up, ctrl, 1, 0, false, "bacd", 0},
-            {StartupTab, Qt::Key_Down, ctrl, 1, 0, false, "acbd", 2},
-            {StartupTab, Qt::Key_Up, ctrl, 0, 0, false, "abcd", 0},
-            {StartupTab, drag, 0, 0, 0, false, "bcad", 2}, {StartupTab, drag, 0, 3, 0, false, "dabc", 0},
-            {StartupTab, move, 0, 1, 3, false, "acdb", 3}, {StartupTab, move, 0, -1, 1, false, "abcd", 1},
-            {StartupTab, move, 0, 4, 1, false, "abcd", 1}, {StartupTab, move, 0, 1, -1, false, "abcd", 1},
-            {StartupTab, move, 0, 1, 4, false, "abcd", 1}, {InteractiveTab, move, 0, 0, 1, false, "abcd", 1}};
+        const struct { int key, mods, row, to; const char* order; int selected; } rows[] = {
+            {Qt::Key_Delete, 0, 1, 0, "acd", -1}, {Qt::Key_Up, ctrl, 1, 0, "bacd", 0},
+            {Qt::Key_Down, ctrl, 1, 0, "acbd", 2}, {Qt::Key_Up, ctrl, 0, 0, "abcd", 0},
+            {drag, 0, 0, 0, "bcad", 2}, {drag, 0, 3, 0, "dabc", 0}, {move, 0, -1, 1, "abcd", 1},
+            {move, 0, 4, 1, "abcd", 1}, {move, 0, 1, -1, "abcd", 1}, {move, 0, 1, 4, "abcd", 1}};
         // clang-format on
         for (const auto& row : rows) {
             Window w;
             w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
-            for (const char* name : {"a", "b", "c", "d"}) {
-                w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-                w.show().InteractiveGroups()->back()->SetName(name);
-            }
-            w.Fill(row.tab);
             w.Select(row.key == move ? 1 : row.row);
-            w.prompts.questionAnswers.enqueue(row.yes);
+            w.prompts.questionAnswers.enqueue(true);
             if (row.key == move) {
                 w.window->MoveEntry(row.row, row.to);
             } else if (row.key != drag) {
@@ -127,8 +116,7 @@ private Q_SLOTS:
                 }));
                 QVERIFY(lineShown && !drags.IndicatorShown());
             }
-            QCOMPARE(w.Shown(), QString::fromLatin1(row.order));
-            QCOMPARE(w.window->CurrentPlaylist() ? w.Held() : w.Shown(), QString(row.order));
+            QCOMPARE(w.Shown() + w.Held(), QString(row.order) + row.order);
             QCOMPARE(w.Selected(), row.selected);
             QCOMPARE(w.window->HasUnsavedChanges(), QLatin1String(row.order) != "abcd");
         }
@@ -200,25 +188,8 @@ private Q_SLOTS:
             QCOMPARE(DropOn(*w.list->viewport(), {5, 5}, *files), takes);
             QCOMPARE(w.window->HasUnsavedChanges(), takes);
             QCOMPARE(takes ? w.Shown() + w.Held() : QString(), QString(row.added) + row.added);
-            QCOMPARE(w.prompts.prompts.size(), int(takes));
-            QCOMPARE(w.prompts.prompts.value(0).text.endsWith(QLatin1String(row.refused)), takes);
-        }
-    }
-
-    // A show file dropped on the window, over the list too, opens after the question.
-    void ShowFileOnWindow() {
-        QTemporaryDir folder;
-        const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
-        Show show;
-        show.Background()->List().push_back("/d/x.kas");
-        QVERIFY(WriteShowFile(path, show));
-        for (bool answer : {true, false}) {
-            Window w;
-            w.window->AddSequenceToPlaylist("/d/y.kas");
-            w.prompts.questionAnswers.enqueue(answer);
-            QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
-            QCOMPARE(w.window->ShowFileName(), answer ? path : QString());
-            QCOMPARE(w.Held(), answer ? QStringLiteral("x") : QStringLiteral("y"));
+            QCOMPARE(w.prompts.Said().size(), int(takes));
+            QCOMPARE(w.prompts.Said().value(0).endsWith(QLatin1String(row.refused)), takes);
         }
     }
 
@@ -233,7 +204,7 @@ private Q_SLOTS:
         editor.show();
         auto* list = Child<QTreeWidget>(editor, "lvSequences");
         QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));
-        QVERIFY(host.prompts.prompts.value(0).text.endsWith("\nm.kms"));
+        QVERIFY(host.prompts.Said().value(0).endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
         QVERIFY(DropOn(*list->viewport(), DropPoint(*list, 0, 2), *entry));
         QStringList order;
@@ -272,24 +243,35 @@ private Q_SLOTS:
         QVERIFY(marks.ToolTip(0).isEmpty());
     }
 
-    // As Open opens it: a show; a text that is no list, silently; a list that is no show.
-    void ShowFileOnCommandLine() {
+    // A show file dropped on the window, over the list too, or named on the command line opens
+    // as Open opens it, after the question; a text that is no list is refused silently, a list
+    // that is no show with a word.
+    void ShowFileDroppedOrNamed() {
         const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
-                                ",,T,F,F),,(2,0,1,0,,(/seq/a.kas),T,F,F),, 0,,F)";
-        for (const QByteArray& content : {show, QByteArray("abc"), QByteArray("((0),(1),(2))")}) {
+                                ",,T,F,F),,(2,0,1,0,,(/d/x.kas),T,F,F),, 0,,F)";
+        // clang-format off
+        const struct { bool dropped, yes; QByteArray content; const char* held; int said; } rows[] = {
+            {true, true, show, "x", 1}, {true, false, show, "y", 1}, {false, true, show, "x", 1},
+            {false, true, "abc", "y", 1}, {false, true, "((0),(1),(2))", "y", 2}};
+        // clang-format on
+        for (const auto& row : rows) {
             QTemporaryDir folder;
-            const QString path = folder.filePath(QStringLiteral("Yard.kss"));
+            const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.content));
             file.close();
-            Editor e;
-            e.window->OpenShowFile(path);
-            const bool opened = content == show;
-            QCOMPARE(e.window->ShowFileName(), opened ? path : QString());
-            QCOMPARE(e.window->windowTitle().endsWith(QStringLiteral(" - Yard")), opened);
-            QCOMPARE(ShowFunctions::ShowToText(e.show()),
-                     opened ? show.toStdString() : ShowFunctions::ShowToText(Show()));
-            QCOMPARE(e.prompts.prompts.size(), int(content.startsWith("((0)")));
+            Window w;
+            w.window->AddSequenceToPlaylist("/d/y.kas");
+            w.prompts.questionAnswers.enqueue(row.yes);
+            if (row.dropped)
+                QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
+            else
+                w.window->OpenShowFile(path);
+            const bool opened = QLatin1String(row.held) == "x";
+            QCOMPARE(w.window->ShowFileName(), opened ? path : QString());
+            QCOMPARE(w.window->windowTitle().endsWith(QStringLiteral(" - S")), opened);
+            QCOMPARE(w.Held(), QString::fromLatin1(row.held));
+            QCOMPARE(w.prompts.Said().size(), row.said);
         }
     }
 
@@ -303,8 +285,8 @@ private Q_SLOTS:
                 return desktopOpens;
             });
             QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("file://") + page)});
-            const QString refusal = QStringLiteral("The desktop could not open the help page ");
-            QCOMPARE(prompts.prompts.value(0).text, desktopOpens ? QString() : refusal + page);
+            const QString refusal = "BWShow: The desktop could not open the help page " + page;
+            QCOMPARE(prompts.Said(), desktopOpens ? QStringList() : QStringList(refusal + " (!)"));
         }
     }
 

@@ -41,11 +41,10 @@ private Q_SLOTS:
             editor.prompts.saveAnswers << yard << std::nullopt; // No goes back to the dialog
             editor.prompts.questionAnswers.enqueue(replace);
             editor.Click(QStringLiteral("SaveAs"));
-            const auto question = editor.prompts.Of(ScriptedPrompts::Kind::Question).value(0);
-            QCOMPARE(question.text,
-                     QStringLiteral("Yard.kss already exists.\nDo you want to replace it?"));
-            QCOMPARE(question.title, QStringLiteral("Select a show file"));
-            QCOMPARE(editor.prompts.Of(ScriptedPrompts::Kind::SaveFile).size(), replace ? 1 : 2);
+            QCOMPARE(editor.prompts.Said(),
+                     QStringList("Select a show file: Yard.kss already exists.\nDo you want to "
+                                 "replace it?"));
+            QCOMPARE(editor.prompts.Dialogs().size(), replace ? 1 : 2);
             QCOMPARE(ReadBytes(yard + QStringLiteral(".kss")) == "old", !replace);
         }
     }
