@@ -8,7 +8,6 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
-#include "editor/UpDown.h"
 
 #include <QDrag>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -30,12 +28,6 @@ namespace {
 QPoint DropPoint(const QAbstractItemView& list, int from, int to) {
     const QRect row = list.visualRect(list.model()->index(to, 0));
     return to < from ? row.topLeft() + QPoint(4, 2) : row.bottomLeft() + QPoint(4, -2);
-}
-
-void SendMouse(QWidget& target, QEvent::Type type, QPoint point, Qt::MouseButtons buttons) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, point, target.mapToGlobal(point), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(&target, &event);
 }
 
 } // namespace
@@ -140,10 +132,11 @@ private Q_SLOTS:
             const std::unique_ptr<QMimeData> entry(drags->EntryData(0));
             QCOMPARE(DropOn(*list.viewport(), far, *entry, [&] { canMove = movable; }), movable);
             QCOMPARE(moves, movable ? QList{QPoint(0, 2)} : QList<QPoint>());
-            SendMouse(*list.viewport(), QEvent::MouseButtonPress, press, Qt::LeftButton);
-            SendMouse(*list.viewport(), QEvent::MouseMove, far, Qt::LeftButton);
+            QTest::mousePress(list.viewport(), Qt::LeftButton, {}, press);
+            QTest::mouseMove(list.viewport(), far);
             QCOMPARE(list.findChild<QDrag*>() != nullptr, movable);
             QCOMPARE(list.currentRow(), movable ? 0 : 2); // the list follows a pull it may not move
+            QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, far);
         }
     }
 
@@ -305,42 +298,30 @@ private Q_SLOTS:
         }
     }
 
-    // A step against the end of the range, by button or arrow key, is no edit.
+    // A step by arrow key against the end of the range is no edit.
     void SpinnerAtTheEnd() {
-        for (const auto& [start, byKey] : {std::pair{999, false}, {0, true}}) {
-            Window w;
-            w.show().Musical()->SetDelay(start);
-            w.Fill(frmShow::MusicalTab);
-            auto* box = w.Get<QLineEdit>("txtDelay");
-            auto* spinner = w.Get<UpDown>("UpDown1");
-            if (byKey)
-                QTest::keyClick(box, start == 0 ? Qt::Key_Down : Qt::Key_Up);
-            else
-                (start == 0 ? spinner->DownButton() : spinner->UpButton())->click();
-            QCOMPARE(box->text(), QString::number(start));
-            QVERIFY(!w.window->HasUnsavedChanges());
-        }
+        Window w;
+        w.show().Musical()->SetDelay(999);
+        w.Fill(frmShow::MusicalTab);
+        QTest::keyClick(w.Get<QLineEdit>("txtDelay"), Qt::Key_Up);
+        QCOMPARE(w.Get<QLineEdit>("txtDelay")->text(), QStringLiteral("999"));
+        QVERIFY(!w.window->HasUnsavedChanges());
     }
 
-    // The name label shows its whole caption for every type, beside the text box.
+    // The name label shows the longest of its captions whole, beside the text box.
     void NameLabelFits() {
-        // clang-format off
-        for (const auto& [independent, interruptible, caption] : {
-                 std::tuple{false, false, "Jukebox Name"}, {false, true, "Soundboard Name"},
-                 {true, true, "Magic Toy Name"}, {true, false, "Interactive Group Name"}}) {
-            // clang-format on
-            FakeHost host;
-            frmInteractiveGroupEditor editor(host);
-            auto group = std::make_shared<InteractiveGroup>();
-            group->SetIndependent(independent);
-            group->SetInterruptible(interruptible);
-            editor.SetIG(group);
-            editor.show();
-            auto* label = Child<QLabel>(editor, "lblName");
-            QCOMPARE(label->text().remove(QLatin1Char('&')), QString::fromLatin1(caption));
-            QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
-            QVERIFY(label->geometry().right() < Child<QLineEdit>(editor, "txtName")->x());
-        }
+        FakeHost host;
+        frmInteractiveGroupEditor editor(host);
+        auto group = std::make_shared<InteractiveGroup>();
+        group->SetIndependent(true);
+        group->SetInterruptible(false);
+        editor.SetIG(group);
+        editor.show();
+        auto* label = Child<QLabel>(editor, "lblName");
+        const QString caption = label->text().remove(QLatin1Char('&'));
+        QCOMPARE(caption, QStringLiteral("Interactive Group Name"));
+        QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
+        QVERIFY(label->geometry().right() < Child<QLineEdit>(editor, "txtName")->x());
     }
 };
 
