@@ -126,23 +126,6 @@ private Q_SLOTS:
         QCOMPARE(editor.Text(), after);
     }
 
-    // Ctrl+Z in the delay box undoes the run typed there; a new change then drops what Ctrl+Y
-    // would have redone.
-    void NewChange_AfterUndo_DropsTheRedoBranch() {
-        History editor;
-        editor.SelectTab(MusicalTab);
-        editor.Push("opVariant");
-        const std::string before = editor.Text();
-        editor.Type("txtDelay", "9");
-        editor.Press(Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(editor.Text(), before);
-        editor.Push("chkVariantOption1");
-        const std::string latest = editor.Text();
-        editor.Press(Qt::CTRL | Qt::Key_Y);
-        QCOMPARE(editor.Text(), latest);
-        QCOMPARE(editor.Steps(), 2);
-    }
-
     // The history goes back no further than the show that New or Open leaves, and Save keeps it;
     // going back is a change even to the state last saved.
     void FileCommand_StartsOrKeepsTheHistory() {
