@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 namespace bw::test {
 
@@ -15,10 +16,7 @@ namespace bw::test {
 // answered No or Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
-    struct Prompt {
-        bool fileDialog;
-        QString text;
-    };
+    using Prompt = std::pair<bool, QString>; // whether it is a file dialog, and what it says
 
     QQueue<bool> questionAnswers;
     QQueue<std::optional<QStringList>> openAnswers;
@@ -54,8 +52,8 @@ private:
     QStringList Texts(bool fileDialogs) const {
         QStringList texts;
         for (const Prompt& prompt : prompts)
-            if (prompt.fileDialog == fileDialogs)
-                texts << prompt.text;
+            if (prompt.first == fileDialogs)
+                texts << prompt.second;
         return texts;
     }
     template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {

