@@ -11,9 +11,8 @@
 
 namespace bw::test {
 
-// Stands in for the message boxes and file dialogs: answers come from queues the test fills,
-// and every prompt is recorded. A prompt with no answer queued counts as unexpected and is
-// answered No or Cancel.
+// Stands in for the message boxes and file dialogs, answering from queues and recording each
+// prompt; one with no answer queued counts as unexpected and is answered No or Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
     using Prompt = std::pair<bool, QString>; // whether it is a file dialog, and what it says

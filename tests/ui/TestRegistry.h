@@ -9,8 +9,7 @@
 
 namespace bw::test {
 
-// The Qt Test classes of one program register themselves; its main runs each on an object of
-// its own. The result is non-zero when any of them failed.
+// The Qt Test classes of one program register themselves; main runs each, non-zero if any failed.
 inline std::vector<std::function<std::unique_ptr<QObject>()>>& RegisteredTests() {
     static std::vector<std::function<std::unique_ptr<QObject>()>> tests;
     return tests;

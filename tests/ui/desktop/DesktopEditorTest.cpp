@@ -1,42 +1,27 @@
-// The editor as a desktop program: keys, drops and drags, missing-file marks, the show named on the
-// command line, the help page, and plain-text message boxes.
+// The editor as a desktop program: keys, drops and drags, missing-file marks, the help page.
 
 #include "DesktopTestSupport.h"
 #include "dialogs/ListDragDrop.h"
-#include "dialogs/QtUserPrompts.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
 
 #include <QDrag>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace bw::test {
 
-namespace {
-
-// The point of row `to` that puts a dragged entry there: above the half of that row when the
-// entry comes from below, beneath it when it comes from above.
-QPoint DropPoint(const QAbstractItemView& list, int from, int to) {
-    const QRect row = list.visualRect(list.model()->index(to, 0));
-    return to < from ? row.topLeft() + QPoint(4, 2) : row.bottomLeft() + QPoint(4, -2);
-}
-
-} // namespace
-
 class DesktopEditorTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    // Each key runs its command and is named in the tooltip; Tab reaches the buttons. A command
-    // without a standard key on this system has none.
-    void ToolbarKeys() {
+    // A toolbar key runs its command and is named in its tooltip (a command without a standard key
+    // on this system has none); the section keys go round the tabs, and Enter edits a group.
+    void Keys() {
         for (const auto& [key, sequence] :
              {std::pair{"New", QKeySequence(QKeySequence::New)},
               {"Open", QKeySequence(QKeySequence::Open)},
@@ -50,12 +35,7 @@ private Q_SLOTS:
             QCOMPARE(triggered.size(), sequence.isEmpty() ? 0 : 1);
             QCOMPARE(action->toolTip().endsWith(sequence.toString(QKeySequence::NativeText) + ")"),
                      !sequence.isEmpty());
-            QVERIFY(w.Get<QToolBar>("Toolbar1")->widgetForAction(action)->focusPolicy() &
-                    Qt::TabFocus);
         }
-    }
-
-    void SectionKeys() {
         const int ctrl = Qt::ControlModifier;
         // clang-format off
         const struct { int key, modifiers, from, to; } rows[] = {
@@ -68,12 +48,17 @@ private Q_SLOTS:
             QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.modifiers));
             QCOMPARE(w.window->CurrentTabIndex(), row.to);
         }
+        w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
+        w.Fill(frmShow::InteractiveTab);
+        auto edited = std::make_shared<bool>(false);
+        WhenModal<frmInteractiveGroupEditor>([edited](auto&) { *edited = true; });
+        w.Select(0);
+        QTest::keyClick(w.list, Qt::Key_Return);
+        QVERIFY(*edited);
     }
 
-    // Keys and drags do what the buttons do, to the list, the show, the selection and the changed
-    // flag alike; while a drag hovers, a line stands where the entry will go. A row without a key
-    // drags its entry to the row it selects; a move from or to a row outside the list moves
-    // nothing.
+    // Keys, drags (a line shows where the entry goes) and moves by row do what the buttons do, to
+    // list, show, selection and changed flag alike; a move from or to no row moves nothing.
     void ListKeysAndDrags() {
         const int ctrl = Qt::ControlModifier, drag = -1, move = -2;
         // clang-format off
@@ -109,8 +94,7 @@ private Q_SLOTS:
         }
     }
 
-    // Where the entries may not be moved (any more, when the drop comes), an entry dropped stays
-    // where it was, and pulling one starts no drag.
+    // Where entries may not move (any more, when the drop comes), drops and pulls move nothing.
     void EntriesThatMayNotMove() {
         for (const bool movable : {true, false}) {
             QListWidget list;
@@ -134,31 +118,7 @@ private Q_SLOTS:
         }
     }
 
-    // Enter edits the group in the main window; in the group editor a double-click edits the
-    // trigger entry and Delete asks before it removes the entry.
-    void EditKeys() {
-        Window w;
-        w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-        w.show().InteractiveGroups()->back()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"a.kas"}));
-        w.Fill(frmShow::InteractiveTab);
-        auto entryEditor = std::make_shared<bool>(false);
-        WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
-            triggers->setCurrentRow(0);
-            WhenModal<frmTriggeredSequenceEditor>([](auto&) {}, entryEditor);
-            QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
-                               triggers->visualItemRect(triggers->item(0)).center());
-            QTest::keyClick(triggers, Qt::Key_Delete);
-            QCOMPARE(triggers->count(), 1);
-        });
-        w.Select(0);
-        QTest::keyClick(w.list, Qt::Key_Return);
-        QVERIFY(*entryEditor);
-        QCOMPARE(w.prompts.Said().size(), 1);
-    }
-
-    // Files of the section's kinds are appended as Add appends them, the others named in one
-    // message; the Interactive section takes no files.
+    // Files of the section's kinds are added as Add adds them, the others named in one message.
     void FilesOnSection() {
         // clang-format off
         const struct { int tab; const char *added, *refused; } rows[] = {
@@ -195,8 +155,8 @@ private Q_SLOTS:
             QCOMPARE(list->topLevelItem(row)->text(0), QLatin1String(name));
     }
 
-    // Names are resolved against the sequence folder; a missing file is marked and named so in
-    // the tooltip; files are looked at again when the tab is set up or the window activated.
+    // A missing file is marked and named so in the tooltip, looked for again when the tab is set
+    // up or the window activated.
     void MissingFileMarks() {
         QTemporaryDir temporary;
         const QString folder = temporary.path() + QLatin1Char('/');
@@ -207,11 +167,10 @@ private Q_SLOTS:
         SequenceFileMarks& marks = w.window->FileMarks();
         QCOMPARE(marks.ToolTip(0) + '|' + marks.ToolTip(1),
                  here + "|File not found: " + folder + "gone.kas");
-        for (int row : {0, 1}) {
-            QStyleOptionViewItem option;
-            marks.initStyleOption(&option, w.list->model()->index(row, 0));
-            QCOMPARE(option.icon.isNull(), row == 0);
-        }
+        QStyleOptionViewItem present, missing;
+        marks.initStyleOption(&present, w.list->model()->index(0, 0));
+        marks.initStyleOption(&missing, w.list->model()->index(1, 0));
+        QVERIFY(present.icon.isNull() && !missing.icon.isNull());
         QVERIFY(QFile::remove(here));
         w.window->ShowCurrentTab();
         QVERIFY(marks.Missing(0));
@@ -219,28 +178,20 @@ private Q_SLOTS:
         QEvent activation(QEvent::ActivationChange);
         QApplication::sendEvent(w.window.get(), &activation);
         QVERIFY(!marks.Missing(0));
-        w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-        w.Fill(frmShow::InteractiveTab);
-        QVERIFY(marks.ToolTip(0).isEmpty());
     }
 
-    // A show file dropped on the window, over the list too, or named on the command line opens
-    // as Open opens it, after the question; a file that is no list at all is refused silently.
-    void ShowFileDroppedOrNamed() {
+    // A show file dropped on the window opens as Open opens it.
+    void ShowFileOnWindow() {
         const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
                                 ",,T,F,F),,(2,0,1,0,,(/d/x.kas),T,F,F),, 0,,F)";
-        for (const auto& [dropped, content] :
-             {std::pair{true, show}, {false, show}, {false, "abc"}}) {
+        for (const QByteArray& content : {show, QByteArray("abc")}) {
             QTemporaryDir folder;
             const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
             QVERIFY(File::WriteWholeFile(path.toStdString(), content.toStdString()) == 0);
             Window w;
             w.window->AddSequenceToPlaylist("/d/y.kas");
             w.prompts.questionAnswers.enqueue(true);
-            if (dropped)
-                QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
-            else
-                w.window->OpenShowFile(path);
+            QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
             QCOMPARE(w.window->ShowFileName(), content == show ? path : QString());
             QCOMPARE(w.Held(), content == show ? QStringLiteral("x") : QStringLiteral("y"));
             QCOMPARE(w.prompts.Said().size(), 1);
@@ -258,29 +209,6 @@ private Q_SLOTS:
             const QString refusal = "BWShow: The desktop could not open the help page " + page;
             QCOMPARE(prompts.Said(), desktopOpens ? QStringList() : QStringList(refusal + " (!)"));
         }
-    }
-
-    // A name that looks like markup is shown as typed.
-    void PlainTextBoxes() {
-        const QString text = QStringLiteral("Trigger 'Porch <b>left</b>' appears more than once.");
-        for (bool question : {false, true}) {
-            QtUserPrompts prompts;
-            Qt::TextFormat format = Qt::RichText;
-            WhenModal<QMessageBox>([&](QMessageBox& box) { format = box.textFormat(); });
-            question ? void(prompts.Question(nullptr, text, QStringLiteral("T")))
-                     : prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
-            QCOMPARE(format, Qt::PlainText);
-        }
-    }
-
-    // A step by arrow key against the end of the range is no edit.
-    void SpinnerAtTheEnd() {
-        Window w;
-        w.show().Musical()->SetDelay(999);
-        w.Fill(frmShow::MusicalTab);
-        QTest::keyClick(w.Get<QLineEdit>("txtDelay"), Qt::Key_Up);
-        QCOMPARE(w.Get<QLineEdit>("txtDelay")->text(), QStringLiteral("999"));
-        QVERIFY(!w.window->HasUnsavedChanges());
     }
 };
 
