@@ -56,9 +56,7 @@ private:
         return texts;
     }
     template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
-        if (answers.isEmpty())
-            return ++unexpected, none;
-        return answers.dequeue();
+        return answers.isEmpty() ? (++unexpected, none) : answers.dequeue();
     }
 };
 

@@ -1,13 +1,15 @@
-// The editor as a desktop program: keys, drops and drags, missing-file marks, the help page.
+// The editor as a desktop program: keys, drops and drags, file marks, help page, message boxes.
 
 #include "DesktopTestSupport.h"
 #include "dialogs/ListDragDrop.h"
+#include "dialogs/QtUserPrompts.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
 
 #include <QDrag>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -159,8 +161,7 @@ private Q_SLOTS:
     // up or the window activated.
     void MissingFileMarks() {
         QTemporaryDir temporary;
-        const QString folder = temporary.path() + QLatin1Char('/');
-        const QString here = folder + QStringLiteral("here.kas");
+        const QString folder = temporary.path() + QLatin1Char('/'), here = folder + "here.kas";
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
         Window w(folder);
         w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas"});
@@ -208,6 +209,19 @@ private Q_SLOTS:
             QCOMPARE(opened, QUrl(QStringLiteral("file://") + page));
             const QString refusal = "BWShow: The desktop could not open the help page " + page;
             QCOMPARE(prompts.Said(), desktopOpens ? QStringList() : QStringList(refusal + " (!)"));
+        }
+    }
+
+    // A name that looks like markup is shown as typed.
+    void PlainTextBoxes() {
+        const QString text = QStringLiteral("Trigger 'Porch <b>left</b>' appears more than once.");
+        for (bool question : {false, true}) {
+            QtUserPrompts prompts;
+            Qt::TextFormat format = Qt::RichText;
+            WhenModal<QMessageBox>([&](QMessageBox& box) { format = box.textFormat(); });
+            question ? void(prompts.Question(nullptr, text, QStringLiteral("T")))
+                     : prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
+            QCOMPARE(format, Qt::PlainText);
         }
     }
 };

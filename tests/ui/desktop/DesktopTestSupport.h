@@ -15,11 +15,8 @@ struct Window : Editor {
 
     explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();
-        QVERIFY(Activate());
-    }
-    bool Activate() const {
         QApplication::setActiveWindow(window.get());
-        return QTest::qWaitForWindowActive(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
@@ -54,15 +51,15 @@ inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
 }
 
 // A drag over `point` of `target` (`over` runs while it hovers), dropped: true when taken.
-inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
-                   const std::function<void()>& over = {}) {
+inline bool DropOn(
+    QWidget& target, const QPoint& point, const QMimeData& data,
+    const std::function<void()>& over = [] {}) {
     const auto actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &enter);
     if (!enter.isAccepted())
         return false;
-    if (over)
-        over();
+    over();
     QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
     return drop.isAccepted();

@@ -1,5 +1,4 @@
-// Save As asks before it replaces the file that its added ".kss" names, here one named in a script
-// that Windows-1252 cannot hold.
+// Save As asks before it replaces the file its added ".kss" names (in Cyrillic, as people may).
 
 #include "EditorTestSupport.h"
 
