@@ -28,8 +28,7 @@ void EditGroup(bool isNew) {
         WhenModal<frmChooseGroupType>([](auto& chooser) { Push(chooser, "OKButton"); });
 }
 
-// The window on a show opened from a file (three songs, one group); Yes answers the next question
-// and file dialog.
+// The window on a show opened from a file: three songs and one group.
 struct History : Window {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Show.kss"));
@@ -82,7 +81,6 @@ class ShowHistoryTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void Action_IsUndoneAndRedoneWhereItWasMade() {
         for (const auto& test : Actions) {
