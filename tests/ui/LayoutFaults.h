@@ -23,8 +23,7 @@ inline QStringList LayoutFaults(const QWidget& window) {
         for (qsizetype i = siblings.indexOf(control) + 1; i < siblings.size(); ++i)
             if (const QRect common = siblings[i]->geometry() & control->geometry();
                 shown(siblings[i]) && common.width() > 4 && common.height() > 4)
-                faults << control->objectName() + QStringLiteral(" overlaps ") +
-                              siblings[i]->objectName();
+                faults << control->objectName() + " overlaps " + siblings[i]->objectName();
     }
     return faults;
 }

@@ -2,12 +2,10 @@
 
 #include "dialogs/UserPrompts.h"
 
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 
 #include <optional>
-#include <utility>
 
 namespace bw::test {
 
@@ -15,7 +13,7 @@ namespace bw::test {
 // prompt; one with no answer queued counts as unexpected and is answered No or Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
-    using Prompt = std::pair<bool, QString>; // whether it is a file dialog, and what it says
+    using Prompt = QPair<bool, QString>; // whether it is a file dialog, and what it says
 
     QQueue<bool> questionAnswers;
     QQueue<std::optional<QStringList>> openAnswers;

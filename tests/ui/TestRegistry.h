@@ -10,14 +10,12 @@
 namespace bw::test {
 
 // The Qt Test classes of one program register themselves; main runs each, non-zero if any failed.
-inline std::vector<std::function<std::unique_ptr<QObject>()>>& RegisteredTests() {
-    static std::vector<std::function<std::unique_ptr<QObject>()>> tests;
-    return tests;
-}
+// Constant-initialized, so that registrations in other files' static initializers find it ready.
+inline std::vector<std::function<std::unique_ptr<QObject>()>> registeredTests;
 
 inline int RunRegisteredTests(int argc, char** argv) {
     int status = 0;
-    for (const auto& make : RegisteredTests())
+    for (const auto& make : registeredTests)
         status |= QTest::qExec(make().get(), argc, argv);
     return status;
 }
@@ -26,4 +24,4 @@ inline int RunRegisteredTests(int argc, char** argv) {
 
 #define BWSHOW_REGISTER_TEST(Class)                                                                \
     static const bool registered##Class =                                                          \
-        (bw::test::RegisteredTests().push_back([] { return std::make_unique<Class>(); }), true)
+        (bw::test::registeredTests.push_back([] { return std::make_unique<Class>(); }), true)

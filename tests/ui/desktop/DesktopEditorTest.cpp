@@ -21,9 +21,9 @@ class DesktopEditorTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    // A toolbar key runs its command, is named in its tooltip (none where this system has no
-    // standard key) and Tab reaches its button; the section keys go round the tabs; Enter edits a
-    // group.
+    // Toolbar keys run their command, named in the tooltip (none without a standard key here), Tab
+    // reaches the buttons; section keys go round the tabs; Enter edits a group, a double-click its
+    // entry.
     void Keys() {
         for (const auto& [key, sequence] :
              {std::pair{"New", QKeySequence(QKeySequence::New)},
@@ -54,23 +54,30 @@ private Q_SLOTS:
             QCOMPARE(w.window->CurrentTabIndex(), row.to);
         }
         w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
+        w.show().InteractiveGroups()->back()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"a.kas"}));
         w.Fill(frmShow::InteractiveTab);
-        auto edited = std::make_shared<bool>(false);
-        WhenModal<frmInteractiveGroupEditor>([edited](auto&) { *edited = true; });
+        auto entryEditor = std::make_shared<bool>(false);
+        WhenModal<frmInteractiveGroupEditor>([entryEditor](QWidget& editor) {
+            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
+            triggers->setCurrentRow(0);
+            WhenModal<frmTriggeredSequenceEditor>([entryEditor](auto&) { *entryEditor = true; });
+            QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
+                               triggers->visualItemRect(triggers->item(0)).center());
+        });
         w.Select(0);
         QTest::keyClick(w.list, Qt::Key_Return);
-        QVERIFY(*edited);
+        QVERIFY(*entryEditor);
     }
 
-    // Keys, drags (a line shows where the entry goes) and moves by row do what the buttons do, to
-    // list, show, selection and changed flag alike; a move from or to no row moves nothing.
+    // Keys, drags (a line shows where to) and moves by row act as the buttons; none from or to no
+    // row.
     void ListKeysAndDrags() {
         const int ctrl = Qt::ControlModifier, drag = -1, move = -2;
         // clang-format off
         const struct { int key, mods, row, to; const char* order; int selected; } rows[] = {
             {Qt::Key_Delete, 0, 1, 0, "acd", -1}, {Qt::Key_Up, ctrl, 1, 0, "bacd", 0},
             {Qt::Key_Down, ctrl, 1, 0, "acbd", 2}, {Qt::Key_Up, ctrl, 0, 0, "abcd", 0},
-            {drag, 0, 0, 0, "bcad", 2}, {drag, 0, 3, 0, "dabc", 0}, {move, 0, -1, 1, "abcd", 1},
+            {drag, 0, 0, 0, "bcad", 2}, {drag, 0, 3, 0, "adbc", 1}, {move, 0, -1, 1, "abcd", 1},
             {move, 0, 4, 1, "abcd", 1}, {move, 0, 1, -1, "abcd", 1}, {move, 0, 1, 4, "abcd", 1}};
         // clang-format on
         for (const auto& row : rows) {
@@ -87,11 +94,10 @@ private Q_SLOTS:
                 const std::unique_ptr<QMimeData> entry(drags.EntryData(row.row));
                 const QRect to = w.list->visualRect(w.list->model()->index(row.selected, 0));
                 const int line = row.selected < row.row ? std::max(0, to.top() - 1) : to.bottom();
-                bool lineShown = false;
                 QVERIFY(DropOn(
                     *w.list->viewport(), DropPoint(*w.list, row.row, row.selected), *entry,
-                    [&] { lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line; }));
-                QVERIFY(lineShown && !drags.IndicatorShown());
+                    [&] { QVERIFY(drags.IndicatorShown() && drags.IndicatorTop() == line); }));
+                QVERIFY(!drags.IndicatorShown());
             }
             QCOMPARE(w.Shown() + w.Held(), QString(row.order) + row.order);
             QCOMPARE(w.Selected(), row.selected);
@@ -119,7 +125,6 @@ private Q_SLOTS:
             QTest::mouseMove(list.viewport(), far);
             QCOMPARE(list.findChild<QDrag*>() != nullptr, movable);
             QCOMPARE(list.currentRow(), movable ? 0 : 2); // the list follows a pull it may not move
-            QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, far);
         }
     }
 
@@ -197,6 +202,7 @@ private Q_SLOTS:
             w.prompts.questionAnswers.enqueue(true);
             QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
             QCOMPARE(w.window->ShowFileName() + w.Held(), content == show ? path + "x" : "y");
+            QCOMPARE(w.window->windowTitle().endsWith(" - S"), content == show);
             QCOMPARE(w.prompts.Said().size(), 1);
         }
     }

@@ -18,7 +18,6 @@ struct Window : Editor {
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
         SelectTab(tab);
         for (const std::string& file : files)
