@@ -5,9 +5,8 @@
 
 namespace bw::test {
 
-// The named controls that a person cannot see whole: cut off by their parent, or overlapping a
-// sibling. Hidden controls and Qt's own parts are left out. The forms let neighbours share an edge
-// of up to 60 twips (the toolbar over the tab strip), so only a deeper overlap counts.
+// The named, shown controls (not Qt's own) cut off by their parent or overlapping a sibling by
+// more than the 60-twip edge that the toolbar shares with the tab strip.
 inline QStringList LayoutFaults(const QWidget& window) {
     const auto shown = [&window](const QWidget* control) {
         return control->isVisibleTo(&window) && !control->objectName().isEmpty() &&
@@ -24,8 +23,7 @@ inline QStringList LayoutFaults(const QWidget& window) {
         for (qsizetype i = siblings.indexOf(control) + 1; i < siblings.size(); ++i)
             if (const QRect common = siblings[i]->geometry() & control->geometry();
                 shown(siblings[i]) && common.width() > 4 && common.height() > 4)
-                faults << control->objectName() + QStringLiteral(" overlaps ") +
-                              siblings[i]->objectName();
+                faults << control->objectName() + " overlaps " + siblings[i]->objectName();
     }
     return faults;
 }

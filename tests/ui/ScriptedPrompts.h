@@ -2,7 +2,6 @@
 
 #include "dialogs/UserPrompts.h"
 
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 
@@ -10,18 +9,11 @@
 
 namespace bw::test {
 
-// Stands in for the message boxes and file dialogs: answers come from queues the test fills,
-// and every prompt is recorded. A prompt with no answer queued counts as unexpected and is
-// answered No or Cancel.
+// Stands in for the message boxes and file dialogs, answering from queues and recording each
+// prompt; one with no answer queued counts as unexpected and is answered No or Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
-    enum class Kind { Message, Question, OpenFiles, SaveFile };
-    struct Prompt {
-        Kind kind;
-        QString text, title;
-        Icon icon = Icon::None;
-        FileDialogRequest request;
-    };
+    using Prompt = QPair<bool, QString>; // whether it is a file dialog, and what it says
 
     QQueue<bool> questionAnswers;
     QQueue<std::optional<QStringList>> openAnswers;
@@ -30,57 +22,39 @@ public:
     int unexpected = 0;
 
     void Message(QWidget*, const QString& text, const QString& title, Icon icon) override {
-        prompts.append({Kind::Message, text, title, icon, {}});
+        prompts.append({false, title + ": " + text + (icon == Icon::Exclamation ? " (!)" : "")});
     }
     bool Question(QWidget*, const QString& text, const QString& title) override {
-        prompts.append({Kind::Question, text, title, Icon::None, {}});
+        prompts.append({false, title + ": " + text});
         return Next(questionAnswers, false);
     }
     std::optional<QStringList> OpenFiles(QWidget*, const FileDialogRequest& request) override {
-        prompts.append({Kind::OpenFiles, {}, request.title, Icon::None, request});
-        return Next(openAnswers, std::optional<QStringList>());
+        return Record(request), Next(openAnswers, std::optional<QStringList>());
     }
     std::optional<QString> SaveFile(QWidget*, const FileDialogRequest& request) override {
-        prompts.append({Kind::SaveFile, {}, request.title, Icon::None, request});
-        return Next(saveAnswers, std::optional<QString>());
+        return Record(request), Next(saveAnswers, std::optional<QString>());
     }
 
-    // The prompts of one kind, in the order they came.
-    QList<Prompt> Of(Kind kind) const {
-        QList<Prompt> found;
-        for (const Prompt& p : prompts)
-            if (p.kind == kind)
-                found << p;
-        return found;
-    }
     // The message boxes and questions as "title: text", with " (!)" for the exclamation icon.
-    QStringList Said() const {
-        QStringList said;
-        for (const Prompt& p : prompts)
-            if (p.kind == Kind::Message || p.kind == Kind::Question)
-                said << p.title + ": " + p.text + (p.icon == Icon::Exclamation ? " (!)" : "");
-        return said;
-    }
+    QStringList Said() const { return Texts(false); }
     // The file dialogs' requests as "title|filter|index|start folder|offered name|multiple".
-    QStringList Dialogs() const {
-        QStringList dialogs;
-        for (const Prompt& p : prompts)
-            if (p.kind == Kind::OpenFiles || p.kind == Kind::SaveFile)
-                dialogs << QStringList{p.request.title,
-                                       p.request.filter,
-                                       QString::number(p.request.filterIndex),
-                                       p.request.startFolder,
-                                       p.request.fileName,
-                                       p.request.multiple ? "multiple" : "one"}
-                               .join('|');
-        return dialogs;
-    }
+    QStringList Dialogs() const { return Texts(true); }
 
 private:
+    void Record(const FileDialogRequest& r) {
+        const QStringList parts{r.title,       r.filter,   QString::number(r.filterIndex),
+                                r.startFolder, r.fileName, r.multiple ? "multiple" : "one"};
+        prompts.append({true, parts.join('|')});
+    }
+    QStringList Texts(bool fileDialogs) const {
+        QStringList texts;
+        for (const Prompt& prompt : prompts)
+            if (prompt.first == fileDialogs)
+                texts << prompt.second;
+        return texts;
+    }
     template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
-        if (answers.isEmpty())
-            return ++unexpected, none;
-        return answers.dequeue();
+        return answers.isEmpty() ? (++unexpected, none) : answers.dequeue();
     }
 };
 

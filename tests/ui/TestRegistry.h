@@ -9,21 +9,13 @@
 
 namespace bw::test {
 
-// The Qt Test classes of one program register themselves; its main runs each on an object of
-// its own. The result is non-zero when any of them failed.
-inline std::vector<std::function<std::unique_ptr<QObject>()>>& RegisteredTests() {
-    static std::vector<std::function<std::unique_ptr<QObject>()>> tests;
-    return tests;
-}
-
-template <class Test> bool RegisterTest() {
-    RegisteredTests().push_back([] { return std::make_unique<Test>(); });
-    return true;
-}
+// The Qt Test classes of one program register themselves; main runs each, non-zero if any failed.
+// Constant-initialized, so that registrations in other files' static initializers find it ready.
+inline std::vector<std::function<std::unique_ptr<QObject>()>> registeredTests;
 
 inline int RunRegisteredTests(int argc, char** argv) {
     int status = 0;
-    for (const auto& make : RegisteredTests())
+    for (const auto& make : registeredTests)
         status |= QTest::qExec(make().get(), argc, argv);
     return status;
 }
@@ -31,4 +23,5 @@ inline int RunRegisteredTests(int argc, char** argv) {
 } // namespace bw::test
 
 #define BWSHOW_REGISTER_TEST(Class)                                                                \
-    static const bool registered##Class = bw::test::RegisterTest<Class>()
+    static const bool registered##Class =                                                          \
+        (bw::test::registeredTests.push_back([] { return std::make_unique<Class>(); }), true)

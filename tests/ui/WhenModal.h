@@ -6,32 +6,25 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <type_traits>
 
 namespace bw::test {
 
-// Runs `action` on the next modal window of the given class (any window by default) from inside
-// its modal loop. A window that the action leaves open is closed afterwards, so that a failing
-// test ends instead of waiting for a person. `seen` tells whether such a window came at all.
+// Runs `action` on the next modal window of the class (any by default) inside its modal loop,
+// then closes it if still open, so that a failing test ends instead of waiting for a person.
 template <class Dialog = QWidget>
-void WhenModal(std::type_identity_t<std::function<void(Dialog&)>> action,
-               std::shared_ptr<bool> seen = {}) {
+void WhenModal(std::type_identity_t<std::function<void(Dialog&)>> action) {
     // Owned by the application, so that a watch that never saw its window ends with the program.
     auto* timer = new QTimer(QCoreApplication::instance());
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action, seen] {
+    QObject::connect(timer, &QTimer::timeout, [timer, tries = 0, action]() mutable {
         QPointer dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         const bool found = dialog && dialog->isVisible();
-        if (!found && ++*tries <= 500)
+        if (!found && ++tries <= 500)
             return;
         timer->stop();
         timer->deleteLater();
-        if (!found)
-            return;
-        if (seen)
-            *seen = true;
-        action(*dialog);
+        if (found)
+            action(*dialog);
         if (dialog && dialog->isVisible())
             dialog->close();
     });

@@ -1,47 +1,30 @@
-// The editor as a desktop program: keys, drops and drags, missing-file marks, the show named on the
-// command line, the help page, and the fixes found on the way.
+// The editor as a desktop program: keys, drops and drags, file marks, help page, message boxes.
 
 #include "DesktopTestSupport.h"
 #include "dialogs/ListDragDrop.h"
 #include "dialogs/QtUserPrompts.h"
-#include "dialogs/Twips.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
-#include "editor/UpDown.h"
 
-#include <QLabel>
-#include <QLineEdit>
+#include <QDrag>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTreeWidget>
 
-#include <algorithm>
-
 namespace bw::test {
-
-namespace {
-
-// The point of row `to` that puts a dragged entry there: above the half of that row when the
-// entry comes from below, beneath it when it comes from above.
-QPoint DropPoint(const QAbstractItemView& list, int from, int to) {
-    const QRect row = list.visualRect(list.model()->index(to, 0));
-    return to < from ? row.topLeft() + QPoint(4, 2) : row.bottomLeft() + QPoint(4, -2);
-}
-
-} // namespace
 
 class DesktopEditorTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    // Each key runs its command and is named in the tooltip; Tab reaches the buttons. A command
-    // without a standard key on this system has none.
-    void ToolbarKeys() {
+    // Toolbar keys run their command, named in the tooltip (none without a standard key here), Tab
+    // reaches the buttons; section keys go round the tabs; Enter edits a group, a double-click its
+    // entry.
+    void Keys() {
         for (const auto& [key, sequence] :
              {std::pair{"New", QKeySequence(QKeySequence::New)},
               {"Open", QKeySequence(QKeySequence::Open)},
@@ -58,14 +41,10 @@ private Q_SLOTS:
             QVERIFY(w.Get<QToolBar>("Toolbar1")->widgetForAction(action)->focusPolicy() &
                     Qt::TabFocus);
         }
-    }
-
-    void SectionKeys() {
         const int ctrl = Qt::ControlModifier;
         // clang-format off
         const struct { int key, modifiers, from, to; } rows[] = {
-            {Qt::Key_Tab, ctrl, 1, 2}, {Qt::Key_Tab, ctrl, 6, 1},
-            {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
+            {Qt::Key_Tab, ctrl, 1, 2}, {Qt::Key_Tab, ctrl, 6, 1}, {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1, 6},
             {Qt::Key_PageDown, ctrl, 3, 4}, {Qt::Key_PageUp, ctrl, 3, 2}};
         // clang-format on
         Window w;
@@ -74,73 +53,82 @@ private Q_SLOTS:
             QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.modifiers));
             QCOMPARE(w.window->CurrentTabIndex(), row.to);
         }
+        w.show().InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
+        w.show().InteractiveGroups()->back()->AddTriggeredSequences(Entry(0, 1, 1, "T", {"a.kas"}));
+        w.Fill(frmShow::InteractiveTab);
+        auto entryEditor = std::make_shared<bool>(false);
+        WhenModal<frmInteractiveGroupEditor>([entryEditor](QWidget& editor) {
+            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
+            triggers->setCurrentRow(0);
+            WhenModal<frmTriggeredSequenceEditor>([entryEditor](auto&) { *entryEditor = true; });
+            QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
+                               triggers->visualItemRect(triggers->item(0)).center());
+        });
+        w.Select(0);
+        QTest::keyClick(w.list, Qt::Key_Return);
+        QVERIFY(*entryEditor);
     }
 
-    // Keys and drags do what the buttons do, to the list, the show, the selection and the changed
-    // flag alike; while a drag hovers, a line stands where the entry will go. A row without a key
-    // drags its entry to the row it selects.
+    // Keys, drags (a line shows where to) and moves by row act as the buttons; none from or to no
+    // row.
     void ListKeysAndDrags() {
-        const int ctrl = Qt::ControlModifier;
+        const int ctrl = Qt::ControlModifier, drag = -1, move = -2;
         // clang-format off
-        const struct { int key, mods, row; bool yes; const char* order; int selected; } rows[] = {
-            {Qt::Key_Delete, 0, 1, true, "acd", -1}, {Qt::Key_Delete, 0, 1, false, "abcd", 1},
-            {Qt::Key_Up, ctrl, 1, false, "bacd", 0}, {Qt::Key_Down, ctrl, 1, false, "acbd", 2},
-            {Qt::Key_Up, ctrl, 0, false, "abcd", 0},
-            {0, 0, 0, false, "bcad", 2}, {0, 0, 3, false, "dabc", 0}, {0, 0, 1, false, "abcd", 1}};
+        const struct { int key, mods, row, to; const char* order; int selected; } rows[] = {
+            {Qt::Key_Delete, 0, 1, 0, "acd", -1}, {Qt::Key_Up, ctrl, 1, 0, "bacd", 0},
+            {Qt::Key_Down, ctrl, 1, 0, "acbd", 2}, {Qt::Key_Up, ctrl, 0, 0, "abcd", 0},
+            {drag, 0, 0, 0, "bcad", 2}, {drag, 0, 3, 0, "adbc", 1}, {move, 0, -1, 1, "abcd", 1},
+            {move, 0, 4, 1, "abcd", 1}, {move, 0, 1, -1, "abcd", 1}, {move, 0, 1, 4, "abcd", 1}};
         // clang-format on
         for (const auto& row : rows) {
             Window w;
             w.Fill(frmShow::StartupTab, {"/d/a.kas", "/d/b.kms", "/d/c.kas", "/d/d.kas"});
-            w.Select(row.row);
-            w.prompts.questionAnswers.enqueue(row.yes);
-            if (row.key != 0) {
+            w.Select(row.key == move ? 1 : row.row);
+            w.prompts.questionAnswers.enqueue(true);
+            if (row.key == move) {
+                w.window->MoveEntry(row.row, row.to);
+            } else if (row.key != drag) {
                 QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.mods));
             } else {
                 const ListDragDrop& drags = w.window->ListDrags();
                 const std::unique_ptr<QMimeData> entry(drags.EntryData(row.row));
                 const QRect to = w.list->visualRect(w.list->model()->index(row.selected, 0));
                 const int line = row.selected < row.row ? std::max(0, to.top() - 1) : to.bottom();
-                bool lineShown = false;
-                const QPoint point = DropPoint(*w.list, row.row, row.selected);
-                QVERIFY(DropOn(*w.list->viewport(), point, *entry, [&] {
-                    lineShown = drags.IndicatorShown() && drags.IndicatorTop() == line;
-                }));
-                QVERIFY(lineShown && !drags.IndicatorShown());
+                QVERIFY(DropOn(
+                    *w.list->viewport(), DropPoint(*w.list, row.row, row.selected), *entry,
+                    [&] { QVERIFY(drags.IndicatorShown() && drags.IndicatorTop() == line); }));
+                QVERIFY(!drags.IndicatorShown());
             }
-            QCOMPARE(w.Shown(), QString::fromLatin1(row.order));
-            QCOMPARE(w.Held(), QString::fromLatin1(row.order));
+            QCOMPARE(w.Shown() + w.Held(), QString(row.order) + row.order);
             QCOMPARE(w.Selected(), row.selected);
             QCOMPARE(w.window->HasUnsavedChanges(), QLatin1String(row.order) != "abcd");
         }
     }
 
-    // Enter edits the group in the main window; in the group editor a double-click edits the
-    // trigger entry and Delete asks the editor's own question.
-    void EditKeys() {
-        Window w;
-        auto group = std::make_shared<InteractiveGroup>();
-        group->AddTriggeredSequences(Entry(0, 1, 1, "T", {"/s/a.kas"}));
-        w.window->MyShow()->InteractiveGroups()->push_back(group);
-        w.Fill(frmShow::InteractiveTab);
-        auto entryEditor = std::make_shared<bool>(false);
-        WhenModal<frmInteractiveGroupEditor>([&](frmInteractiveGroupEditor& editor) {
-            auto* triggers = Child<QListWidget>(editor, "lbTrigger");
-            triggers->setCurrentRow(0);
-            WhenModal<frmTriggeredSequenceEditor>([](auto&) {}, entryEditor);
-            QTest::mouseDClick(triggers->viewport(), Qt::LeftButton, {},
-                               triggers->visualItemRect(triggers->item(0)).center());
-            w.prompts.questionAnswers.enqueue(false);
-            QTest::keyClick(triggers, Qt::Key_Delete);
-        });
-        w.Select(0);
-        QTest::keyClick(w.list, Qt::Key_Return);
-        QVERIFY(*entryEditor);
-        QCOMPARE(w.prompts.Of(ScriptedPrompts::Kind::Question).value(0).text,
-                 QStringLiteral("Remove this triggered sequence from the Jukebox?"));
+    // Where entries may not move (any more, when the drop comes), drops and pulls move nothing.
+    void EntriesThatMayNotMove() {
+        for (const bool movable : {true, false}) {
+            QListWidget list;
+            list.addItems({"a", "b", "c"});
+            list.show();
+            bool canMove = true;
+            QList<QPoint> moves;
+            ListDragDrop::Handlers handlers;
+            handlers.canMove = [&] { return canMove; };
+            handlers.moveEntry = [&](int from, int to) { moves << QPoint(from, to); };
+            auto* drags = new ListDragDrop(list, handlers);
+            const QPoint press = DropPoint(list, 1, 0), far = DropPoint(list, 0, 2);
+            const std::unique_ptr<QMimeData> entry(drags->EntryData(0));
+            QCOMPARE(DropOn(*list.viewport(), far, *entry, [&] { canMove = movable; }), movable);
+            QCOMPARE(moves, movable ? QList{QPoint(0, 2)} : QList<QPoint>());
+            QTest::mousePress(list.viewport(), Qt::LeftButton, {}, press);
+            QTest::mouseMove(list.viewport(), far);
+            QCOMPARE(list.findChild<QDrag*>() != nullptr, movable);
+            QCOMPARE(list.currentRow(), movable ? 0 : 2); // the list follows a pull it may not move
+        }
     }
 
-    // Files of the section's kinds are appended as Add appends them, the others named in one
-    // message; the Interactive section takes no files.
+    // Files of the section's kinds are added as Add adds them, the others named in one message.
     void FilesOnSection() {
         // clang-format off
         const struct { int tab; const char *added, *refused; } rows[] = {
@@ -154,102 +142,68 @@ private Q_SLOTS:
             const auto files = FileDrag({"/d/a.kas", "/d/b.kms", "/d/c.KAS", "/d/d.txt"});
             QCOMPARE(DropOn(*w.list->viewport(), {5, 5}, *files), takes);
             QCOMPARE(w.window->HasUnsavedChanges(), takes);
-            if (!takes)
-                continue;
-            QCOMPARE(w.Shown(), QString::fromLatin1(row.added));
-            QCOMPARE(w.Held(), QString::fromLatin1(row.added));
-            const auto messages = w.prompts.Of(ScriptedPrompts::Kind::Message);
-            QVERIFY(messages.size() == 1 && messages[0].text.endsWith(QLatin1String(row.refused)));
-        }
-    }
-
-    // A show file dropped on the window, over the list too, opens after the question.
-    void ShowFileOnWindow() {
-        QTemporaryDir folder;
-        const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
-        Show show;
-        show.Background()->List().push_back("/d/x.kas");
-        QVERIFY(WriteShowFile(path, show));
-        for (bool answer : {true, false}) {
-            Window w;
-            w.window->AddSequenceToPlaylist("/d/y.kas");
-            w.prompts.questionAnswers.enqueue(answer);
-            QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
-            QCOMPARE(w.window->ShowFileName(), answer ? path : QString());
-            QCOMPARE(w.Held(), answer ? QStringLiteral("x") : QStringLiteral("y"));
+            QCOMPARE(takes ? w.Shown() + w.Held() : QString(), QString(row.added) + row.added);
+            QCOMPARE(w.prompts.Said().size(), int(takes));
+            QCOMPARE(w.prompts.Said().value(0).endsWith(QLatin1String(row.refused)), takes);
         }
     }
 
     // The triggered sequence editor takes the kinds its group allows, and moves entries.
     void FilesOnEntryEditor() {
         FakeHost host;
-        auto group = std::make_shared<InteractiveGroup>();
-        group->SetMusicalAllowed(false);
         frmTriggeredSequenceEditor editor(host);
-        editor.SetIG(group);
+        editor.SetIG(std::make_shared<InteractiveGroup>());
+        editor.IG()->SetMusicalAllowed(false);
         editor.SetTS(Entry(0, 1, 1, "T", {"/d/a.kas"}));
         editor.show();
         auto* list = Child<QTreeWidget>(editor, "lvSequences");
         QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));
-        QVERIFY(host.prompts.Of(ScriptedPrompts::Kind::Message).value(0).text.endsWith("\nm.kms"));
+        QVERIFY(host.prompts.Said().value(0).endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
         QVERIFY(DropOn(*list->viewport(), DropPoint(*list, 0, 2), *entry));
-        QStringList order;
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            order << list->topLevelItem(i)->text(0);
-        QCOMPARE(order, QStringList({"b.kas", "c.kas", "a.kas"}));
+        for (const auto& [row, name] : {std::pair{0, "b.kas"}, {1, "c.kas"}, {2, "a.kas"}})
+            QCOMPARE(list->topLevelItem(row)->text(0), QLatin1String(name));
     }
 
-    // Names are resolved against the sequence folder; a missing file is marked and named so in
-    // the tooltip; files are looked at again when the tab is set up or the window activated.
+    // A missing file is marked and named so in the tooltip, looked for again when the tab is set
+    // up or the window activated.
     void MissingFileMarks() {
         QTemporaryDir temporary;
-        const QString folder = temporary.path() + QLatin1Char('/');
-        const QString here = folder + QStringLiteral("here.kas");
+        const QString folder = temporary.path() + QLatin1Char('/'), here = folder + "here.kas";
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
         Window w(folder);
-        w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas", here.toStdString()});
+        w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas"});
         SequenceFileMarks& marks = w.window->FileMarks();
-        QCOMPARE(QStringList({marks.ToolTip(0), marks.ToolTip(1), marks.ToolTip(2)}),
-                 QStringList({here, "File not found: " + folder + "gone.kas", here}));
-        for (int row : {0, 1}) {
-            QStyleOptionViewItem option;
-            marks.initStyleOption(&option, w.list->model()->index(row, 0));
-            QCOMPARE(option.icon.isNull(), row == 0);
-        }
+        QCOMPARE(marks.ToolTip(0) + '|' + marks.ToolTip(1),
+                 here + "|File not found: " + folder + "gone.kas");
+        QStyleOptionViewItem present, missing;
+        marks.initStyleOption(&present, w.list->model()->index(0, 0));
+        marks.initStyleOption(&missing, w.list->model()->index(1, 0));
+        QVERIFY(present.icon.isNull() && !missing.icon.isNull());
         QVERIFY(QFile::remove(here));
-        QVERIFY(!marks.Missing(0));
         w.window->ShowCurrentTab();
         QVERIFY(marks.Missing(0));
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
         QEvent activation(QEvent::ActivationChange);
         QApplication::sendEvent(w.window.get(), &activation);
         QVERIFY(!marks.Missing(0));
-        w.window->MyShow()->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>());
-        w.Fill(frmShow::InteractiveTab);
-        QVERIFY(marks.ToolTip(0).isEmpty());
     }
 
-    // As Open opens it: a show; no file; a text that is no list; a list that is no show.
-    void ShowFileOnCommandLine() {
+    // A show file dropped on the window opens as Open opens it.
+    void ShowFileOnWindow() {
         const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
-                                ",,T,F,F),,(2,0,1,0,,(/seq/a.kas),T,F,F),, 0,,F)";
-        for (const auto& [content, refused] : QList<std::pair<QByteArray, bool>>{
-                 {show, false}, {{}, true}, {"abc", false}, {"((0),(1),(2))", true}}) {
+                                ",,T,F,F),,(2,0,1,0,,(/d/x.kas),T,F,F),, 0,,F)";
+        for (const QByteArray& content : {show, QByteArray("abc")}) {
             QTemporaryDir folder;
-            const QString path = folder.filePath(QStringLiteral("Yard.kss"));
-            QFile file(path);
-            QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content)));
-            file.close();
-            Editor e;
-            e.window->OpenShowFile(path);
-            const bool opened = content == show;
-            QCOMPARE(e.window->ShowFileName(), opened ? path : QString());
-            QCOMPARE(e.window->windowTitle().endsWith(QStringLiteral(" - Yard")), opened);
-            QCOMPARE(ShowFunctions::ShowToText(*e.window->MyShow()),
-                     opened ? show.toStdString() : ShowFunctions::ShowToText(Show()));
-            QCOMPARE(e.prompts.prompts.value(0).text,
-                     refused ? QStringLiteral("Unable to open ") + path : QString());
+            const QString path = QDir::toNativeSeparators(folder.filePath(QStringLiteral("S.kss")));
+            QVERIFY(File::WriteWholeFile(path.toStdString(), content.toStdString()) == 0);
+            Window w;
+            w.window->AddSequenceToPlaylist("/d/y.kas");
+            w.prompts.questionAnswers.enqueue(true);
+            QVERIFY(DropOn(*w.list->viewport(), {5, 5}, *FileDrag({path})));
+            QCOMPARE(w.window->ShowFileName() + w.Held(), content == show ? path + "x" : "y");
+            QCOMPARE(w.window->windowTitle().endsWith(" - S"), content == show);
+            QCOMPARE(w.prompts.Said().size(), 1);
         }
     }
 
@@ -257,14 +211,12 @@ private Q_SLOTS:
         const QString page = QStringLiteral("/usr/share/brightwave/BWHelp/show_editor.htm");
         for (const bool desktopOpens : {true, false}) {
             ScriptedPrompts prompts;
-            QList<QUrl> opened;
-            OpenHelpPage(nullptr, page, prompts, [&](const QUrl& url) {
-                opened.append(url);
-                return desktopOpens;
-            });
-            QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("file://") + page)});
-            const QString refusal = QStringLiteral("The desktop could not open the help page ");
-            QCOMPARE(prompts.prompts.value(0).text, desktopOpens ? QString() : refusal + page);
+            QUrl opened;
+            OpenHelpPage(nullptr, page, prompts,
+                         [&](const QUrl& url) { return opened = url, desktopOpens; });
+            QCOMPARE(opened, QUrl(QStringLiteral("file://") + page));
+            const QString refusal = "BWShow: The desktop could not open the help page " + page;
+            QCOMPARE(prompts.Said(), desktopOpens ? QStringList() : QStringList(refusal + " (!)"));
         }
     }
 
@@ -275,55 +227,9 @@ private Q_SLOTS:
             QtUserPrompts prompts;
             Qt::TextFormat format = Qt::RichText;
             WhenModal<QMessageBox>([&](QMessageBox& box) { format = box.textFormat(); });
-            if (question)
-                prompts.Question(nullptr, text, QStringLiteral("T"));
-            else
-                prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
+            question ? void(prompts.Question(nullptr, text, QStringLiteral("T")))
+                     : prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
             QCOMPARE(format, Qt::PlainText);
-        }
-    }
-
-    // A step against the end of the range, by button or arrow key, is no edit.
-    void SpinnerAtTheEnd() {
-        // clang-format off
-        for (const auto& [start, up, byKey] :
-             {std::tuple{999, true, false}, {0, false, false},
-              {999, true, true}, {0, false, true}}) {
-            // clang-format on
-            Window w;
-            w.window->MyShow()->Musical()->SetDelay(start);
-            w.Fill(frmShow::MusicalTab);
-            auto* box = w.Get<QLineEdit>("txtDelay");
-            auto* spinner = w.Get<UpDown>("UpDown1");
-            if (byKey)
-                QTest::keyClick(box, up ? Qt::Key_Up : Qt::Key_Down);
-            else
-                (up ? spinner->UpButton() : spinner->DownButton())->click();
-            QCOMPARE(box->text(), QString::number(start));
-            QVERIFY(!w.window->HasUnsavedChanges());
-        }
-    }
-
-    // The name label shows its whole caption for every type, beside the text box.
-    void NameLabelFits() {
-        // clang-format off
-        for (const auto& [independent, interruptible, caption] : {
-                 std::tuple{false, false, "Jukebox Name"}, {false, true, "Soundboard Name"},
-                 {true, true, "Magic Toy Name"}, {true, false, "Interactive Group Name"}}) {
-            // clang-format on
-            FakeHost host;
-            frmInteractiveGroupEditor editor(host);
-            auto group = std::make_shared<InteractiveGroup>();
-            group->SetIndependent(independent);
-            group->SetInterruptible(interruptible);
-            editor.SetIG(group);
-            editor.show();
-            auto* label = Child<QLabel>(editor, "lblName");
-            auto* box = Child<QLineEdit>(editor, "txtName");
-            QCOMPARE(label->text().remove(QLatin1Char('&')), QString::fromLatin1(caption));
-            QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(caption));
-            QVERIFY(label->geometry().right() < box->x());
-            QCOMPARE(box->geometry().right(), TwipRect(2160, 135, 5415, 315).right());
         }
     }
 };

@@ -15,20 +15,16 @@ struct Window : Editor {
 
     explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();
-        QVERIFY(Activate());
-    }
-    bool Activate() const {
         QApplication::setActiveWindow(window.get());
-        return QTest::qWaitForWindowActive(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    // Selects the tab, puts the files into its section and sets the tab up again.
     void Fill(int tab, const std::vector<std::string>& files = {}) const {
         SelectTab(tab);
         for (const std::string& file : files)
             window->CurrentPlaylist()->List().push_back(file);
         window->ShowCurrentTab();
     }
-    // The entries shown, and the file names the section holds: "/d/a.kas" gives "a".
+    // The entries shown, and the names the section holds: "/d/a.kas" gives "a".
     QString Shown() const { return Entries().join(QString()); }
     QString Held() const {
         QString held;
@@ -37,6 +33,12 @@ struct Window : Editor {
         return held;
     }
 };
+
+// The point of row `to` where a drop puts the entry from row `from`: the near half of that row.
+inline QPoint DropPoint(const QAbstractItemView& list, int from, int to) {
+    const QRect row = list.visualRect(list.model()->index(to, 0));
+    return to < from ? row.topLeft() + QPoint(4, 2) : row.bottomLeft() + QPoint(4, -2);
+}
 
 inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
@@ -47,19 +49,16 @@ inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     return data;
 }
 
-// A whole drag ending over `point` of `target`: true when the drop was taken. `over` runs while
-// the drag hovers there, before the drop.
-inline bool DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
-                   const std::function<void()>& over = {}) {
+// A drag over `point` of `target` (`over` runs while it hovers), dropped: true when taken.
+inline bool DropOn(
+    QWidget& target, const QPoint& point, const QMimeData& data,
+    const std::function<void()>& over = [] {}) {
     const auto actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &enter);
-    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &move);
     if (!enter.isAccepted())
         return false;
-    if (over)
-        over();
+    over();
     QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
     return drop.isAccepted();
