@@ -161,6 +161,29 @@ private Q_SLOTS:
         }
     }
 
+    // A file that cannot be read, or a list that holds no show, is refused with a message; a text
+    // that is no list at all ends Open silently. Either way the window keeps its show.
+    void Open_RefusesWhatIsNoShow() {
+        for (const QByteArray& bytes :
+             {QByteArray(), QByteArray("(a)\r\n"), QByteArray("Yard\r\n")}) {
+            const QString path = QDir::current().filePath("refused.kss");
+            QFile file(path);
+            QVERIFY(bytes.isNull() ? !file.exists()
+                                   : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
+            file.close();
+            Editor editor;
+            const ShowPtr before = editor.window->MyShow();
+            editor.prompts.openAnswers.enqueue(QStringList{path});
+            editor.Click("Open");
+            QCOMPARE(editor.prompts.Said(), bytes.startsWith("Yard")
+                                                ? QStringList()
+                                                : QStringList{"BWShow: Unable to open " + path});
+            QCOMPARE(editor.window->MyShow(), before);
+            QCOMPARE(editor.window->windowTitle(), Title);
+            QVERIFY(QFile::remove(path) || bytes.isNull());
+        }
+    }
+
     void HelpAndOptions() {
         Editor editor;
         editor.Click("Help");

@@ -59,6 +59,18 @@ private Q_SLOTS:
         }
     }
 
+    // The Musical tab's fixed texts, from tests/data/editor/musical-texts.txt: a control, the
+    // property read, the text.
+    void MusicalTexts() {
+        Editor editor;
+        editor.SelectTab(frmShow::MusicalTab);
+        for (const QString& row : DataRows("editor/musical-texts.txt")) {
+            const QStringList field = row.split('\t');
+            const QWidget* control = editor.Get<QWidget>(qPrintable(field[0]));
+            QCOMPARE(control->property(qPrintable(field[1])).toString(), field[2]);
+        }
+    }
+
     // Add, Remove, Up and Down keep the list and the section in step.
     void ListCommands() {
         // Tab, button, selected row: entries (added ones chosen, removals confirmed), selection
