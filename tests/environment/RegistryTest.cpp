@@ -96,7 +96,8 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
     EXPECT_TRUE(RegFile::FindKey(keys, HkeyCurrentUser, "Software\\Brightwave")->empty());
     EXPECT_TRUE(RegFile::FindKey(keys, HkeyCurrentUser, "") &&
                 RegFile::FindKey(keys, HkeyLocalMachine, "Software\\Machine"));
-    for (const char* missing : {"Software\\Bright", "Software\\Removed", "Software\\Machine"})
+    for (const char* missing :
+         {"Software\\Bright", "Software\\Removed", "Software\\Machine", "Software\\Unclose"})
         EXPECT_FALSE(RegFile::FindKey(keys, HkeyCurrentUser, missing)) << missing;
 }
 

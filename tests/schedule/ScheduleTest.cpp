@@ -223,7 +223,7 @@ TEST(WeekTime, ComparisonsAndIntervalsOverTheEndOfTheWeek) {
         {monTen, monNoon, WeekAt(Mon, 11), {true, true, true}},   {monTen, monNoon, monTen, {false, true, true}},
         {monTen, monNoon, monNoon, {false, true, false}},     {satTen, sunTwo, WeekAt(Sun, 1), {true, true, true}},
         {satTen, sunTwo, sunTwo, {false, true, false}},       {satTen, sunTwo, WeekAt(Wed, 12), {false, false, false}},
-        {monTen, monTen, WeekAt(Thu, 3), {true, true, true}}};
+        {satTen, sunTwo, satTen, {false, true, true}},        {monTen, monTen, WeekAt(Thu, 3), {true, true, true}}};
     // clang-format on
     for (const auto& [lower, upper, time, expected] : cases)
         EXPECT_EQ((std::array{time.Between(lower, upper), time.BetweenEquals(lower, upper),

@@ -62,7 +62,8 @@ inline QStringList DataLines(const std::string& name) {
 
 // How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
 // shown controls, wrapping around), then a control a line with the text it shows, a label's
-// buddy after " -> ", " (default)" after the default button, a list's column titles joined by
+// buddy after " -> ", " (default)" after the default button, " (bold)" after bold text, a list's
+// column titles joined by
 // '|'. Every dialog also has a fixed size and nothing in it cut off or overlapping.
 inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
     QStringList lines = DataLines("dialogs/" + name + ".txt");
@@ -90,6 +91,8 @@ inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
         if (const auto* button = qobject_cast<const QPushButton*>(control);
             button && button->isDefault())
             text += " (default)";
+        if (control->font().bold())
+            text += " (bold)";
         if (const auto* list = qobject_cast<const QTreeWidget*>(control)) // two columns
             text += list->headerItem()->text(0) + '|' + list->headerItem()->text(1);
         if (line.section(' ', 1) != text)

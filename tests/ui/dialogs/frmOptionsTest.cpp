@@ -4,6 +4,7 @@
 #include "DialogTestSupport.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
+#include "dialogs/QtUserPrompts.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -108,6 +109,13 @@ private Q_SLOTS:
             QCOMPARE(SelectPosition(list, c[1]), c[2] == 1);
             QCOMPARE(list.currentIndex(), c[3]);
         }
+    }
+
+    // Layout twips round to the nearest pixel; the file dialogs show "name (patterns)".
+    void TwipsAndFileFilters() {
+        QCOMPARE(TwipRect(7, 8, 375, 7455), QRect(0, 1, 25, 497));
+        QCOMPARE(QtUserPrompts::QtNameFilters("All Files|*.*|Sequences|*.kas;*.kms|Odd"),
+                 QStringList({"All Files (*.*)", "Sequences (*.kas *.kms)"}));
     }
 
     // The border runs at the caption's middle row and stops either side of the caption.
