@@ -110,6 +110,7 @@ TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
     const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
         {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
         {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
+        {std::string("\xFF\xFE\x3C\xD8\x84\xDF", 6), Utf16LeWithBom, "\xF0\x9F\x8E\x84"}, // a pair
         {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
         {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, {"\"A\"=\"\xE9\"\r\n", Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
     // clang-format on
