@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../../support/DataFile.h"
+#include "DataLines.h"
 #include "LayoutFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
@@ -13,7 +13,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <stdexcept>
@@ -50,23 +49,13 @@ template <class Control = QPushButton> Control* Child(const QWidget& parent, con
     throw std::runtime_error("no control " + name.toStdString());
 }
 
-// The lines of a file under tests/data ("dialogs/chooser.txt"), but for those starting with '#'.
-inline QStringList DataLines(const std::string& name) {
-    const QStringList lines = QString::fromStdString(DataFile(name))
-                                  .split('\n', Qt::SkipEmptyParts)
-                                  .filter(QRegularExpression("^[^#]"));
-    if (lines.isEmpty())
-        throw std::runtime_error(name + " has no cases");
-    return lines;
-}
-
 // How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
 // shown controls, wrapping around), then a control a line with the text it shows, a label's
 // buddy after " -> ", " (default)" after the default button, " (bold)" after bold text, a list's
 // column titles joined by
 // '|'. Every dialog also has a fixed size and nothing in it cut off or overlapping.
 inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
-    QStringList lines = DataLines("dialogs/" + name + ".txt");
+    QStringList lines = DataLines("dialogs/" + QString::fromStdString(name) + ".txt");
     QStringList faults = LayoutFaults(dialog);
     if (dialog.minimumSize() != dialog.maximumSize())
         faults << "the size can change";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataLines.h"
 #include "LayoutFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
@@ -72,14 +73,6 @@ public:
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// The lines of a file under tests/data; a missing or empty file fails the test.
-inline QStringList DataRows(const QString& name) {
-    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() == 0)
-        throw std::runtime_error("no data in " + name.toStdString());
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
 inline bool WriteShowFile(const QString& path, const Show& show) {

@@ -73,7 +73,7 @@ private Q_SLOTS:
                            action->toolTip().section(QStringLiteral(" ("), 0, 0);
             QVERIFY(!action->icon().isNull());
         }
-        QCOMPARE(buttons, DataRows("editor/toolbar.txt"));
+        QCOMPARE(buttons, DataLines("editor/toolbar.txt"));
     }
 
     // A failed write counts as a change and keeps the new name, so that Save tries it again.
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     void SaveAs_TakesOnlyKssNames() {
         // The names chosen one after the other (an empty one cancels), and the file saved.
-        for (const QString& row : DataRows("editor/save-as.txt")) {
+        for (const QString& row : DataLines("editor/save-as.txt")) {
             const QStringList answers = row.section('\t', 0, 0).split(',');
             const QString saved = row.section('\t', 1);
             init();

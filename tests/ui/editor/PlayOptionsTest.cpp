@@ -94,7 +94,7 @@ private Q_SLOTS:
     void TypingAndSteps() {
         // The box, its text pasted (or set before a step), the step (up, down, key up or none):
         // the text and the stored value after. The delay is the number the text begins with.
-        for (const QString& row : DataRows("editor/typing.txt")) {
+        for (const QString& row : DataLines("editor/typing.txt")) {
             const QStringList field = row.split('\t');
             EditorOn editor(StoredShow(2, 1), frmShow::MusicalTab);
             auto* box = editor.Get<QLineEdit>(qPrintable(field[0]));

@@ -34,7 +34,7 @@ class SectionTabsTest : public QObject {
 
 private Q_SLOTS:
     void TabSetup() {
-        const QStringList lines = DataRows("editor/tabs.txt");
+        const QStringList lines = DataLines("editor/tabs.txt");
         for (int tab = 1; tab <= 6; ++tab) {
             Editor editor;
             editor.ShowWindow();
@@ -64,7 +64,7 @@ private Q_SLOTS:
     void MusicalTexts() {
         Editor editor;
         editor.SelectTab(frmShow::MusicalTab);
-        for (const QString& row : DataRows("editor/musical-texts.txt")) {
+        for (const QString& row : DataLines("editor/musical-texts.txt")) {
             const QStringList field = row.split('\t');
             const QWidget* control = editor.Get<QWidget>(qPrintable(field[0]));
             QCOMPARE(control->property(qPrintable(field[1])).toString(), field[2]);
@@ -75,7 +75,7 @@ private Q_SLOTS:
     void ListCommands() {
         // Tab, button, selected row: entries (added ones chosen, removals confirmed), selection
         // and enabled buttons after, the prompt.
-        for (const QString& row : DataRows("editor/list-commands.txt")) {
+        for (const QString& row : DataLines("editor/list-commands.txt")) {
             const QStringList field = row.split('\t');
             const int tab = field[0].toInt(), selected = field[2].toInt();
             const QString &button = field[1], &entries = field[3], &prompt = field[6];
