@@ -10,6 +10,9 @@ class QWidget;
 
 namespace bw {
 
+// The title of the program's own message boxes.
+inline const QString ProgramTitle = QStringLiteral("BWShow");
+
 // What a common file dialog is asked for. `filter` is in the pipe form "Shows|*.kss|All|*.*"
 // (display name, then pattern) and `filterIndex` counts from 1.
 struct FileDialogRequest {

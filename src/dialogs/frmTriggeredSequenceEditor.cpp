@@ -307,7 +307,7 @@ void frmTriggeredSequenceEditor::DropFiles(const QStringList& files) {
     }
     if (!sorted.refused.isEmpty())
         host_.Prompts().Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
-                                QStringLiteral("BWShow"), UserPrompts::Icon::None);
+                                ProgramTitle, UserPrompts::Icon::None);
 }
 
 // The entry that moves into the removed one's place is not selected: nothing is.

@@ -19,7 +19,7 @@ void OpenHelpPage(QWidget* owner, const QString& page, UserPrompts& prompts,
     prompts.Message(owner,
                     QStringLiteral("The desktop could not open the help page ") +
                         QDir::toNativeSeparators(page),
-                    QStringLiteral("BWShow"), UserPrompts::Icon::Exclamation);
+                    ProgramTitle, UserPrompts::Icon::Exclamation);
 }
 
 void ShowHelpTopic(QWidget* owner, int topic, UserPrompts& prompts) {

@@ -36,7 +36,6 @@ namespace bw {
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("BWShow");
 const QString EditorTitle = QStringLiteral("BW Show Editor");
 const QString ShowFileDialogTitle = QStringLiteral("Select a show file");
 const QString ShowFileFilter = QStringLiteral("All Files|*.*|Shows|*.kss");

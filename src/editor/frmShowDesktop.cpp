@@ -94,7 +94,7 @@ void frmShow::DropSequenceFiles(const QStringList& files) {
     SetLightsOffCheckbox();
     if (!sorted.refused.isEmpty())
         prompts_.Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
-                         QStringLiteral("BWShow"), UserPrompts::Icon::None);
+                         ProgramTitle, UserPrompts::Icon::None);
 }
 
 // The same steps as the Up and Down buttons, so that list and show change exactly as they do.
