@@ -5,14 +5,12 @@
 #include "editor/frmShow.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
-#include "environment/SystemFontsReader.h"
 
 #include <QApplication>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    bw::SystemFontsReader systemFonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bwshow"));
     QApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
@@ -21,8 +19,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(bw::EditorIcons::Icon(QStringLiteral("BWShow")));
     const bw::EditorCommandLine commandLine = bw::ParseEditorCommandLine(application);
     bw::QtUserPrompts prompts;
-    // Nothing above measures a text in a font; everything below may.
-    systemFonts.Wait();
 
     // The suite's per-user installation must be complete before the editor opens; the check
     // explains itself when it is not.
