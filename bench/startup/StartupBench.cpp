@@ -1,12 +1,14 @@
 // Start-up time from outside: starts a program, watches the X server for its window being
-// mapped, ends the program, eight times each for the editor and a bare Qt window program, taking
-// turns; prints both medians and their ratio. Needs an X display (measure-startup starts Xvfb).
+// mapped, ends the program, eight times each for the editor, a bare Qt window program and a
+// window with one laid-out button, taking turns; prints the medians and their ratios to the bare
+// window. Needs an X display (measure-startup starts Xvfb).
 //
-// Usage: bwshow_startup_bench EDITOR BARE_WINDOW [RUNS]
+// Usage: bwshow_startup_bench EDITOR BARE_WINDOW LAID_OUT_WINDOW [RUNS]
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -55,11 +57,11 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s EDITOR BARE_WINDOW [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s EDITOR BARE_WINDOW LAID_OUT_WINDOW [RUNS]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 8;
+    const int runs = argc > 4 ? std::atoi(argv[4]) : 8;
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "no X display\n");
@@ -71,25 +73,29 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    std::vector<double> editor, bare;
-    // Taking turns, so that both see the same load; one run of each first warms the caches.
+    constexpr int Programs = 3;
+    std::array<std::vector<double>, Programs> times;
+    // Taking turns, so that all see the same load; one run of each first warms the caches.
     for (int run = -1; run < runs; ++run) {
-        const double e = MillisecondsToWindow(connection, argv[1]);
-        const double b = MillisecondsToWindow(connection, argv[2]);
-        if (e < 0 || b < 0) {
-            std::fprintf(stderr, "a program ended without showing a window\n");
-            return 1;
-        }
-        if (run >= 0) {
-            editor.push_back(e);
-            bare.push_back(b);
+        for (int program = 0; program < Programs; ++program) {
+            const double time = MillisecondsToWindow(connection, argv[1 + program]);
+            if (time < 0) {
+                std::fprintf(stderr, "%s ended without showing a window\n", argv[1 + program]);
+                return 1;
+            }
+            if (run >= 0)
+                times[program].push_back(time);
         }
     }
-    const double e = Median(editor);
-    const double b = Median(bare);
+    const double editor = Median(times[0]);
+    const double bare = Median(times[1]);
+    const double laidOut = Median(times[2]);
     std::printf("start to window mapped, median of %d: editor %.1f ms, bare QWidget window %.1f "
                 "ms, ratio %.2f\n",
-                runs, e, b, e / b);
+                runs, editor, bare, editor / bare);
+    std::printf("window with one laid-out button %.1f ms, ratio %.2f to the bare window; editor "
+                "to it %.2f\n",
+                laidOut, laidOut / bare, editor / laidOut);
     xcb_disconnect(connection);
     return 0;
 }
