@@ -17,10 +17,20 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 # The programs know their folder with every link resolved.
 prefix=$(cd "$prefix" && pwd -P)
-version=$("$prefix/bin/bwshow" -platform offscreen --version)
-case $version in "bwshow "[0-9]*) ;; *) fail "--version printed: $version" ;; esac
-"$prefix/bin/bwshow" -platform offscreen --help | grep -q -- "--print-caption" ||
-    fail "--help does not list --print-caption"
+# --help and --version print without a display, also after the window system's own options;
+# each row: the options, a pattern for what they print.
+while IFS='|' read -r options printed; do
+    # shellcheck disable=SC2086 # the options are words
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/bwshow" $options) ||
+        fail "bwshow $options: exit status $?"
+    # shellcheck disable=SC2254 # the expected text is a pattern
+    case $out in $printed) ;; *) fail "bwshow $options printed: $out" ;; esac
+done <<'ROWS'
+--version|bwshow [0-9]*
+-platform offscreen --version|bwshow [0-9]*
+--help|*--print-caption*
+-h|Usage:*
+ROWS
 
 # A new show as the editor writes it.
 printf '((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n' \
@@ -28,6 +38,17 @@ printf '((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,,,T,F,F)
 caption=$(cd "$work" && env -u XDG_CONFIG_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
     "$prefix/bin/bwshow" --print-caption Halloween.kss)
 case $caption in "BW Show Editor v"*" - Halloween") ;; *) fail "caption: $caption" ;; esac
+
+# A show that cannot be opened: no box waits, the message goes to standard error, the caption is
+# a new show's, the exit status 1.
+printf 'abc' >"$work/Bad.kss"
+status=0
+caption=$(cd "$work" && env -u XDG_CONFIG_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
+    timeout 60 "$prefix/bin/bwshow" --print-caption Bad.kss 2>"$work/said") || status=$?
+[ "$status" = 1 ] || fail "--print-caption Bad.kss: exit status $status"
+grep -q "^BWShow: Unable to open .*/Bad.kss$" "$work/said" || fail "said: $(cat "$work/said")"
+case $caption in "BW Show Editor v"*" - "*) fail "caption: $caption" ;; "BW Show Editor v"*) ;;
+    *) fail "caption: $caption" ;; esac
 
 # BWPost recorded the installed programs' folder, and the help lies where the editor looks.
 grep -qF "\"AppPath\"=\"$prefix/bin/\"" "$home/.config/Brightwave/registry.reg" ||
