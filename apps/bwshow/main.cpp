@@ -67,7 +67,9 @@ int main(int argc, char* argv[]) {
         window.OpenShowFile(commandLine.showFile);
     if (commandLine.printCaption) {
         std::puts(window.windowTitle().toUtf8().constData());
-        return printedPrompts.Said() ? 1 : 0;
+        const bool opened =
+            commandLine.showFile.isEmpty() || window.ShowFileName() == commandLine.showFile;
+        return printedPrompts.Said() || !opened ? 1 : 0;
     }
     return QApplication::exec();
 }

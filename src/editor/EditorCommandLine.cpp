@@ -20,7 +20,8 @@ struct Parser {
         QStringLiteral("Start as usual, then print the window's caption and end instead of "
                        "waiting for the user: shows that the editor starts and which show it "
                        "opened. A message the editor would show on the way goes to standard "
-                       "error instead, and the exit status is then 1.")};
+                       "error instead; the exit status is 1 when it said anything or could not "
+                       "open the show.")};
 
     Parser() {
         parser.setApplicationDescription(
