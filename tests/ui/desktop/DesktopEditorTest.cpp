@@ -11,6 +11,7 @@
 
 #include <QDrag>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -250,43 +251,35 @@ private Q_SLOTS:
         const QString page = folder.filePath(QStringLiteral("show_editor.htm"));
         QVERIFY(QFile(page).open(QIODevice::WriteOnly));
         const QString cannot = "BWShow: The desktop could not open the help page " + page + " (!)";
-        enum Opener { Opens, Refuses, FailsLater, LauncherSucceeds, LauncherFails };
+        enum Opener { Opens, Refuses, FailsLater, Launcher };
         // clang-format off
-        const struct { Opener opener; bool missing; QString said; } rows[] = {
-            {Opens, false, ""}, {Refuses, false, cannot}, {FailsLater, false, cannot},
-            {Opens, true, "BWShow: The help page is missing: " + page + ".gone (!)"},
-            {LauncherSucceeds, false, ""}, {LauncherFails, false, cannot}};
+        const struct { Opener opener; bool missing; const char* launcher; QString said; } rows[] = {
+            {Opens, false, "", ""}, {Refuses, false, "", cannot}, {FailsLater, false, "", cannot},
+            {Opens, true, "", "BWShow: The help page is missing: " + page + ".gone (!)"},
+            {Launcher, false, "exit 0", ""}, {Launcher, false, "exit 4", cannot}};
         // clang-format on
         const QByteArray path = qgetenv("PATH");
         for (const auto& row : rows) {
             ScriptedPrompts prompts;
             const QString shown = row.missing ? page + ".gone" : page;
             QUrl opened;
-            UrlOpener open = [&](const QUrl& url, const std::function<void()>& failed) {
-                opened = url;
+            const UrlOpener open = [&](const QUrl& url, const std::function<void()>& failed) {
                 if (row.opener == FailsLater)
                     QTimer::singleShot(0, failed);
-                return row.opener != Refuses;
+                return opened = url, row.opener != Refuses;
             };
-            const bool launcher = row.opener == LauncherSucceeds || row.opener == LauncherFails;
-            if (launcher) {
-                const QString script = folder.filePath(QStringLiteral("xdg-open"));
-                QFile::remove(script);
-                QFile file(script);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(row.opener == LauncherFails ? "#!/bin/sh\nexit 4\n" : "#!/bin/sh\n");
-                file.close();
-                file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                qputenv("PATH", folder.path().toUtf8() + ':' + path);
-                open = {};
-            }
-            OpenHelpPage(nullptr, shown, prompts, open);
-            QTest::qWait(0);
-            QTRY_COMPARE(prompts.Said().join('|'), row.said);
-            QTest::qWait(launcher ? 300 : 0); // nothing more comes from a launcher
+            QFile launcher(folder.filePath(QStringLiteral("xdg-open")));
+            QVERIFY(launcher.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            launcher.write(QByteArray("#!/bin/sh\n") + row.launcher + '\n');
+            launcher.close();
+            QVERIFY(launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            qputenv("PATH", folder.path().toUtf8() + ':' + path);
+            OpenHelpPage(nullptr, shown, prompts, row.opener == Launcher ? UrlOpener() : open);
+            QTRY_VERIFY(!qApp->findChild<QProcess*>()); // the launcher has ended
             qputenv("PATH", path);
-            QCOMPARE(prompts.Said().join('|'), row.said);
-            QCOMPARE(opened, QUrl(row.missing || launcher ? QString() : "file://" + shown));
+            QTRY_COMPARE(prompts.Said().join('|'), row.said);
+            QCOMPARE(opened, QUrl(row.missing || *row.launcher ? QString() : "file://" + shown));
+            QVERIFY(QFile::remove(launcher.fileName()));
         }
     }
 
