@@ -114,7 +114,7 @@ TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
         {std::string("\xFF\xFE\x3C\xD8\x84\xDF", 6), Utf16LeWithBom, "\xF0\x9F\x8E\x84"}, // a pair
         {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
         {"\xED\xA0\x80", Utf8, "\xED\xA0\x80"}, {"\"A\"=\"/caf\xE9\"\r\n", Utf8, "\"A\"=\"/caf\xE9\"\r\n"},
-        {std::string("\xFF\xFEa\0\xE9\xDC", 6), Utf16LeWithBom, "a\xE9"}};
+        {std::string("\xFF\xFE" "a\0\xE9\xDC", 6), Utf16LeWithBom, "a\xE9"}};
     // clang-format on
     for (const auto& [bytes, encoding, text] : cases) {
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
