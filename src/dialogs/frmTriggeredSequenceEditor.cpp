@@ -5,6 +5,7 @@
 #include "dialogs/LibListView.h"
 #include "dialogs/ListDragDrop.h"
 #include "dialogs/ListKeyCommands.h"
+#include "dialogs/QtText.h"
 #include "dialogs/SequenceFileFilter.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/UserPrompts.h"
@@ -32,7 +33,7 @@ namespace {
 enum Column { FileColumn = 0, LocationColumn = 1 };
 
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return QtText::FromBytes(text);
 }
 
 QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place,
@@ -47,7 +48,7 @@ QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place
 
 // The entry's path: Location followed by File.
 std::string EntryPath(const QTreeWidgetItem& entry) {
-    return (entry.text(LocationColumn) + entry.text(FileColumn)).toStdString();
+    return QtText::ToBytes(entry.text(LocationColumn) + entry.text(FileColumn));
 }
 
 } // namespace
@@ -206,7 +207,7 @@ void frmTriggeredSequenceEditor::TriggerList_Click(QComboBox* list) {
 }
 
 void frmTriggeredSequenceEditor::AddEntry(const QString& fileName) {
-    const std::string path = LibFile::FullSequencePath(fileName.toStdString());
+    const std::string path = LibFile::FullSequencePath(QtText::ToBytes(fileName));
     auto* entry = new QTreeWidgetItem(lvSequences_);
     entry->setText(FileColumn, Text(std::string(PathText::FileNamePart(path))));
     entry->setText(LocationColumn, Text(std::string(PathText::FolderPart(path))));
@@ -342,7 +343,7 @@ void frmTriggeredSequenceEditor::btOK_Click() {
     trigger->SetNetwork(NetworkValue());
     trigger->SetUnitId(UnitIdValue());
     trigger->SetInputNumber(InputNumberValue());
-    trigger->SetName(txtName_->text().toStdString());
+    trigger->SetName(QtText::ToBytes(txtName_->text()));
     TS_->ClearSequences();
     for (int position = 0; position < lvSequences_->topLevelItemCount(); ++position)
         TS_->AddSequence(EntryPath(*lvSequences_->topLevelItem(position)));

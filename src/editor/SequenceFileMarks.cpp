@@ -1,6 +1,7 @@
 #include "editor/SequenceFileMarks.h"
 
 #include "dialogs/FormControls.h"
+#include "dialogs/QtText.h"
 #include "environment/LibFile.h"
 
 #include <QAbstractItemView>
@@ -20,7 +21,7 @@ bool SequenceFileMarks::Missing(int row) const {
         return false;
     auto found = exists_.constFind(path);
     if (found == exists_.cend())
-        found = exists_.insert(path, LibFile::FileExists(path.toStdString()));
+        found = exists_.insert(path, LibFile::FileExists(QtText::ToBytes(path)));
     return !found.value();
 }
 

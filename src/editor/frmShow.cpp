@@ -9,6 +9,7 @@
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"
 #include "listtext/Error.h"
+#include "showfile/DamagedNames.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
@@ -542,7 +543,8 @@ void frmShow::OpenShow() {
 void frmShow::ReadShowFile(const QString& path) {
     std::string text;
     const QString unableToOpen = QStringLiteral("Unable to open ") + path;
-    if (File::ReadWholeFile(path.toStdString(), text) != 0) {
+    TextEncoding::Encoding encoding{};
+    if (File::ReadWholeFile(path.toStdString(), text, encoding) != 0) {
         prompts_.Message(this, unableToOpen, ProgramTitle, UserPrompts::Icon::None);
         return;
     }
@@ -558,6 +560,10 @@ void frmShow::ReadShowFile(const QString& path) {
     hasUnsavedChanges_ = false;
     showFileName_ = path;
     history_->Start();
+    // Names with bytes that were not valid in the file's encoding are kept; the person is told.
+    if (const std::string damaged = DamagedNames::Notice(text, encoding); !damaged.empty())
+        prompts_.Message(this, QString::fromStdString(damaged), ProgramTitle,
+                         UserPrompts::Icon::Exclamation);
 }
 
 void frmShow::SaveShow() {

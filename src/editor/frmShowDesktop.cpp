@@ -5,6 +5,7 @@
 
 #include "dialogs/ListDragDrop.h"
 #include "dialogs/ListKeyCommands.h"
+#include "dialogs/QtText.h"
 #include "dialogs/SequenceFileFilter.h"
 #include "dialogs/UserPrompts.h"
 #include "editor/KeyboardCommands.h"
@@ -62,9 +63,9 @@ void frmShow::SetUpKeysAndDrops() {
         const PlaylistPtr playlist = CurrentPlaylist();
         if (!playlist || row < 0 || row >= playlist->Count())
             return QString();
-        return QString::fromStdString(
+        return QtText::FromBytes(
             LibFile::ResolveSequencePath(playlist->List()[static_cast<std::size_t>(row)],
-                                         environment_.defaultPath.toStdString()));
+                                         QtText::ToBytes(environment_.defaultPath)));
     });
     lbSequences->setItemDelegate(marks_);
 

@@ -3,6 +3,7 @@
 
 #include "editor/frmShow.h"
 
+#include "dialogs/QtText.h"
 #include "dialogs/UserPrompts.h"
 #include "editor/UpDown.h"
 #include "editor/WrapCheckBox.h"
@@ -75,7 +76,7 @@ void frmShow::SetupMusicalOptions() {
 
     txtDelay->setText(QString::number(musical.Delay()));
     frameDelay->show();
-    txtCleanup->setText(QString::fromStdString(musical.CleanUp()));
+    txtCleanup->setText(QtText::FromBytes(musical.CleanUp()));
     frameCleanup->show();
 }
 
@@ -183,7 +184,7 @@ void frmShow::DelayEdited() {
 
 void frmShow::CleanupEdited(const QString& text) {
     const ShowHistory::Action action(*history_, ShowHistory::TypingCleanup);
-    show_->Musical()->SetCleanUp(text.toStdString());
+    show_->Musical()->SetCleanUp(QtText::ToBytes(text));
     SetUnsavedInfo();
 }
 
@@ -197,7 +198,7 @@ void frmShow::CleanupClicked() {
     if (!chosen || chosen->isEmpty())
         return;
     const QString file = chosen->constFirst();
-    show_->Musical()->SetCleanUp(file.toStdString());
+    show_->Musical()->SetCleanUp(QtText::ToBytes(file));
     txtCleanup->setText(file);
     SetUnsavedInfo();
 }

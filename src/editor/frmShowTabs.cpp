@@ -3,6 +3,7 @@
 
 #include "editor/frmShow.h"
 
+#include "dialogs/QtText.h"
 #include "dialogs/UserPrompts.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
@@ -27,7 +28,7 @@ const QString AllSequencesFilter =
 
 QString DisplayName(const std::string& fileName) {
     const std::string_view name = File::SequenceDisplayNameView(fileName);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QtText::FromBytes(name);
 }
 
 } // namespace
@@ -94,7 +95,7 @@ void frmShow::PopulateListboxWithInteractive() {
     if (groups) {
         names.reserve(static_cast<qsizetype>(groups->size()));
         for (const InteractiveGroupPtr& group : *groups)
-            names.append(group ? QString::fromStdString(group->Name()) : QString());
+            names.append(group ? QtText::FromBytes(group->Name()) : QString());
     }
     lbSequences->clear();
     lbSequences->addItems(names);
@@ -243,7 +244,7 @@ void frmShow::AddSequences() {
 void frmShow::AppendSequences(const QStringList& files) {
     try {
         for (const QString& file : files) {
-            const std::string fileName = file.toStdString();
+            const std::string fileName = QtText::ToBytes(file);
             AddSequenceToPlaylist(fileName);
             lbSequences->addItem(DisplayName(fileName));
         }

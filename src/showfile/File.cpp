@@ -25,6 +25,9 @@ int ReadWholeFile(const std::string& path, std::string& text, TextEncoding::Enco
         if (!WholeFile::Read(path, bytes))
             return 1;
         TextEncoding::DecodedText decoded = TextEncoding::Decode(bytes);
+        // UTF-16 is no show text: refused like a file that cannot be read, not read as empty.
+        if (decoded.refused)
+            return 1;
         text = std::move(decoded.utf8);
         encoding = decoded.encoding;
         return 0;

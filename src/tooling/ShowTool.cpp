@@ -152,8 +152,8 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     if (!show)
         return exitCode;
     std::vector<std::string> findings = ShowCheck::CheckShow(*show, LibFile::GetNonAudioPath());
-    if (encoding == TextEncoding::Encoding::Utf8)
-        findings.push_back(ShowCheck::Utf8FileFinding(text));
+    for (std::string& finding : ShowCheck::EncodingFindings(text, encoding))
+        findings.push_back(std::move(finding));
     for (const std::string& finding : findings)
         out << finding << '\n';
     out << std::flush;
@@ -199,8 +199,11 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
         "One line each: sequence files that do not exist (resolved against the sequence "
         "folder),\nmusical sequences where only animation sequences play, empty "
         "sections, groups of none of the\nthree types, triggers used by more than one "
-        "group, a start on a trigger without a startup\ntrigger, and a show file in UTF-8, "
-        "which the editor on Windows does not read.\nExit code 3 when anything is "
+        "group, a start on a trigger without a startup\ntrigger, names with bytes that are not "
+        "valid in the "
+        "file's encoding,\na show file in UTF-8, which the editor on Windows does not read, and "
+        "one without a byte\norder mark whose bytes would also read as UTF-8.\nExit code 3 when "
+        "anything is "
         "listed.\n\n" +
         std::string(ExitCodesHelp));
 
