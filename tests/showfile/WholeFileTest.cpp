@@ -1,5 +1,6 @@
 // Whole show files read and written: every byte of the code page kept, names that it cannot hold,
-// failures that leave files alone, and saves where no file can be replaced in one step.
+// failures that leave files alone, saves where no file can be replaced in one step, full disks,
+// FIFOs and the copies kept for saves in place.
 #include "NonLatinNames.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
@@ -9,11 +10,19 @@
 #include <filesystem>
 
 #ifndef _WIN32
+#include "ChildProcess.h"
+#include "environment/SaveBackups.h"
+#include "environment/WholeFile.h"
+
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <iostream>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #endif
 
@@ -109,22 +118,72 @@ TEST(WholeFile, Device_IsWrittenAsItIs) {
 
 #else
 
+namespace {
+
+// Saves that write in place keep their copies under the test's own folder.
+class InPlaceTest : public test::TemporaryFolder {
+protected:
+    void SetUp() override {
+        TemporaryFolder::SetUp();
+        state_ = PathOf("state");
+        fs::create_directories(state_);
+        ASSERT_EQ(chown(state_.c_str(), test::Saver(), test::SaverGroup()), 0);
+        setenv("XDG_STATE_HOME", state_.c_str(), 1); // each test runs on its own
+    }
+    // What the save backups hold, copies set aside included.
+    std::ptrdiff_t Backups() const { return Backups(state_); }
+    static std::ptrdiff_t Backups(const std::string& state) {
+        const fs::path folder = fs::path(state) / "Brightwave/BWShow/save-backups";
+        return fs::exists(folder) ? Entries(folder) : 0;
+    }
+    // The file, owned by the saver, in a folder where the saver may create no file.
+    std::string LockedShow(const std::string& folder, const std::string& bytes) {
+        const std::string show = PathOf(folder + "/show.kss");
+        Put(show, bytes);
+        EXPECT_EQ(chown(show.c_str(), test::Saver(), test::SaverGroup()), 0);
+        fs::permissions(PathOf(folder), fs::perms::owner_read | fs::perms::owner_exec |
+                                            fs::perms::group_read | fs::perms::group_exec |
+                                            fs::perms::others_read | fs::perms::others_exec);
+        return show;
+    }
+    // The save's result as the saver: 0 written, 1 refused.
+    static int SaveAsSaver(const std::string& path, const std::string& text) {
+        return test::RunAs(test::Saver(), test::SaverGroup(),
+                           [&] { return File::WriteWholeFile(path, text); });
+    }
+
+    std::string state_;
+};
+
+// Unmounts what a test mounted, also when the test fails part way.
+struct Mounted {
+    std::string path;
+    ~Mounted() { umount2(path.c_str(), MNT_DETACH); }
+};
+
+} // namespace
+
 // The file-size limit stands in for a full disk: the write fails part way through.
-TEST_F(WholeFileTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
-    const std::string path = PathOf("big.kss");
-    Put(path, "old content");
+TEST_F(InPlaceTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit small{64 * 1024, limit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_EQ(File::WriteWholeFile(path, std::string(1 << 20, 'x')), 1);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_EQ(Bytes(path), "old content");
-    EXPECT_EQ(Entries(folder_), 1);
+    for (const bool inPlace : {false, true}) {
+        const std::string path = inPlace ? LockedShow("locked", "old content") : PathOf("big.kss");
+        if (!inPlace)
+            Put(path, "old content");
+        setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_EQ(SaveAsSaver(path, std::string(1 << 20, 'x')), 1) << inPlace;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(Bytes(path), "old content") << inPlace;
+    }
+    EXPECT_EQ(Entries(folder_), 3); // state, locked, big.kss: no temporary file
+    EXPECT_EQ(Backups(), 0);
 }
 
-TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
+// What the saved file is stays as it was: its links, its other names, its owner and mode.
+TEST_F(InPlaceTest, SavingKeepsLinksOwnerAndPermissions) {
     const std::string path = PathOf("show.kss");
     Put(path, "old");
     const auto rw_r = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -136,44 +195,197 @@ TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
     EXPECT_EQ(Bytes(path), "(through link)\r\n");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, rw_r);
 
+    // A link to a file that does not exist yet makes that file.
+    const std::string dangling = PathOf("dangling.kss");
+    fs::create_symlink("made.kss", dangling);
+    ASSERT_EQ(File::WriteWholeFile(dangling, "(made)"), 0);
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(Bytes(PathOf("made.kss")), "(made)\r\n");
+
+    // A second name of the file sees the new content.
+    const std::string other = PathOf("other name.kss");
+    fs::create_hard_link(path, other);
+    ASSERT_EQ(File::WriteWholeFile(path, "(both names)"), 0);
+    EXPECT_EQ(Bytes(other), "(both names)\r\n");
+    EXPECT_EQ(fs::hard_link_count(path), 2u);
+
     // A new file gets the usual permissions of the user, not those of a temporary file.
     const mode_t mask = umask(022);
     ASSERT_EQ(File::WriteWholeFile(PathOf("new.kss"), "()"), 0);
     umask(mask);
     EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
               rw_r | fs::perms::others_read);
-    EXPECT_EQ(Entries(folder_), 3);
+    EXPECT_EQ(Entries(folder_), 7);
+    EXPECT_EQ(Backups(), 0);
+
+    // The superuser saving a user's private show leaves it the user's.
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only the superuser saves files of other users";
+    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(File::WriteWholeFile(path, "(by root)"), 0);
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
 }
 
-// A FIFO, like a device, is written as it is.
-TEST_F(WholeFileTest, Fifo_IsWrittenAsItIs) {
+// A FIFO, like a device, is written as it is; with no one reading it, the save fails at once
+// rather than waiting for a reader.
+TEST_F(WholeFileTest, Fifo_IsWrittenAsItIsWithoutWaiting) {
     const std::string fifo = PathOf("fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string received;
-    std::thread reader([&] { received = Bytes(fifo); });
+    alarm(20); // a save that waits ends the test
+    EXPECT_EQ(File::WriteWholeFile(fifo, "(no reader)"), 1);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
     EXPECT_EQ(File::WriteWholeFile(fifo, "(piped)"), 0);
-    // Should the save not have opened the FIFO, this lets the reader go.
-    if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0)
-        close(unblock);
-    reader.join();
-    EXPECT_EQ(received, "(piped)\r\n");
+    char received[32] = {};
+    EXPECT_EQ(read(reader, received, sizeof received), 9);
+    close(reader);
+    alarm(0);
+    EXPECT_STREQ(received, "(piped)\r\n");
 }
 
-// A folder that refuses new files to whoever saves, also when the tests run as the superuser:
-// the writable file in it is written in place.
-TEST_F(WholeFileTest, LockedFolder_WritesTheWritableFileInPlace) {
-    const std::string show = PathOf("show.kss");
-    Put(show, "old");
-    const uid_t me = geteuid(), saver = me == 0 ? 65534 : me;
-    ASSERT_EQ(chown(folder_.c_str(), saver, -1) | chown(show.c_str(), saver, -1), 0);
-    fs::permissions(folder_,
-                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
-    if (seteuid(saver) != 0)
-        GTEST_SKIP() << "this system lets the tests act as no other user";
-    EXPECT_EQ(File::WriteWholeFile(show, "(new)"), 0);
-    ASSERT_EQ(seteuid(me), 0);
-    fs::permissions(folder_, fs::perms::owner_all);
-    EXPECT_EQ(Bytes(show), "(new)\r\n");
+// Folders that refuse the saver a new file, or the replacing of a file in a sticky folder: the
+// writable file in them is written in place, with no copy left once it is whole.
+TEST_F(InPlaceTest, LockedOrStickyFolder_WritesTheWritableFileInPlace) {
+    struct Case {
+        const char* folder;
+        bool sticky;
+    };
+    for (const Case& c : {Case{"locked", false}, Case{"sticky", true}}) {
+        const std::string show = LockedShow(c.folder, "old");
+        if (c.sticky) {
+            if (geteuid() != 0) {
+                std::cout << "sticky folder not tried: only the superuser gives files away\n";
+                continue;
+            }
+            // Another user's file that everyone may write, in a folder everyone may write.
+            ASSERT_EQ(chown(show.c_str(), 65533, 65533), 0);
+            fs::permissions(show, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                      ~fs::perms::others_exec);
+            fs::permissions(PathOf(c.folder), fs::perms::all | fs::perms::sticky_bit);
+        }
+        EXPECT_EQ(SaveAsSaver(show, "(new)"), 0) << c.folder;
+        EXPECT_EQ(Bytes(show), "(new)\r\n") << c.folder;
+        EXPECT_EQ(Entries(PathOf(c.folder)), 1) << c.folder;
+        EXPECT_EQ(Backups(), 0) << c.folder;
+    }
+}
+
+// A temporary file of ours that a killed save left is removed by the next save into the folder;
+// one that another save still holds, and names that are not ours, stay.
+TEST_F(WholeFileTest, StaleTemporaryFiles_AreRemovedByTheNextSave) {
+    for (const char* name : {".bwshow-Ab3x9Q", ".bwshow-held01", ".bwshow-", ".bwshow-toolong"})
+        Put(PathOf(name), "left");
+    const int held = open(PathOf(".bwshow-held01").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    ASSERT_EQ(File::WriteWholeFile(PathOf("show.kss"), "()"), 0);
+    close(held);
+    EXPECT_FALSE(fs::exists(PathOf(".bwshow-Ab3x9Q")));
+    for (const char* name : {".bwshow-held01", ".bwshow-", ".bwshow-toolong"})
+        EXPECT_TRUE(fs::exists(PathOf(name))) << name;
+}
+
+// A full disk, made on a small tmpfs, refuses every save before the old file is touched, also
+// where the file is written in place and where the copy of the old file finds no room.
+TEST_F(InPlaceTest, FullDisk_KeepsTheOldFileWhole) {
+    const std::string disk = PathOf("disk");
+    fs::create_directories(disk);
+    if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=512k,mode=0777") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (" << std::strerror(errno)
+                     << "); the full disk is not tried";
+    const Mounted mounted{disk};
+    const std::string old(96 * 1024, 'o');
+    fs::create_directories(disk + "/open");
+    fs::permissions(disk + "/open", fs::perms::all);
+    Put(disk + "/open/show.kss", old);
+    ASSERT_EQ(chown((disk + "/open/show.kss").c_str(), test::Saver(), test::SaverGroup()), 0);
+    const std::string locked = LockedShow("disk/locked", old);
+    const std::string stateOnDisk = disk + "/state";
+    fs::create_directories(stateOnDisk);
+    ASSERT_EQ(chown(stateOnDisk.c_str(), test::Saver(), test::SaverGroup()), 0);
+    {
+        std::ofstream filler(disk + "/filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size()))
+            ;
+    }
+
+    struct Case {
+        std::string path;
+        std::size_t newSize;
+        bool copyOnTheFullDisk;
+        int result;
+    };
+    // The shrinking save comes last: it frees room.
+    const Case cases[] = {{disk + "/open/show.kss", 200 * 1024, false, 1},
+                          {locked, 200 * 1024, false, 1},
+                          {locked, 200 * 1024, true, 1},
+                          {locked, 16 * 1024, false, 0}};
+    for (const Case& c : cases) {
+        setenv("XDG_STATE_HOME", c.copyOnTheFullDisk ? stateOnDisk.c_str() : state_.c_str(), 1);
+        const std::string text = "(" + std::string(c.newSize, 'n') + ")";
+        EXPECT_EQ(SaveAsSaver(c.path, text), c.result) << c.path << " " << c.newSize;
+        EXPECT_EQ(Bytes(c.path), c.result == 0 ? text + "\r\n" : old) << c.path << " " << c.newSize;
+        EXPECT_EQ(Entries(fs::path(c.path).parent_path()), 1);
+        EXPECT_EQ(Backups(), 0);
+        EXPECT_EQ(Backups(stateOnDisk), 0);
+    }
+}
+
+// Under a memory limit a large file is refused as one that cannot be read, never an abort.
+TEST_F(WholeFileTest, UnderAMemoryLimit_ALargeFileIsRefused) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#else
+    const std::string path = PathOf("large.kss");
+    Put(path, "");
+    fs::resize_file(path, WholeFile::MaxBytes - 1);
+    const int code = test::RunAs(geteuid(), getegid(), [&] {
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        // Room for the program as it runs, not for the file.
+        std::ifstream status("/proc/self/statm");
+        unsigned long pages = 0;
+        status >> pages;
+        const rlimit tight{pages * sysconf(_SC_PAGESIZE) + (16u << 20), limit.rlim_max};
+        setrlimit(RLIMIT_AS, &tight);
+        std::string bytes = "unchanged";
+        const WholeFile::ReadResult result = WholeFile::ReadWithResult(path, bytes);
+        return result.failure == WholeFile::ReadFailure::NoMemory && bytes == "unchanged" ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+#endif
+}
+
+// The copies kept for saves in place are listed until they are discarded or set aside.
+TEST_F(InPlaceTest, SaveBackups_AreListedUntilDiscardedOrSetAside) {
+    EXPECT_TRUE(SaveBackups::Left().empty());
+    const auto first = SaveBackups::Keep("/shows/Yard.kss", "(yard)");
+    const auto second = SaveBackups::Keep("/shows/origin", "(named origin)");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->folder.rfind(state_ + "/Brightwave/BWShow/save-backups/", 0), 0u);
+    std::vector<SaveBackups::Backup> left = SaveBackups::Left();
+    ASSERT_EQ(left.size(), 2u);
+    std::sort(left.begin(), left.end(), [](const auto& a, const auto& b) {
+        return a.originalPath < b.originalPath;
+    });
+    EXPECT_EQ(left[0].originalPath, "/shows/Yard.kss");
+    EXPECT_EQ(Bytes(left[0].copyPath), "(yard)");
+    EXPECT_EQ(fs::path(left[0].copyPath).filename(), "Yard.kss");
+    EXPECT_EQ(Bytes(left[1].copyPath), "(named origin)");
+    SaveBackups::Discard(*first);
+    ASSERT_TRUE(SaveBackups::SetAside(*second));
+    EXPECT_TRUE(SaveBackups::Left().empty());
+    EXPECT_EQ(Backups(), 1);
+    // A copy whose origin was never written is not complete and is not offered.
+    fs::create_directories(fs::path(state_) / "Brightwave/BWShow/save-backups/000000000000-cut");
+    Put((fs::path(state_) / "Brightwave/BWShow/save-backups/000000000000-cut/Yard.kss").string(),
+        "(cut)");
+    EXPECT_TRUE(SaveBackups::Left().empty());
 }
 
 #endif
