@@ -7,8 +7,31 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 #include <vector>
+
+#ifndef _WIN32
+#include "ChildProcess.h"
+#include "environment/SaveBackups.h"
+#include "environment/WholeFile.h"
+#include "showfile/File.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <poll.h>
+#include <random>
+#include <sys/inotify.h>
+#include <sys/ptrace.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#endif
 
 using namespace bw;
 using namespace bw::ShowTool;
@@ -17,14 +40,19 @@ using namespace bw::ShowTool::ExitCode;
 namespace {
 
 // The exit code, then standard output and standard error.
-std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
-                                                  const std::string& input = "") {
+int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     std::vector<const char*> argv{"bwshowtool"};
     for (const std::string& arg : args)
         argv.push_back(arg.c_str());
+    return Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+}
+
+std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
+                                                  const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int code = Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    const int code = RunTool(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -113,5 +141,226 @@ TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
         if (code == Findings)
             json.erase(json.find(R"(, "gone.kms")"), 12);
     }
+}
+
+// Inputs that are not regular files, or far larger than any show, are refused at once by the
+// file reading that the editor's Open uses and by every command, with the reason; an output FIFO
+// that no one reads and a standard output that cannot be written are refused as well.
+TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
+    using WholeFile::ReadFailure::NotAFile, WholeFile::ReadFailure::TooLarge;
+    const std::string fifo = PathOf("fifo"), held = PathOf("held fifo"), huge = PathOf("huge.kss");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600) | mkfifo(held.c_str(), 0600), 0);
+    // A writer that never writes nor closes: a read that waited for its end would never end.
+    const int writer = open(held.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    Put(huge, "");
+    std::filesystem::resize_file(huge, WholeFile::MaxBytes + 1);
+    Put(PathOf("show.json"), "{}");
+    const std::pair<std::string, WholeFile::ReadFailure> inputs[] = {
+        {fifo, NotAFile},    {held, NotAFile}, {"/dev/zero", NotAFile}, {"/dev/null", NotAFile},
+        {huge, TooLarge},    {folder_.string(), WholeFile::ReadFailure::Folder}};
+    alarm(60); // a read that waits ends the test
+    for (const auto& [path, failure] : inputs) {
+        std::string bytes = "unchanged", text = "unchanged";
+        EXPECT_EQ(WholeFile::ReadWithResult(path, bytes).failure, failure) << path;
+        TextEncoding::Encoding encoding{};
+        EXPECT_EQ(File::ReadWholeFile(path, text, encoding), 1) << path;
+        EXPECT_EQ(bytes + text, "unchangedunchanged") << path;
+        const std::string message = "bwshowtool: cannot read " + path + ": " +
+                                    WholeFile::Describe({failure, 0}) + "\n";
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"dump", path},
+              {"check", path},
+              {"build", path, "-o", PathOf("out.kss")}})
+            EXPECT_EQ(RunTool(args), std::make_tuple(int(CannotRead), std::string(), message))
+                << args[0] << " " << path;
+    }
+    EXPECT_EQ(WholeFile::Describe({TooLarge, 0}), "it is larger than any show (more than 64 MiB)");
+    EXPECT_EQ(WholeFile::Describe({NotAFile, 0}), "it is not a regular file");
+    EXPECT_EQ(RunTool({"build", "-", "-o", PathOf("out.kss")},
+                      std::string(WholeFile::MaxBytes + 1, ' ')),
+              std::make_tuple(int(CannotRead), std::string(),
+                              std::string("bwshowtool: cannot read standard input: it is larger "
+                                          "than any show (more than 64 MiB)\n")));
+    EXPECT_EQ(RunTool({"build", PathOf("show.json"), "-o", fifo}),
+              std::make_tuple(int(CannotWrite), std::string(),
+                              "bwshowtool: unable to write to " + fifo + "\n"));
+    alarm(0);
+    close(writer);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("out.kss")));
+
+    // A check whose findings cannot be written says so, with the output's exit code.
+    RunTool({"build", PathOf("show.json"), "-o", PathOf("empty.kss")});
+    std::istringstream in;
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    ASSERT_TRUE(full.is_open());
+    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, in, full, err), int(CannotWrite));
+    EXPECT_EQ(err.str(), "bwshowtool: cannot write to standard output\n");
+}
+
+namespace {
+
+// The JSON of a show whose Animation section lists `count` sequences with long names under
+// `folder`: a show of some hundred kilobytes that takes little time to read.
+std::string LargeShowJson(const std::string& folder, int count) {
+    std::string json = R"({"Main": {"List": [)";
+    for (int i = 0; i < count; ++i) {
+        json += (i == 0 ? "\"" : ", \"") + folder + "/Halloween/";
+        for (int part = 0; part < 150; ++part)
+            json += "Yard " + std::to_string(i) + " ";
+        json += ".kas\"";
+    }
+    return json + "]}}";
+}
+
+// Tells when a save has begun to touch `watched`: a file it writes in place, or a folder in which
+// it makes its temporary file.
+class SaveWatch {
+public:
+    SaveWatch(const std::string& watched, bool inPlace)
+        : fd_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)),
+          watch_(inotify_add_watch(fd_, watched.c_str(), inPlace ? IN_OPEN : IN_CREATE)) {}
+    ~SaveWatch() { close(fd_); }
+    bool Valid() const { return watch_ >= 0; }
+    bool Seen() {
+        char events[4096];
+        return read(fd_, events, sizeof events) > 0;
+    }
+
+private:
+    int fd_, watch_;
+};
+
+struct TracedRun {
+    int stops = -1; // system call stops of the child from the start of its save, -1 for none
+    int code = -1;  // its exit code, 128 + the signal that ended it
+};
+
+// Runs `work` in a child as the saver, stopping it at the entry and the exit of every system call
+// (ptrace), and kills it at stop `killAt` from the start of its save: a point in the save chosen
+// by its progress, however busy the machine is.
+TracedRun RunTraced(SaveWatch& watch, int killAt, const std::function<int()>& work) {
+    const pid_t child = test::StartAs(test::Saver(), test::SaverGroup(), [&] {
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+            return 126;
+        raise(SIGSTOP);
+        return work();
+    });
+    TracedRun run;
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFSTOPPED(status))
+        return run;
+    ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    int signal = 0;
+    for (;;) {
+        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(std::intptr_t{signal}));
+        if (waitpid(child, &status, 0) != child)
+            return run;
+        if (WIFEXITED(status) || WIFSIGNALED(status)) {
+            run.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return run;
+        }
+        signal = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status);
+        if (run.stops < 0 && watch.Seen())
+            run.stops = 0;
+        if (run.stops < 0)
+            continue;
+        if (run.stops == killAt) {
+            kill(child, SIGKILL);
+            run.code = test::Wait(child);
+            return run;
+        }
+        ++run.stops;
+    }
+}
+
+} // namespace
+
+// Builds killed at random points of their save (stops at system calls), into a writable folder (temporary file and
+// rename) and into a folder that refuses the saver new files (written in place): each time the
+// show file holds the old show or the new one whole, or the old one is kept whole among the save
+// backups. The next save leaves neither temporary files nor copies behind.
+TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
+    using Clock = std::chrono::steady_clock;
+    using Seconds = std::chrono::duration<double>;
+    const auto started = Clock::now();
+    const std::string state = PathOf("state");
+    std::filesystem::create_directories(state);
+    ASSERT_EQ(chown(state.c_str(), test::Saver(), test::SaverGroup()), 0);
+    setenv("XDG_STATE_HOME", state.c_str(), 1); // each test runs on its own
+    Put(PathOf("old.json"), LargeShowJson("C:/Old shows", 200));
+    Put(PathOf("new.json"), LargeShowJson("D:/New shows", 170));
+    ASSERT_EQ(std::get<0>(RunTool({"build", PathOf("old.json"), "-o", PathOf("old.kss")})), 0);
+    ASSERT_EQ(std::get<0>(RunTool({"build", PathOf("new.json"), "-o", PathOf("new.kss")})), 0);
+    const std::string old = Bytes(PathOf("old.kss")), now = Bytes(PathOf("new.kss"));
+    ASSERT_GT(old.size(), 250'000u);
+
+    struct Kind {
+        std::string folder;
+        bool inPlace;
+        int stops = 0; // system call stops from the save's start to the end of a build
+        std::map<std::string, int> outcomes;
+        std::string Show() const { return folder + "/show.kss"; }
+    };
+    Kind kinds[] = {{PathOf("open"), false, 0, {}}, {PathOf("locked"), true, 0, {}}};
+    // Builds into the kind's show, killed at stop `killAt` of the save (never for -1).
+    const auto build = [&](const Kind& kind, int killAt) {
+        SaveWatch watch(kind.inPlace ? kind.Show() : kind.folder, kind.inPlace);
+        EXPECT_TRUE(watch.Valid());
+        return RunTraced(watch, killAt, [&] {
+            std::istringstream in;
+            std::ostringstream out, err;
+            return RunTool({"build", PathOf("new.json"), "-o", kind.Show()}, in, out, err);
+        });
+    };
+    for (Kind& kind : kinds) {
+        Put(kind.Show(), old);
+        ASSERT_EQ(chown(kind.Show().c_str(), test::Saver(), test::SaverGroup()), 0);
+        using enum std::filesystem::perms;
+        std::filesystem::permissions(kind.folder, kind.inPlace ? owner_read | owner_exec |
+                                                                     others_read | others_exec
+                                                               : all);
+        const TracedRun whole = build(kind, -1);
+        ASSERT_EQ(whole.code, 0) << kind.folder;
+        ASSERT_GT(whole.stops, 0) << kind.folder;
+        kind.stops = whole.stops;
+        ASSERT_EQ(Bytes(kind.Show()), now);
+    }
+
+    std::mt19937 random(std::random_device{}());
+    for (int run = 0; run < 20; ++run) {
+        Kind& kind = kinds[run % 2];
+        std::ofstream(kind.Show(), std::ios::binary | std::ios::trunc) << old; // keeps the owner
+        const int killAt = std::uniform_int_distribution<int>(0, kind.stops)(random);
+        const TracedRun killed = build(kind, killAt);
+        const std::string content = Bytes(kind.Show());
+        std::string outcome = content == old ? "old" : content == now ? "new" : "";
+        for (const SaveBackups::Backup& backup : SaveBackups::Left()) {
+            if (outcome.empty() && backup.originalPath == kind.Show() &&
+                Bytes(backup.copyPath) == old)
+                outcome = "old in the save backups";
+            SaveBackups::Discard(backup);
+        }
+        EXPECT_FALSE(outcome.empty()) << kind.folder << ", run " << run << ", killed at stop "
+                                      << killAt << " of " << kind.stops << ": a fragment of "
+                                      << content.size() << " bytes and no copy of the old show";
+        const bool finished = killed.code == 0;
+        EXPECT_TRUE(finished || killed.code == 128 + SIGKILL) << killed.code;
+        ++kind.outcomes[(outcome.empty() ? "fragment" : outcome) + (finished ? " (finished)" : "")];
+    }
+
+    for (Kind& kind : kinds) {
+        ASSERT_EQ(build(kind, -1).code, 0) << kind.folder;
+        EXPECT_EQ(Bytes(kind.Show()), now);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(kind.folder), {}), 1)
+            << kind.folder << ": a temporary file was left";
+        EXPECT_TRUE(SaveBackups::Left().empty());
+        std::cout << kind.folder << ": " << kind.stops << " system call stops in a save; killed:";
+        for (const auto& [outcome, count] : kind.outcomes)
+            std::cout << " " << count << " " << outcome << ";";
+        std::cout << "\n";
+    }
+    EXPECT_LT(Seconds(Clock::now() - started).count(), 120);
 }
 #endif
