@@ -109,7 +109,8 @@ std::vector<Backup> Left() {
         if (!WholeFile::Read(Utf8Of(entry.path() / OriginName), backup.originalPath))
             continue; // not complete: the save never touched its file
         for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), error))
-            if (file.path().filename() != OriginName && !file.path().filename().string().starts_with('.'))
+            if (file.path().filename() != OriginName &&
+                !file.path().filename().string().starts_with('.'))
                 backup.copyPath = Utf8Of(file.path());
         if (!backup.copyPath.empty())
             left.push_back(std::move(backup));

@@ -385,8 +385,8 @@ bool WriteToDevice(const std::string& target, std::string_view bytes) {
     if (fd < 0)
         return false;
     const int flags = fcntl(fd, F_GETFL);
-    const bool ok = flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 &&
-                    WriteAll(fd, bytes);
+    const bool ok =
+        flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, bytes);
     return close(fd) == 0 && ok;
 }
 
@@ -414,7 +414,8 @@ void RemoveStaleTemporaries(const std::string& folder) {
             openat(folderFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        struct stat held {}, named {};
+        struct stat held {
+        }, named{};
         if (fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == geteuid() &&
             flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             fstatat(folderFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -433,7 +434,8 @@ int CreateTemporary(const std::string& folder, std::string& temporary) {
         if (fd < 0)
             return -1;
         // Another save's clean-up may have taken the file between its creation and the lock.
-        struct stat held {}, named {};
+        struct stat held {
+        }, named{};
         if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 &&
             stat(temporary.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
             held.st_dev == named.st_dev)

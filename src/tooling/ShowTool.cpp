@@ -104,8 +104,9 @@ int Build(const std::string& input, const std::string& output, std::istream& in,
     if (fromStandardInput) {
         if (!ReadLimited(in, json)) {
             Fail(err, "cannot read standard input" +
-                          std::string(in.bad() ? "" : ": it is larger than any show (more than "
-                                                      "64 MiB)"));
+                          std::string(in.bad() ? ""
+                                               : ": it is larger than any show (more than "
+                                                 "64 MiB)"));
             return ExitCode::CannotRead;
         }
     } else if (const WholeFile::ReadResult read = WholeFile::ReadWithResult(input, json); !read) {

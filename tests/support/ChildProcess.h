@@ -5,14 +5,13 @@
 #include <functional>
 
 #include <grp.h>
-#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace bw::test {
 
-// The user that tests run saves as where permissions must bite: the superuser is let through
-// everywhere, so a test run as the superuser saves as "nobody" instead.
+// The user as whom tests save where permissions must hold: the superuser passes every check, so a
+// test run by the superuser saves as "nobody".
 inline uid_t Saver() {
     return geteuid() == 0 ? 65534 : geteuid();
 }
@@ -20,9 +19,8 @@ inline gid_t SaverGroup() {
     return geteuid() == 0 ? 65534 : getegid();
 }
 
-// Starts `work` in a child process as the user `uid` (when that is not the user already, which
-// takes the superuser); the child's exit code is what `work` returns, 125 when the child cannot
-// become that user. The child's pid, for a test that kills it.
+// Starts `work` in a child process as `uid` (the superuser may become anyone); the child's exit
+// code is what `work` returns, 125 when it cannot become that user.
 inline pid_t StartAs(uid_t uid, gid_t gid, const std::function<int()>& work) {
     const pid_t child = fork();
     if (child != 0)

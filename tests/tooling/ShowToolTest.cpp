@@ -18,11 +18,11 @@
 #include "showfile/File.h"
 
 #include <chrono>
-#include <cstdint>
-#include <functional>
 #include <csignal>
+#include <cstdint>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <poll.h>
 #include <random>
@@ -143,45 +143,41 @@ TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
     }
 }
 
-// Inputs that are not regular files, or far larger than any show, are refused at once by the
-// file reading that the editor's Open uses and by every command, with the reason; an output FIFO
-// that no one reads and a standard output that cannot be written are refused as well.
+// Inputs that are not regular files, or far larger than any show, are refused at once by every
+// command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
+// an output FIFO that no one reads and a standard output that cannot be written.
 TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
-    using WholeFile::ReadFailure::NotAFile, WholeFile::ReadFailure::TooLarge;
     const std::string fifo = PathOf("fifo"), held = PathOf("held fifo"), huge = PathOf("huge.kss");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600) | mkfifo(held.c_str(), 0600), 0);
-    // A writer that never writes nor closes: a read that waited for its end would never end.
-    const int writer = open(held.c_str(), O_RDWR);
-    ASSERT_GE(writer, 0);
+    const int writer = open(held.c_str(), O_RDWR); // never writes nor closes while it is read
     Put(huge, "");
     std::filesystem::resize_file(huge, WholeFile::MaxBytes + 1);
     Put(PathOf("show.json"), "{}");
-    const std::pair<std::string, WholeFile::ReadFailure> inputs[] = {
-        {fifo, NotAFile},    {held, NotAFile}, {"/dev/zero", NotAFile}, {"/dev/null", NotAFile},
-        {huge, TooLarge},    {folder_.string(), WholeFile::ReadFailure::Folder}};
+    const std::string notAFile = "it is not a regular file\n";
+    const std::pair<std::string, std::string> inputs[] = {
+        {fifo, notAFile},
+        {held, notAFile},
+        {"/dev/zero", notAFile},
+        {"/dev/null", notAFile},
+        {Folder(), "it is a folder\n"},
+        {huge, "it is larger than any show (more than 64 MiB)\n"}};
     alarm(60); // a read that waits ends the test
-    for (const auto& [path, failure] : inputs) {
-        std::string bytes = "unchanged", text = "unchanged";
-        EXPECT_EQ(WholeFile::ReadWithResult(path, bytes).failure, failure) << path;
-        TextEncoding::Encoding encoding{};
-        EXPECT_EQ(File::ReadWholeFile(path, text, encoding), 1) << path;
-        EXPECT_EQ(bytes + text, "unchangedunchanged") << path;
-        const std::string message = "bwshowtool: cannot read " + path + ": " +
-                                    WholeFile::Describe({failure, 0}) + "\n";
-        for (const std::vector<std::string>& args :
-             {std::vector<std::string>{"dump", path},
-              {"check", path},
-              {"build", path, "-o", PathOf("out.kss")}})
-            EXPECT_EQ(RunTool(args), std::make_tuple(int(CannotRead), std::string(), message))
-                << args[0] << " " << path;
+    for (const auto& [path, why] : inputs) {
+        std::string text = "unchanged";
+        EXPECT_EQ(File::ReadWholeFile(path, text), 1) << path;
+        EXPECT_EQ(text, "unchanged");
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"dump", path},
+                                                     {"check", path},
+                                                     {"build", path, "-o", PathOf("out.kss")}})
+            EXPECT_EQ(RunTool(args),
+                      std::make_tuple(int(CannotRead), std::string(),
+                                      "bwshowtool: cannot read " + path + ": " + why))
+                << args[0];
     }
-    EXPECT_EQ(WholeFile::Describe({TooLarge, 0}), "it is larger than any show (more than 64 MiB)");
-    EXPECT_EQ(WholeFile::Describe({NotAFile, 0}), "it is not a regular file");
-    EXPECT_EQ(RunTool({"build", "-", "-o", PathOf("out.kss")},
-                      std::string(WholeFile::MaxBytes + 1, ' ')),
-              std::make_tuple(int(CannotRead), std::string(),
-                              std::string("bwshowtool: cannot read standard input: it is larger "
-                                          "than any show (more than 64 MiB)\n")));
+    EXPECT_EQ(std::get<2>(RunTool({"build", "-o", PathOf("out.kss")},
+                                  std::string(WholeFile::MaxBytes + 1, ' '))),
+              "bwshowtool: cannot read standard input: it is larger than any show (more than 64 "
+              "MiB)\n");
     EXPECT_EQ(RunTool({"build", PathOf("show.json"), "-o", fifo}),
               std::make_tuple(int(CannotWrite), std::string(),
                               "bwshowtool: unable to write to " + fifo + "\n"));
@@ -194,165 +190,125 @@ TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
     std::istringstream in;
     std::ofstream full("/dev/full");
     std::ostringstream err;
-    ASSERT_TRUE(full.is_open());
     EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, in, full, err), int(CannotWrite));
     EXPECT_EQ(err.str(), "bwshowtool: cannot write to standard output\n");
 }
 
 namespace {
 
-// The JSON of a show whose Animation section lists `count` sequences with long names under
-// `folder`: a show of some hundred kilobytes that takes little time to read.
+// The JSON of a show of some hundred kilobytes that takes little time to read: `count` long names.
 std::string LargeShowJson(const std::string& folder, int count) {
     std::string json = R"({"Main": {"List": [)";
     for (int i = 0; i < count; ++i) {
-        json += (i == 0 ? "\"" : ", \"") + folder + "/Halloween/";
+        json += (i == 0 ? "\"" : ", \"") + folder;
         for (int part = 0; part < 150; ++part)
-            json += "Yard " + std::to_string(i) + " ";
+            json += " Yard " + std::to_string(i);
         json += ".kas\"";
     }
     return json + "]}}";
 }
 
-// Tells when a save has begun to touch `watched`: a file it writes in place, or a folder in which
-// it makes its temporary file.
-class SaveWatch {
-public:
-    SaveWatch(const std::string& watched, bool inPlace)
-        : fd_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)),
-          watch_(inotify_add_watch(fd_, watched.c_str(), inPlace ? IN_OPEN : IN_CREATE)) {}
-    ~SaveWatch() { close(fd_); }
-    bool Valid() const { return watch_ >= 0; }
-    bool Seen() {
-        char events[4096];
-        return read(fd_, events, sizeof events) > 0;
-    }
-
-private:
-    int fd_, watch_;
-};
-
-struct TracedRun {
-    int stops = -1; // system call stops of the child from the start of its save, -1 for none
-    int code = -1;  // its exit code, 128 + the signal that ended it
-};
-
-// Runs `work` in a child as the saver, stopping it at the entry and the exit of every system call
-// (ptrace), and kills it at stop `killAt` from the start of its save: a point in the save chosen
-// by its progress, however busy the machine is.
-TracedRun RunTraced(SaveWatch& watch, int killAt, const std::function<int()>& work) {
+// Runs `work` in a child as the saver, stopped at the entry and the exit of each system call
+// (ptrace), and kills it at stop `killAt` (-1: never) counted from the first event on `watch` (an
+// inotify descriptor): a point in the save chosen by its progress, however busy the machine is.
+// The child's exit code, and the stops it made from that event.
+std::pair<int, int> RunTraced(int watch, int killAt, const std::function<int()>& work) {
     const pid_t child = test::StartAs(test::Saver(), test::SaverGroup(), [&] {
-        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
-            return 126;
-        raise(SIGSTOP);
-        return work();
+        return ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) == 0 && raise(SIGSTOP) == 0 ? work()
+                                                                                       : 126;
     });
-    TracedRun run;
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFSTOPPED(status))
-        return run;
+    int status = 0, stops = -1;
+    waitpid(child, &status, 0);
     ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
-    int signal = 0;
-    for (;;) {
-        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(std::intptr_t{signal}));
-        if (waitpid(child, &status, 0) != child)
-            return run;
-        if (WIFEXITED(status) || WIFSIGNALED(status)) {
-            run.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            return run;
-        }
-        signal = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status);
-        if (run.stops < 0 && watch.Seen())
-            run.stops = 0;
-        if (run.stops < 0)
-            continue;
-        if (run.stops == killAt) {
+    for (long signal = 0;; signal = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status)) {
+        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(signal));
+        if (waitpid(child, &status, 0) != child || !WIFSTOPPED(status))
+            return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), stops};
+        char events[4096];
+        if (stops < 0 && read(watch, events, sizeof events) > 0)
+            stops = 0;
+        if (stops >= 0 && stops++ == killAt) {
             kill(child, SIGKILL);
-            run.code = test::Wait(child);
-            return run;
+            return {test::Wait(child), stops};
         }
-        ++run.stops;
     }
 }
 
 } // namespace
 
-// Builds killed at random points of their save (stops at system calls), into a writable folder (temporary file and
-// rename) and into a folder that refuses the saver new files (written in place): each time the
-// show file holds the old show or the new one whole, or the old one is kept whole among the save
-// backups. The next save leaves neither temporary files nor copies behind.
+// Builds killed at random points of their save (system call stops), into a writable folder
+// (temporary file and rename) and into one that refuses the saver new files (written in place):
+// each time the show file holds the old show or the new one whole, or the old one is kept whole
+// among the save backups. The next save leaves neither temporary files nor copies behind.
 TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
-    using Clock = std::chrono::steady_clock;
-    using Seconds = std::chrono::duration<double>;
-    const auto started = Clock::now();
-    const std::string state = PathOf("state");
-    std::filesystem::create_directories(state);
-    ASSERT_EQ(chown(state.c_str(), test::Saver(), test::SaverGroup()), 0);
-    setenv("XDG_STATE_HOME", state.c_str(), 1); // each test runs on its own
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(std::filesystem::create_directories(PathOf("state")) &&
+                  chown(PathOf("state").c_str(), test::Saver(), test::SaverGroup()) == 0,
+              true);
+    setenv("XDG_STATE_HOME", PathOf("state").c_str(), 1); // each test runs on its own
     Put(PathOf("old.json"), LargeShowJson("C:/Old shows", 200));
-    Put(PathOf("new.json"), LargeShowJson("D:/New shows", 170));
-    ASSERT_EQ(std::get<0>(RunTool({"build", PathOf("old.json"), "-o", PathOf("old.kss")})), 0);
-    ASSERT_EQ(std::get<0>(RunTool({"build", PathOf("new.json"), "-o", PathOf("new.kss")})), 0);
+    Put(PathOf("new.json"), LargeShowJson("D:/New shows", 170)); // shorter: no longer a prefix
+    RunTool({"build", PathOf("old.json"), "-o", PathOf("old.kss")});
+    RunTool({"build", PathOf("new.json"), "-o", PathOf("new.kss")});
     const std::string old = Bytes(PathOf("old.kss")), now = Bytes(PathOf("new.kss"));
     ASSERT_GT(old.size(), 250'000u);
 
     struct Kind {
         std::string folder;
         bool inPlace;
-        int stops = 0; // system call stops from the save's start to the end of a build
+        int stops; // from the save's start to the end of a build
         std::map<std::string, int> outcomes;
-        std::string Show() const { return folder + "/show.kss"; }
-    };
-    Kind kinds[] = {{PathOf("open"), false, 0, {}}, {PathOf("locked"), true, 0, {}}};
-    // Builds into the kind's show, killed at stop `killAt` of the save (never for -1).
+    } kinds[] = {{PathOf("open"), false, 0, {}}, {PathOf("locked"), true, 0, {}}};
+    // Builds over the old show: the exit code and the stops made in the save.
     const auto build = [&](const Kind& kind, int killAt) {
-        SaveWatch watch(kind.inPlace ? kind.Show() : kind.folder, kind.inPlace);
-        EXPECT_TRUE(watch.Valid());
-        return RunTraced(watch, killAt, [&] {
+        const std::string show = kind.folder + "/show.kss";
+        std::ofstream(show, std::ios::binary | std::ios::trunc) << old; // keeps the owner
+        const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        // What a save does first: open the file it writes in place, or make its temporary file.
+        EXPECT_GE(inotify_add_watch(watch, (kind.inPlace ? show : kind.folder).c_str(),
+                                    kind.inPlace ? IN_OPEN : IN_CREATE),
+                  0);
+        const auto result = RunTraced(watch, killAt, [&] {
             std::istringstream in;
             std::ostringstream out, err;
-            return RunTool({"build", PathOf("new.json"), "-o", kind.Show()}, in, out, err);
+            return RunTool({"build", PathOf("new.json"), "-o", show}, in, out, err);
         });
+        close(watch);
+        return result;
     };
     for (Kind& kind : kinds) {
-        Put(kind.Show(), old);
-        ASSERT_EQ(chown(kind.Show().c_str(), test::Saver(), test::SaverGroup()), 0);
+        Put(kind.folder + "/show.kss", old);
+        ASSERT_EQ(chown((kind.folder + "/show.kss").c_str(), test::Saver(), test::SaverGroup()), 0);
         using enum std::filesystem::perms;
-        std::filesystem::permissions(kind.folder, kind.inPlace ? owner_read | owner_exec |
-                                                                     others_read | others_exec
-                                                               : all);
-        const TracedRun whole = build(kind, -1);
-        ASSERT_EQ(whole.code, 0) << kind.folder;
-        ASSERT_GT(whole.stops, 0) << kind.folder;
-        kind.stops = whole.stops;
-        ASSERT_EQ(Bytes(kind.Show()), now);
+        std::filesystem::permissions(
+            kind.folder, kind.inPlace ? all & ~(owner_write | group_write | others_write) : all);
+        const auto [code, stops] = build(kind, -1);
+        ASSERT_EQ(code, 0);
+        ASSERT_GT(kind.stops = stops, 0) << kind.folder;
     }
 
     std::mt19937 random(std::random_device{}());
     for (int run = 0; run < 20; ++run) {
         Kind& kind = kinds[run % 2];
-        std::ofstream(kind.Show(), std::ios::binary | std::ios::trunc) << old; // keeps the owner
         const int killAt = std::uniform_int_distribution<int>(0, kind.stops)(random);
-        const TracedRun killed = build(kind, killAt);
-        const std::string content = Bytes(kind.Show());
-        std::string outcome = content == old ? "old" : content == now ? "new" : "";
+        const int code = build(kind, killAt).first;
+        const std::string content = Bytes(kind.folder + "/show.kss");
+        std::string outcome = content == old ? "old" : content == now ? "new" : "fragment";
         for (const SaveBackups::Backup& backup : SaveBackups::Left()) {
-            if (outcome.empty() && backup.originalPath == kind.Show() &&
-                Bytes(backup.copyPath) == old)
+            if (outcome == "fragment" && Bytes(backup.copyPath) == old &&
+                backup.originalPath == kind.folder + "/show.kss")
                 outcome = "old in the save backups";
             SaveBackups::Discard(backup);
         }
-        EXPECT_FALSE(outcome.empty()) << kind.folder << ", run " << run << ", killed at stop "
-                                      << killAt << " of " << kind.stops << ": a fragment of "
-                                      << content.size() << " bytes and no copy of the old show";
-        const bool finished = killed.code == 0;
-        EXPECT_TRUE(finished || killed.code == 128 + SIGKILL) << killed.code;
-        ++kind.outcomes[(outcome.empty() ? "fragment" : outcome) + (finished ? " (finished)" : "")];
+        EXPECT_NE(outcome, "fragment") << kind.folder << ": killed at stop " << killAt << " of "
+                                       << kind.stops << ", " << content.size() << " bytes";
+        EXPECT_TRUE(code == 0 || code == 128 + SIGKILL) << code;
+        ++kind.outcomes[outcome + (code == 0 ? " (finished)" : "")];
     }
 
-    for (Kind& kind : kinds) {
-        ASSERT_EQ(build(kind, -1).code, 0) << kind.folder;
-        EXPECT_EQ(Bytes(kind.Show()), now);
+    for (const Kind& kind : kinds) {
+        ASSERT_EQ(build(kind, -1).first, 0) << kind.folder;
+        EXPECT_EQ(Bytes(kind.folder + "/show.kss"), now);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(kind.folder), {}), 1)
             << kind.folder << ": a temporary file was left";
         EXPECT_TRUE(SaveBackups::Left().empty());
@@ -361,6 +317,6 @@ TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
             std::cout << " " << count << " " << outcome << ";";
         std::cout << "\n";
     }
-    EXPECT_LT(Seconds(Clock::now() - started).count(), 120);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
 #endif

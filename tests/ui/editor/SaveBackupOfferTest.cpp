@@ -1,7 +1,7 @@
 // The copies that unfinished saves left, offered back when the editor starts.
+#include "editor/SaveBackupOffer.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
-#include "editor/SaveBackupOffer.h"
 #include "environment/SaveBackups.h"
 #include "environment/WholeFile.h"
 
@@ -19,10 +19,10 @@ private Q_SLOTS:
             const char* name;
             const char* fileNow; // nullptr: the file is gone
             std::optional<bool> answer;
-            bool folderGone;     // the save's folder no longer exists
+            bool folderGone; // the save's folder no longer exists
             const char* fileAfter;
-            QString said;        // the message after the question, if any
-            int left, setAside;  // copies still offered, and those set aside
+            QString said;       // the message after the question, if any
+            int left, setAside; // copies still offered, and those set aside
         };
         const QString question = "Unfinished Save: A save of %1 did not finish, and the file may "
                                  "be damaged. The show as it was before that save is kept in "
