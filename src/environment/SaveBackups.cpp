@@ -11,6 +11,9 @@
 
 #ifdef _WIN32
 #include "environment/WideText.h"
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace bw::SaveBackups {
@@ -60,6 +63,30 @@ std::string FileNameOf(const std::string& path) {
     return name.empty() || name == std::string(OriginName) ? "show" : name;
 }
 
+// Makes the folder of the copies. Those the superuser makes in a user's data folder (through sudo,
+// which may keep the user's HOME) are given to that user, who would otherwise find them locked.
+bool MakeFolder(const fs::path& folder) {
+    std::error_code error;
+    std::vector<fs::path> missing;
+    fs::path existing = folder;
+    while (!existing.empty() && !fs::exists(existing, error) &&
+           existing != existing.parent_path()) {
+        missing.push_back(existing);
+        existing = existing.parent_path();
+    }
+    fs::create_directories(folder, error);
+#ifndef _WIN32
+    struct stat owner {};
+    if (geteuid() == 0 && stat(existing.c_str(), &owner) == 0 && owner.st_uid != 0)
+        for (const fs::path& made : missing)
+            if (chown(made.c_str(), owner.st_uid, owner.st_gid) != 0)
+                return false;
+#endif
+    // The copies may hold other people's shows when an administrator saves them.
+    fs::permissions(folder, fs::perms::owner_all, error);
+    return fs::is_directory(folder, error);
+}
+
 } // namespace
 
 std::string Folder() {
@@ -74,9 +101,8 @@ std::optional<Backup> Keep(const std::string& originalPath, std::string_view byt
     if (folder.empty())
         return std::nullopt;
     std::error_code error;
-    fs::create_directories(PathOf(folder), error);
-    // The copies may hold other people's shows when an administrator saves them.
-    fs::permissions(PathOf(folder), fs::perms::owner_all, error);
+    if (!MakeFolder(PathOf(folder)))
+        return std::nullopt;
     const fs::path own = PathOf(folder) / NewId();
     if (!fs::create_directory(own, error))
         return std::nullopt;
@@ -106,8 +132,14 @@ std::vector<Backup> Left() {
             continue;
         Backup backup;
         backup.folder = Utf8Of(entry.path());
-        if (!WholeFile::Read(Utf8Of(entry.path() / OriginName), backup.originalPath))
-            continue; // not complete: the save never touched its file
+        if (!WholeFile::Read(Utf8Of(entry.path() / OriginName), backup.originalPath)) {
+            // Not complete: the save was killed before it touched its file. Once a day has
+            // passed no save can still be making it.
+            const auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
+            if (!error && age > std::chrono::hours(24))
+                fs::remove_all(entry.path(), error);
+            continue;
+        }
         for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), error))
             if (file.path().filename() != OriginName &&
                 !file.path().filename().string().starts_with('.'))

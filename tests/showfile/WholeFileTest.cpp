@@ -1,6 +1,5 @@
 // Whole show files read and written: every byte of the code page kept, names that it cannot hold,
-// failures that leave files alone, saves where no file can be replaced in one step, full disks,
-// FIFOs and the copies kept for saves in place.
+// failures that leave files alone, saves that cannot replace the file, full disks, links, owners.
 #include "NonLatinNames.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
@@ -11,7 +10,6 @@
 
 #ifndef _WIN32
 #include "ChildProcess.h"
-#include "environment/WholeFile.h"
 
 #include <csignal>
 #include <cstring>
@@ -123,16 +121,16 @@ namespace {
 // kept in the test's own folder.
 class InPlaceTest : public test::TemporaryFolder {
 protected:
+    static constexpr fs::perms Writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     void SetUp() override {
         TemporaryFolder::SetUp();
         ASSERT_EQ(SaversFolder("state"), 0);
         setenv("XDG_STATE_HOME", PathOf("state").c_str(), 1); // each test runs on its own
     }
     int SaversFolder(const std::string& name) {
-        fs::create_directories(PathOf(name));
-        return chown(PathOf(name).c_str(), test::Saver(), test::SaverGroup());
+        return fs::create_directories(PathOf(name)) ? test::GiveToSaver(PathOf(name)) : -1;
     }
-    // The copies under a data folder, set aside ones included.
     static std::ptrdiff_t Backups(const std::string& state) {
         const fs::path folder = fs::path(state) / "Brightwave/BWShow/save-backups";
         return fs::exists(folder) ? Entries(folder) : 0;
@@ -141,23 +139,19 @@ protected:
     std::string LockedShow(const std::string& folder, const std::string& bytes) {
         const std::string show = PathOf(folder + "/show.kss");
         Put(show, bytes);
-        EXPECT_EQ(chown(show.c_str(), test::Saver(), test::SaverGroup()), 0);
-        fs::permissions(PathOf(folder), fs::perms::all & ~fs::perms::owner_write &
-                                            ~fs::perms::group_write & ~fs::perms::others_write);
+        EXPECT_EQ(test::GiveToSaver(show), 0);
+        fs::permissions(PathOf(folder), Writable, fs::perm_options::remove);
         return show;
     }
-    // WriteWholeFile's result for the saver.
     static int SaveAsSaver(const std::string& path, const std::string& text) {
-        return test::RunAs(test::Saver(), test::SaverGroup(),
-                           [&] { return File::WriteWholeFile(path, text); });
+        return test::Wait(test::StartAs([&] { return File::WriteWholeFile(path, text); }));
     }
 };
 
 } // namespace
 
-// A save that fails for want of room, on a small tmpfs made full or beyond the file-size limit,
-// fails before the old file is touched, also where the file is written in place and where the
-// copy of the old file finds no room; a save in place that needs no more room succeeds.
+// A save without room (a full tmpfs, or the file-size limit) fails before the old file is touched,
+// also in place and where the copy of the old file finds no room; one that needs no room succeeds.
 TEST_F(InPlaceTest, FullDiskOrSizeLimit_KeepsTheOldFileWhole) {
     const std::string disk = PathOf("disk"), old(96 * 1024, 'o');
     fs::create_directories(disk);
@@ -168,11 +162,10 @@ TEST_F(InPlaceTest, FullDiskOrSizeLimit_KeepsTheOldFileWhole) {
     const std::shared_ptr<void> unmount(nullptr, [&](void*) { umount2(disk.c_str(), MNT_DETACH); });
     ASSERT_EQ(SaversFolder("disk/open") | SaversFolder("disk/state"), 0);
     Put(disk + "/open/show.kss", old);
+    ASSERT_EQ(test::GiveToSaver(disk + "/open/show.kss"), 0);
     const std::string locked = LockedShow("disk/locked", old);
-    std::ofstream filler(disk + "/filler", std::ios::binary);
-    for (const std::string block(4096, 'f'); mounted && filler.write(block.data(), 4096);)
+    for (std::ofstream filler(disk + "/filler"); mounted && filler << std::string(4096, 'f');)
         ;
-    filler.close();
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
@@ -195,118 +188,41 @@ TEST_F(InPlaceTest, FullDiskOrSizeLimit_KeepsTheOldFileWhole) {
     }
 }
 
-// What the saved file is stays as it was: its links, its other names, its owner and mode.
-TEST_F(InPlaceTest, SavingKeepsLinksOwnerAndPermissions) {
-    const std::string path = PathOf("show.kss"), link = PathOf("link.kss");
-    Put(path, "old");
-    const auto rw_r = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(path, rw_r);
-    fs::create_symlink(path, link);
+// Links, other names, owner and mode of the file stay; in a sticky folder it is written in place.
+// A temporary file that a killed save left is removed, one that a running save holds stays.
+TEST_F(InPlaceTest, SavingKeepsWhatTheFileIs) {
+    const std::string show = PathOf("show.kss"), sticky = LockedShow("sticky", "old");
+    Put(show, "old");
+    fs::permissions(show, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(show, PathOf("link.kss"));
     fs::create_symlink("made.kss", PathOf("dangling.kss"));
-    fs::create_hard_link(path, PathOf("other name.kss"));
-    // A link to a file that does not exist yet makes that file.
-    ASSERT_EQ(File::WriteWholeFile(link, "(linked)") |
-                  File::WriteWholeFile(PathOf("dangling.kss"), "(made)"),
-              0);
-    EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(PathOf("dangling.kss")));
-    EXPECT_EQ(Bytes(PathOf("other name.kss")) + Bytes(PathOf("made.kss")),
-              "(linked)\r\n(made)\r\n");
-    EXPECT_EQ(fs::hard_link_count(path), 2u);
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, rw_r);
-    // A new file gets the usual permissions of the user, not those of a temporary file.
-    const mode_t mask = umask(022);
-    ASSERT_EQ(File::WriteWholeFile(PathOf("new.kss"), "()"), 0);
-    umask(mask);
-    EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
-              rw_r | fs::perms::others_read);
-    EXPECT_EQ(Entries(folder_), 7);
-
-    // The superuser saving a user's private show leaves it the user's.
-    if (geteuid() != 0)
-        GTEST_SKIP() << "only the superuser saves files of other users";
-    ASSERT_EQ(chown(path.c_str(), 65534, 65533), 0);
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_EQ(File::WriteWholeFile(path, "(by root)"), 0);
-    struct stat info {};
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
-              std::tuple(65534u, 65533u, 0600u));
-}
-
-// Folders that refuse the saver a new file, or the replacing of a file in a sticky folder: the
-// writable file in them is written in place, with no copy left once it is whole.
-TEST_F(InPlaceTest, LockedOrStickyFolder_WritesTheWritableFileInPlace) {
-    for (const bool sticky : {false, true}) {
-        const std::string folder = sticky ? "sticky" : "locked", show = LockedShow(folder, "old");
-        if (sticky && geteuid() != 0) {
-            std::cout << "sticky folder not tried: only the superuser gives files away\n";
-            continue;
-        }
-        if (sticky) { // another user's file that everyone may write, in a folder that all may
-            ASSERT_EQ(chown(show.c_str(), 65533, 65533), 0);
-            fs::permissions(
-                show, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                fs::perm_options::add);
-            fs::permissions(PathOf(folder), fs::perms::all | fs::perms::sticky_bit);
-        }
-        EXPECT_EQ(SaveAsSaver(show, "(new)"), 0) << folder;
-        EXPECT_EQ(Bytes(show), "(new)\r\n") << folder;
-        EXPECT_EQ(Entries(PathOf(folder)) + Backups(PathOf("state")), 1) << folder;
-    }
-}
-
-// A temporary file of ours that a killed save left is removed by the next save into the folder;
-// one that another save still holds, and names that are not ours, stay.
-TEST_F(WholeFileTest, StaleTemporaryFiles_AreRemovedByTheNextSave) {
-    for (const char* name : {".bwshow-Ab3x9Q", ".bwshow-held01", ".bwshow-", ".bwshow-toolong"})
+    fs::create_hard_link(show, PathOf("other.kss"));
+    for (const char* name : {".bwshow-Ab3x9Q", ".bwshow-held01", ".bwshow-toolong"})
         Put(PathOf(name), "left");
     const int held = open(PathOf(".bwshow-held01").c_str(), O_RDONLY);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
-    ASSERT_EQ(File::WriteWholeFile(PathOf("show.kss"), "()"), 0);
+    const bool root = geteuid() == 0;
+    if (root) { // another user's file that all may write, in a folder that all may write
+        ASSERT_EQ(chown(show.c_str(), 65533, 65533) | chown(sticky.c_str(), 65533, 65533), 0);
+        fs::permissions(sticky, Writable, fs::perm_options::add);
+        fs::permissions(PathOf("sticky"), fs::perms::all | fs::perms::sticky_bit);
+    }
+    EXPECT_EQ(File::WriteWholeFile(PathOf("link.kss"), "(a)") |
+                  File::WriteWholeFile(PathOf("dangling.kss"), "(b)") |
+                  (root ? SaveAsSaver(sticky, "(c)") : 0),
+              0);
     close(held);
-    EXPECT_FALSE(fs::exists(PathOf(".bwshow-Ab3x9Q")));
-    EXPECT_EQ(Entries(folder_), 4);
-}
-
-// A FIFO, like a device, is written as it is; with no one reading it, the save fails at once
-// rather than waiting for a reader.
-TEST_F(WholeFileTest, Fifo_IsWrittenAsItIsWithoutWaiting) {
-    const std::string fifo = PathOf("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    alarm(20); // a save that waits ends the test
-    EXPECT_EQ(File::WriteWholeFile(fifo, "(no reader)"), 1);
-    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-    EXPECT_EQ(File::WriteWholeFile(fifo, "(piped)"), 0);
-    char received[32] = {};
-    EXPECT_EQ(read(reader, received, sizeof received), 9);
-    close(reader);
-    EXPECT_STREQ(received, "(piped)\r\n");
-}
-
-// Under a memory limit a large file is refused as one that cannot be read, never an abort.
-TEST_F(WholeFileTest, UnderAMemoryLimit_ALargeFileIsRefused) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
-#else
-    const std::string path = PathOf("large.kss");
-    Put(path, "");
-    fs::resize_file(path, WholeFile::MaxBytes - 1);
-    EXPECT_EQ(
-        test::RunAs(
-            geteuid(), getegid(),
-            [&] {
-                // Room for the program as it runs, not for the file.
-                unsigned long pages = 0;
-                std::ifstream("/proc/self/statm") >> pages;
-                const rlimit tight{pages * sysconf(_SC_PAGESIZE) + (16u << 20), RLIM_INFINITY};
-                std::string bytes = "unchanged";
-                return setrlimit(RLIMIT_AS, &tight) == 0 &&
-                       WholeFile::ReadWithResult(path, bytes).failure ==
-                           WholeFile::ReadFailure::NoMemory &&
-                       bytes == "unchanged";
-            }),
-        1);
-#endif
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.kss")) && fs::is_symlink(PathOf("dangling.kss")));
+    EXPECT_EQ(Bytes(PathOf("other.kss")) + Bytes(PathOf("made.kss")), "(a)\r\n(b)\r\n");
+    EXPECT_EQ(fs::hard_link_count(show), 2u);
+    struct stat info {};
+    EXPECT_EQ(stat(show.c_str(), &info) | (info.st_mode & 07777), 0600);
+    EXPECT_EQ(info.st_uid, root ? 65533u : geteuid());
+    EXPECT_EQ(Entries(folder_), 9); // with the temporary files not to be removed
+    EXPECT_EQ(Entries(PathOf("sticky")) + Backups(PathOf("state")), 1);
+    if (!root)
+        GTEST_SKIP() << "no sticky folder tried: only the superuser gives files to other users";
+    EXPECT_EQ(Bytes(sticky), "(c)\r\n");
 }
 
 #endif

@@ -3,6 +3,7 @@
 #ifndef _WIN32
 
 #include <functional>
+#include <string>
 
 #include <grp.h>
 #include <sys/wait.h>
@@ -10,36 +11,34 @@
 
 namespace bw::test {
 
-// The user as whom tests save where permissions must hold: the superuser passes every check, so a
-// test run by the superuser saves as "nobody".
+// Who saves where permissions must hold: "nobody" when the tests run as the superuser.
 inline uid_t Saver() {
     return geteuid() == 0 ? 65534 : geteuid();
 }
 inline gid_t SaverGroup() {
     return geteuid() == 0 ? 65534 : getegid();
 }
+inline int GiveToSaver(const std::string& path) {
+    return chown(path.c_str(), Saver(), SaverGroup());
+}
 
-// Starts `work` in a child process as `uid` (the superuser may become anyone); the child's exit
-// code is what `work` returns, 125 when it cannot become that user.
-inline pid_t StartAs(uid_t uid, gid_t gid, const std::function<int()>& work) {
+// Starts `work` in a child process, as the Saver() unless `asSaver` is false; the child's exit
+// code is what `work` returns, 125 when it cannot become the saver.
+inline pid_t StartAs(const std::function<int()>& work, bool asSaver = true) {
     const pid_t child = fork();
     if (child != 0)
         return child;
-    if (uid != geteuid() && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
+    if (asSaver && Saver() != geteuid() &&
+        (setgroups(0, nullptr) != 0 || setgid(SaverGroup()) != 0 || setuid(Saver()) != 0))
         _exit(125);
     _exit(work());
 }
 
 // The exit code of a child, or 128 and the signal that ended it.
 inline int Wait(pid_t child) {
-    int status = 0;
-    if (waitpid(child, &status, 0) != child)
-        return -1;
+    int status = 127 << 8; // as a child that exited with 127, when it cannot be waited for
+    waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-inline int RunAs(uid_t uid, gid_t gid, const std::function<int()>& work) {
-    return Wait(StartAs(uid, gid, work));
 }
 
 } // namespace bw::test

@@ -14,60 +14,44 @@ class SaveBackupOfferTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The file as the save left it ("-": gone with its folder), the answer, the file afterwards;
+    // a copy is set aside on No and still offered when it cannot be put back.
     void LeftCopies_AreOfferedBack() {
-        struct Case {
-            const char* name;
-            const char* fileNow; // nullptr: the file is gone
-            std::optional<bool> answer;
-            bool folderGone; // the save's folder no longer exists
-            const char* fileAfter;
-            QString said;       // the message after the question, if any
-            int left, setAside; // copies still offered, and those set aside
-        };
-        const QString question = "Unfinished Save: A save of %1 did not finish, and the file may "
-                                 "be damaged. The show as it was before that save is kept in "
-                                 "%2.\n\nDo you want to put it back in place of %1? (No leaves "
-                                 "the copy where it is.)";
-        const Case cases[] = {
-            {"fragment, Yes", "(fragm", true, false, "(old)", {}, 0, 0},
-            {"fragment, No", "(fragm", false, false, "(fragm", {}, 0, 1},
-            {"gone, Yes", nullptr, true, false, "(old)", {}, 0, 0},
-            {"unchanged", "(old)", std::nullopt, false, "(old)", {}, 0, 0},
-            {"folder gone, Yes", nullptr, true, true, nullptr, "BWShow: Unable to write to ", 1, 0},
-        };
-        for (const Case& c : cases) {
+        const std::tuple<const char*, std::optional<bool>, const char*> cases[] = {
+            {"(fragm", true, "(old)"},
+            {"(fragm", false, "(fragm"},
+            {"(old)", std::nullopt, "(old)"},
+            {"-", true, "(none)"}};
+        for (const auto& [now, answer, after] : cases) {
             QTemporaryDir home;
             qputenv("XDG_STATE_HOME", home.filePath("state").toUtf8());
-            QVERIFY(QDir(home.path()).mkpath("shows"));
             const std::string show = home.filePath("shows/Yard.kss").toStdString();
+            QVERIFY(QDir(home.path()).mkpath("shows"));
             const auto backup = SaveBackups::Keep(show, "(old)");
-            QVERIFY(backup);
-            if (c.fileNow)
-                QVERIFY(WholeFile::Write(show, c.fileNow));
-            if (c.folderGone)
-                QVERIFY(QDir(home.filePath("shows")).removeRecursively());
-
+            const bool gone = now == std::string("-");
+            QVERIFY(backup && (gone ? QDir(home.filePath("shows")).removeRecursively()
+                                    : WholeFile::Write(show, now)));
             ScriptedPrompts prompts;
-            if (c.answer)
-                prompts.questionAnswers.enqueue(*c.answer);
+            if (answer)
+                prompts.questionAnswers.enqueue(*answer);
             OfferLeftSaveBackups(nullptr, prompts);
 
             QStringList said;
-            if (c.answer)
-                said << question.arg(QString::fromStdString(show),
-                                     QString::fromStdString(backup->copyPath));
-            if (!c.said.isEmpty())
-                said << c.said + QString::fromStdString(show);
+            if (answer)
+                said << QStringLiteral("Unfinished Save: A save of %1 did not finish, and the file "
+                                       "may be damaged. The show as it was before that save is "
+                                       "kept in %2.\n\nDo you want to put it back in place of "
+                                       "%1? (No leaves the copy where it is.)")
+                            .arg(show.c_str(), backup->copyPath.c_str());
+            if (gone)
+                said << QStringLiteral("BWShow: Unable to write to ") + show.c_str();
             QCOMPARE(prompts.Said(), said);
-            QCOMPARE(prompts.unexpected, 0);
-            std::string after;
-            QCOMPARE(WholeFile::Read(show, after), c.fileAfter != nullptr);
-            if (c.fileAfter)
-                QCOMPARE(after, std::string(c.fileAfter));
-            QCOMPARE(int(SaveBackups::Left().size()), c.left);
-            const QStringList setAside =
-                QDir(QString::fromStdString(SaveBackups::Folder())).entryList({"*.set-aside"});
-            QVERIFY2(setAside.size() == c.setAside, c.name);
+            std::string file = "(none)";
+            WholeFile::Read(show, file);
+            QCOMPARE(file, std::string(after));
+            QCOMPARE(SaveBackups::Left().size(), std::size_t(gone));
+            const QDir copies(QString::fromStdString(SaveBackups::Folder()));
+            QCOMPARE(copies.entryList({"*.set-aside"}).size(), answer == false ? 1 : 0);
         }
     }
 };
