@@ -41,7 +41,7 @@ std::wstring WidePath(const std::string& path) {
 
 std::wstring FolderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+    return slash == std::wstring::npos ? L".\\" : path.substr(0, slash + 1);
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -279,9 +279,13 @@ ReadResult ReadWithResult(const std::string& path, std::string& bytes) {
     return result;
 }
 
+namespace {
+
 std::string SystemErrorText(int error) {
     return error == ERROR_ACCESS_DENIED ? "permission denied" : "the file cannot be read";
 }
+
+} // namespace
 
 #else
 
@@ -588,9 +592,13 @@ ReadResult ReadWithResult(const std::string& path, std::string& bytes) {
     return result;
 }
 
+namespace {
+
 std::string SystemErrorText(int error) {
     return error != 0 ? std::strerror(error) : "the file cannot be read";
 }
+
+} // namespace
 
 #endif
 
