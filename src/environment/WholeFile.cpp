@@ -209,6 +209,9 @@ bool Write(const std::string& path, std::string_view bytes, bool inPlaceWhereNee
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
+    // A read-only file stays as it is, although its folder would let us replace it.
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     // Replacing a file that has other names would split it from them.
     if (exists && HasOtherNames(target))
         return inPlaceWhereNeeded && WriteInPlace(path, target, bytes);
