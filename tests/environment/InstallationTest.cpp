@@ -93,10 +93,12 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
 // without a page of its own opens the introduction.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     const std::string start = "getting_started_with_brightwave.htm";
+    // clang-format off
     const std::pair<std::int32_t, std::string> topics[] = {
         {1, "hardware_utility.htm"}, {2, "schedule_editor.htm"}, {3, "sequence_editor.htm"},
-        {4, "show_editor.htm"},      {5, "control_panel.htm"},   {6, "Verifier.htm"},
-        {0, start},                  {7, start},                 {-1, start}};
+        {4, "show_editor.htm"}, {5, "control_panel.htm"}, {6, "Verifier.htm"},
+        {0, start}, {7, start}, {-1, start}};
+    // clang-format on
     for (const auto& [topic, page] : topics) {
         std::vector<std::string> shown;
         WriteShared(StringLine("AppPath", "/opt/Suite"));
