@@ -196,9 +196,3 @@ TEST(ListReader, AgreesWithTheRulesOnLongRandomTexts) {
         ExpectAgreement(text + ")");
     }
 }
-
-TEST(ListReader, LongUnescapedListsKeepEveryElement) {
-    EXPECT_EQ(UnescapedListFromText("(" + std::string(5000, ',') + ")"), Strings(5001));
-    EXPECT_EQ(UnescapedListFromText("(" + std::string(300, 'a') + ",b*S,*O*C)"),
-              (Strings{std::string(300, 'a'), "b,", "()"}));
-}
