@@ -119,6 +119,10 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Runs a modal dialog of this window; when it has closed, the window is brought up to date
+    // as it is whenever it becomes the active window again. Virtual as the one place where a
+    // dialog that cannot be shown can be stood in for.
+    virtual void RunModal(QDialog& dialog);
 
 private:
     void CreateToolbar();
@@ -135,9 +139,6 @@ private:
     ShowPlace CurrentPlace() const override;
     void RestoreShow(ShowPtr show, const ShowPlace& place) override;
 
-    // Runs a modal dialog of this window; when it has closed, the window is brought up to date
-    // as it is whenever it becomes the active window again.
-    void RunModal(QDialog& dialog);
     void RefreshOnActivate();
 
     // Toolbar commands.

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 using namespace bw;
 using namespace bw::test;
 
@@ -42,6 +44,9 @@ TEST_F(InstallationTest, FoldersAndProgramsFromTheSharedSettings) {
 
 TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     const std::string here = BWCommon::ExeFolder();
+    std::string upper = here; // this folder in capitals: the letter case counts
+    for (char& ch : upper)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     // Version, done marker and folder before; whether they are complete; whether BWPost completes
     // them; the result.
     // clang-format off
@@ -51,7 +56,8 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
         {4, 1, here, false, true, true},
         {4, 1, here, false, false, false},
         {5, 0, here, false, false, false},
-        {5, 1, "/opt/Suite", false, false, false}};
+        {5, 1, "/opt/Suite", false, false, false},
+        {5, 1, upper, false, false, false}};
     // clang-format on
     for (const auto& [version, done, folder, complete, completes, ok] : cases) {
         const std::string before = Markers(version, done) + StringLine("AppPath", folder);
@@ -78,19 +84,26 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait(Home() + "/missing"));
 }
 
-// Help pages lie in the help folder of the installation, whose shape the build tree has.
+// Help pages lie in the help folder of the installation, whose shape the build tree has. A topic
+// without a page of its own opens the introduction.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
-    std::vector<std::string> shown;
-    WriteShared(StringLine("AppPath", "/opt/Suite"));
-    libHelp::ShowHelpTopic(42, 1, [&](libHelp::NativeWindow owner, const std::string& address) {
-        shown.push_back(std::to_string(owner) + " " + libHelp::HelpFolderPage(address));
-    });
-    EXPECT_EQ(shown,
-              std::vector<std::string>{"42 /opt/share/brightwave/BWHelp/hardware_utility.htm"});
-    WriteShared(StringLine("AppPath", BWCommon::ExeFolder()));
-    for (std::int32_t topic = 0; topic <= 7; ++topic) {
-        const std::string page = libHelp::HelpFolderPage(libHelp::HelpTopicAddress(topic));
-        EXPECT_TRUE(LibFile::FileExists(page)) << page;
+    const std::string start = "getting_started_with_brightwave.htm";
+    // clang-format off
+    const std::pair<std::int32_t, std::string> topics[] = {
+        {1, "hardware_utility.htm"}, {2, "schedule_editor.htm"}, {3, "sequence_editor.htm"},
+        {4, "show_editor.htm"}, {5, "control_panel.htm"}, {6, "Verifier.htm"},
+        {0, start}, {7, start}, {-1, start}};
+    // clang-format on
+    for (const auto& [topic, page] : topics) {
+        std::vector<std::string> shown;
+        WriteShared(StringLine("AppPath", "/opt/Suite"));
+        libHelp::ShowHelpTopic(42, topic, [&](libHelp::NativeWindow owner, const std::string& at) {
+            shown.push_back(std::to_string(owner) + " " + libHelp::HelpFolderPage(at));
+        });
+        EXPECT_EQ(shown, std::vector<std::string>{"42 /opt/share/brightwave/BWHelp/" + page});
+        WriteShared(StringLine("AppPath", BWCommon::ExeFolder()));
+        EXPECT_TRUE(LibFile::FileExists(libHelp::HelpFolderPage(libHelp::HelpTopicAddress(topic))))
+            << page;
     }
 }
 

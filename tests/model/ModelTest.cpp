@@ -47,18 +47,18 @@ std::vector<int> Numbers(const std::string& text) {
 TEST(InteractiveGroup, TypeTextsFollowTheFlags) {
     InteractiveGroup group;
     EXPECT_EQ(group.TypeName() + group.TypeDesc(), "");
-    using namespace GroupTypeTexts;
-    // Independent, interruptible: type name and description. The unnamed fourth type keeps the
-    // description it had: here the one of the row before.
+    // Independent, interruptible: type name and the file of its description. The unnamed fourth
+    // type keeps the description it had: here the one of the row before.
     // clang-format off
     const std::tuple<bool, bool, const char*, const char*> cases[] = {
-        {false, true, "Soundboard", SoundboardDescription}, {true, true, "Magic Toy", MagicToyDescription},
-        {false, false, "Jukebox", JukeboxDescription},      {true, false, "Interactive Group", JukeboxDescription}};
+        {false, true, "Soundboard", "soundboard"}, {true, true, "Magic Toy", "magic-toy"},
+        {false, false, "Jukebox", "jukebox"},      {true, false, "Interactive Group", "jukebox"}};
     // clang-format on
     for (const auto& [independent, interruptible, name, description] : cases) {
         group.SetIndependent(independent);
         group.SetInterruptible(interruptible);
-        EXPECT_EQ(group.TypeName() + group.TypeDesc(), std::string(name) + description);
+        EXPECT_EQ(group.TypeName() + group.TypeDesc(),
+                  name + test::DataFile("model/descriptions/" + std::string(description) + ".txt"));
     }
 }
 

@@ -1,4 +1,6 @@
 #include "DocumentedErrors.h"
+#include "model/TriggerFunctions.h"
+#include "model/TriggeredSequencesFunctions.h"
 #include "showfile/ShowFunctions.h"
 
 #include "DataFile.h"
@@ -16,8 +18,27 @@ const std::string FourPlaylists =
 
 } // namespace
 
-TEST(ShowText, NewShowWritesTenFields) {
+// Every field where it belongs: sections, flags and trigger numbers that differ from their
+// neighbours, so that two swapped fields show.
+TEST(ShowText, NewShowWritesTenFieldsAndEachFieldHasItsPlace) {
     EXPECT_EQ(ShowToText(Show()), "(" + FourPlaylists + ",,(2,0,1,0,,,T,F,F),, 0,,F)");
+    Show show;
+    show.Startup()->List().push_back("up.kas");
+    show.Shutdown()->List().push_back("down.kas");
+    show.Musical()->SetDelay(5);
+    auto group = std::make_shared<InteractiveGroup>();
+    group->SetDescription("about");
+    group->SetInterruptible(true);
+    group->SetMusicalAllowed(false);
+    group->SetName("Porch");
+    group->SetLightsOffAtEnd(false);
+    group->AddTriggeredSequences(TriggeredSequencesFunctions::NewTriggeredSequences(
+        TriggerFunctions::NewTrigger(0, 1, 2, "bell"), {"a.kas"}));
+    show.InteractiveGroups()->push_back(group);
+    show.SetStartupType(2);
+    show.SetStartupTrigger(TriggerFunctions::NewTrigger(1, 3, 4, "gate"));
+    show.SetPreloadSequences(true);
+    EXPECT_EQ(ShowToText(show) + "\r\n", DataFile("show-text/field-order.out"));
 }
 
 // Each file NAME.in is read as a show whose text must be NAME.out: missing trailing fields are
@@ -41,6 +62,7 @@ TEST(ShowText, OnlyTopLevelErrorsReachTheCaller) {
     const std::tuple<std::string, int, std::string> cases[] = {
         {"", 9, ""}, {"abc", 9, ""}, {"((0,1,2", 1, list}, {"((0,1,2,0,,,T,F,F)", 2, list},
         {"(" + FourPlaylists + ",,(2,0,1,0,,),((a)b),c), 0,,F)", 3, list},
+        {"(" + FourPlaylists + ",,(2,0,1,0,,),(a)(b,c), 0,,F)", 3, list}, // in field 7
         {"((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F))", 0, ""},
         {"(" + FourPlaylists + ",,(2,0,1,0))", 0, ""}, {"(a,b,c,d,e,f,g,h,i,j)", 0, ""},
         {"(" + nested + "," + nested + ")", 0, ""}};

@@ -10,10 +10,12 @@
 
 namespace bw::test {
 
-// The bytes of a file under tests/data, named from there ("registry/values.reg"); empty when
-// there is none.
+// The bytes of a file under tests/data, named from there ("registry/values.reg"). A missing file
+// fails the test, so that a misspelt name cannot pass as an empty file.
 inline std::string DataFile(const std::string& name) {
     std::ifstream in(BWSHOW_TEST_DATA "/" + name, std::ios::binary);
+    if (!in)
+        ADD_FAILURE() << "no data file " << name;
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -23,6 +25,8 @@ inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     std::istringstream lines(DataFile(name));
     for (std::string line; std::getline(lines, line);) {
+        if (line.ends_with('\r')) // as the editor's tests read their data, in text mode
+            line.pop_back();
         if (line.empty() || line.front() == '#')
             continue;
         std::vector<std::string>& row = rows.emplace_back();

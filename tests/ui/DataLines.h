@@ -22,4 +22,12 @@ inline QStringList DataLines(const QString& name) {
     return lines;
 }
 
+// The whole text of a file under tests/data; a missing file fails the test.
+inline QString DataText(const QString& name) {
+    QFile file(QStringLiteral(BWSHOW_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no data file " + name.toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
 } // namespace bw::test

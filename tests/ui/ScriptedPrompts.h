@@ -4,13 +4,15 @@
 
 #include <QQueue>
 #include <QStringList>
+#include <QTest>
 
 #include <optional>
 
 namespace bw::test {
 
 // Stands in for the message boxes and file dialogs, answering from queues and recording each
-// prompt; one with no answer queued counts as unexpected and is answered No or Cancel.
+// prompt. A question or file dialog with no answer queued fails the running test (and is answered
+// No or Cancel so that it can end).
 class ScriptedPrompts : public UserPrompts {
 public:
     using Prompt = QPair<bool, QString>; // whether it is a file dialog, and what it says
@@ -19,7 +21,6 @@ public:
     QQueue<std::optional<QStringList>> openAnswers;
     QQueue<std::optional<QString>> saveAnswers;
     QList<Prompt> prompts;
-    int unexpected = 0;
 
     void Message(QWidget*, const QString& text, const QString& title, Icon icon) override {
         prompts.append({false, title + ": " + text + (icon == Icon::Exclamation ? " (!)" : "")});
@@ -54,7 +55,10 @@ private:
         return texts;
     }
     template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
-        return answers.isEmpty() ? (++unexpected, none) : answers.dequeue();
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        QTest::qFail(qPrintable("unscripted prompt " + prompts.last().second), __FILE__, __LINE__);
+        return none;
     }
 };
 

@@ -46,6 +46,8 @@ private Q_SLOTS:
               {"Help", QKeySequence(QKeySequence::HelpContents)},
               {"Exit", QKeySequence(QKeySequence::Quit)}}) {
             Window w;
+            w.prompts.openAnswers.enqueue(std::nullopt); // Open's and Save As's dialogs cancelled
+            w.prompts.saveAnswers.enqueue(std::nullopt);
             QAction* action = w.Button(QString::fromLatin1(key));
             QSignalSpy triggered(action, &QAction::triggered);
             QTest::keySequence(w.list, sequence);

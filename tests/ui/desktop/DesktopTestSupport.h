@@ -18,12 +18,6 @@ struct Window : Editor {
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void Fill(int tab, const std::vector<std::string>& files = {}) const {
-        SelectTab(tab);
-        for (const std::string& file : files)
-            window->CurrentPlaylist()->List().push_back(file);
-        window->ShowCurrentTab();
-    }
     // The entries shown, and the names the section holds: "/d/a.kas" gives "a".
     QString Shown() const { return Entries().join(QString()); }
     QString Held() const {

@@ -17,6 +17,7 @@ namespace bw::test {
 namespace {
 
 const QStringList Types = {"Jukebox", "Soundboard", "Magic Toy"};
+const QStringList Descriptions = {"jukebox", "soundboard", "magic-toy"}; // their files
 const QStringList TypeOptions = {"opNonIndependentNonInterruptible",
                                  "opNonIndependentInterruptible", "opIndependentInterruptible"};
 
@@ -130,8 +131,9 @@ private Q_SLOTS:
                 for (int option = 0; option < 3; ++option) { // whole type descriptions
                     const auto* label =
                         Child<QLabel>(shown, QString(TypeOptions[option]).replace(0, 2, "lbl"));
-                    QCOMPARE(label->text(), QString::fromStdString(Group(Types[option])->TypeDesc())
-                                                .replace("\r\n", "\n"));
+                    QCOMPARE(label->text(),
+                             DataText("model/descriptions/" + Descriptions[option] + ".txt")
+                                 .replace("\r\n", "\n"));
                     QVERIFY(label->heightForWidth(label->width()) <= label->height());
                 }
                 Child(shown, "CancelButton")->click();

@@ -23,6 +23,23 @@
 
 namespace bw::test {
 
+// Puts files into the section that tab 1 to 6 edits, or on the Interactive tab groups of these
+// names (lights off in "a" only).
+inline void FillShow(const Show& show, int tab, const std::vector<std::string>& names) {
+    const PlaylistPtr sections[] = {show.Background(), show.Startup(), show.Main(),
+                                    show.Musical(),    nullptr,        show.Shutdown()};
+    for (const std::string& name : names) {
+        if (tab != frmShow::InteractiveTab) {
+            sections[tab - 1]->List().push_back(name);
+            continue;
+        }
+        auto group = std::make_shared<InteractiveGroup>();
+        group->SetName(name);
+        group->SetLightsOffAtEnd(name == "a");
+        show.InteractiveGroups()->push_back(group);
+    }
+}
+
 // The main window with scripted prompts and a record of the help topics it asked for.
 class Editor {
 public:
@@ -47,6 +64,12 @@ public:
     QAction* Button(const QString& key) const { return Get<QAction>(qPrintable(key)); }
     void Click(const QString& key) const { Button(key)->trigger(); }
     void SelectTab(int tab) const { Get<QTabBar>("tsMain")->setCurrentIndex(tab - 1); }
+    // Selects the tab, fills its section (FillShow) and sets the tab up.
+    void Fill(int tab, const std::vector<std::string>& names = {}) const {
+        SelectTab(tab);
+        FillShow(show(), tab, names);
+        window->ShowCurrentTab();
+    }
     QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
     void Select(int row) const { List()->setCurrentRow(row); }
     QStringList Entries() const {

@@ -1,6 +1,7 @@
 // The toolbar, its show file commands, the window states, the caption and the session's end.
 #include "EditorTestSupport.h"
 #include "dialogs/EditorIcons.h"
+#include "listtext/Error.h"
 
 #include <QDir>
 #include <QSessionManager>
@@ -37,9 +38,10 @@ __attribute__((no_sanitize("vptr"))) bool EndSession(bool interactive) {
     return !session.cancelled;
 }
 
-// Whether the file holds what Save writes for the show (with a line break at the end).
-bool Holds(const QString& path, const Show& show) {
-    return ReadBytes(path) == (ShowFunctions::ShowToText(show) + "\r\n").c_str();
+// Whether the file holds what Save writes for a new show with /seq/Intro.kas in its Background
+// section.
+bool HoldsIntro(const QString& path) {
+    return ReadBytes(path) == DataText("editor/intro.kss").toUtf8();
 }
 
 } // namespace
@@ -88,7 +90,7 @@ private Q_SLOTS:
         QVERIFY(QDir().rmdir("Yard.kss"));
         editor.window->AddSequenceToPlaylist("/seq/Intro.kas");
         editor.Click("Save");
-        QVERIFY(Holds("Yard.kss", editor.show()) && !editor.window->HasUnsavedChanges());
+        QVERIFY(HoldsIntro("Yard.kss") && !editor.window->HasUnsavedChanges());
     }
 
     void SaveAs_TakesOnlyKssNames() {
@@ -116,7 +118,7 @@ private Q_SLOTS:
             QCOMPARE(editor.window->windowTitle(),
                      Title + (saved.isEmpty() ? "" : " - " + saved.chopped(4)));
             QVERIFY(!editor.Button("Save")->isEnabled());
-            QVERIFY(saved.isEmpty() || Holds(saved, editor.show()));
+            QVERIFY(saved.isEmpty() || HoldsIntro(saved));
         }
     }
 
@@ -161,6 +163,15 @@ private Q_SLOTS:
                 QCOMPARE(window.windowTitle(), Title + caption);
             }
         }
+        // An edit after the session's end was agreed to takes the agreement back.
+        Editor editor;
+        editor.ShowWindow();
+        editor.window->AddSequenceToPlaylist("/seq/Intro.kas");
+        editor.prompts.questionAnswers << true << false;
+        QVERIFY(EndSession(true));
+        editor.window->AddSequenceToPlaylist("/seq/Outro.kas");
+        QVERIFY(!editor.window->close());
+        QCOMPARE(editor.prompts.Said(), QStringList(2, Unsaved));
     }
 
     // A file that cannot be read, or a list that holds no show, is refused with a message; a text
@@ -221,6 +232,16 @@ private Q_SLOTS:
         });
         editor.Click("Options");
         QCOMPARE(editor.Entries(), QStringList{"Added"});
+
+        // A dialog that fails is reported, and nothing changes.
+        struct Failing : frmShow {
+            using frmShow::frmShow;
+            void RunModal(QDialog&) override { throw Error(ErrorNumber::Overflow, {}, "Overflow"); }
+        };
+        editor.window = std::make_unique<Failing>(editor.prompts, frmShowEnvironment{});
+        editor.Click("Options");
+        QCOMPARE(editor.prompts.Said(), QStringList{"Cannot Set Show Options: Overflow (!)"});
+        QVERIFY(!editor.window->HasUnsavedChanges());
     }
 };
 

@@ -9,22 +9,14 @@ namespace bw::test {
 
 namespace {
 
-// Fills the tab's section with "/seq/<name>.kas" files, or groups of these names (lights off in
-// "a" only), and sets the tab up.
-void FillSection(Editor& editor, int tab, const QString& names) {
-    editor.SelectTab(tab);
-    for (const QChar name : names) {
-        const std::string text = QString(name).toStdString();
-        if (tab != frmShow::InteractiveTab) {
-            editor.window->CurrentPlaylist()->List().push_back("/seq/" + text + ".kas");
-            continue;
-        }
-        auto group = std::make_shared<InteractiveGroup>();
-        group->SetName(text);
-        group->SetLightsOffAtEnd(name == 'a');
-        editor.show().InteractiveGroups()->push_back(group);
-    }
-    editor.window->ShowCurrentTab();
+// The entries of a tab for letters: "/seq/<letter>.kas" files, or groups named by the letters.
+std::vector<std::string> Names(int tab, const QString& letters) {
+    std::vector<std::string> names;
+    for (const QChar letter : letters)
+        names.push_back(tab == frmShow::InteractiveTab
+                            ? QString(letter).toStdString()
+                            : "/seq/" + QString(letter).toStdString() + ".kas");
+    return names;
 }
 
 } // namespace
@@ -79,9 +71,10 @@ private Q_SLOTS:
             const QStringList field = row.split('\t');
             const int tab = field[0].toInt(), selected = field[2].toInt();
             const QString &button = field[1], &entries = field[3], &prompt = field[6];
-            Editor editor, expected;
-            FillSection(editor, tab, "abcd");
-            FillSection(expected, tab, entries);
+            Editor editor;
+            editor.Fill(tab, Names(tab, "abcd"));
+            Show expected;
+            FillShow(expected, tab, Names(tab, entries));
             editor.Select(selected);
             editor.prompts.questionAnswers.enqueue(entries != "abcd");
             QStringList chosen;
@@ -90,7 +83,7 @@ private Q_SLOTS:
             editor.prompts.openAnswers.enqueue(chosen);
             editor.Get(qPrintable(button))->click();
             QCOMPARE((editor.prompts.Said() + editor.prompts.Dialogs()).join(""), prompt);
-            QVERIFY(editor.show() == expected.show());
+            QVERIFY(editor.show() == expected);
             QCOMPARE(editor.Entries().join(""), entries);
             QCOMPARE(editor.Selected(), field[4].toInt());
             QString enabled;
@@ -104,7 +97,7 @@ private Q_SLOTS:
     // A group's lights off box follows the selected group; Add asks for the group's type.
     void InteractiveGroups() {
         Editor editor;
-        FillSection(editor, frmShow::InteractiveTab, "ab");
+        editor.Fill(frmShow::InteractiveTab, {"a", "b"});
         auto* box = editor.Get<QCheckBox>("chkLightsOffAtEnd");
         editor.Select(1);
         QVERIFY(box->isEnabled() && !box->isChecked());
