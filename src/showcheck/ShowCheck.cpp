@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -62,6 +63,46 @@ bool StartsOnTrigger(const Show& show) {
            show.StartupType() == Show::BackgroundImmediatelyRestOnTrigger;
 }
 
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
+// Whether every text that the show text holds is ASCII, so that it is written in the code page
+// whatever else: the show need not be written out to learn that, which on a show of thousands of
+// entries costs more than the rest of the check.
+bool AllTextIsAscii(const Show& show) {
+    for (const PlaylistPtr* playlist :
+         {&show.Background(), &show.Startup(), &show.Main(), &show.Musical(), &show.Shutdown()}) {
+        if (!*playlist)
+            continue;
+        if (!IsAscii((*playlist)->CleanUp()))
+            return false;
+        for (const std::string& name : (*playlist)->List())
+            if (!IsAscii(name))
+                return false;
+    }
+    if (show.StartupTrigger() && !IsAscii(show.StartupTrigger()->Name()))
+        return false;
+    if (!show.InteractiveGroups())
+        return true;
+    for (const InteractiveGroupPtr& group : *show.InteractiveGroups()) {
+        if (!group)
+            continue;
+        if (!IsAscii(group->Name()) || !IsAscii(group->Description()))
+            return false;
+        for (int i = 0; i < group->Count(); ++i) {
+            const TriggeredSequences& entry = *group->GetTriggeredSequences(i);
+            if (entry.Trig() && !IsAscii(entry.Trig()->Name()))
+                return false;
+            for (const std::string& name : entry.Sequences())
+                if (!IsAscii(name))
+                    return false;
+        }
+    }
+    return true;
+}
+
 bool HasSequences(const PlaylistPtr& playlist) {
     return playlist && !playlist->List().empty();
 }
@@ -77,24 +118,29 @@ public:
             Report(Severity::Warning, section, 0, -1, where + " is empty");
             return;
         }
-        // Each file's first position, to point repeats at it.
-        std::unordered_map<std::string, int> firstPosition;
+        // Each file's first position, to point repeats at it, by its resolved path: a view of
+        // the name where that resolves to itself, else of a copy kept in `resolved`.
+        std::unordered_map<std::string_view, int> firstPosition;
+        firstPosition.reserve(playlist->List().size());
+        std::deque<std::string> resolved;
         int position = 0;
         for (const std::string& file : playlist->List()) {
             ++position;
-            const std::string entry = where + ", entry " + std::to_string(position);
-            const std::string path = Resolved(file);
+            auto entry = [&] { return where + ", entry " + std::to_string(position); };
+            const std::string& path = LibFile::ResolvesToItself(file, folder_)
+                                          ? file
+                                          : resolved.emplace_back(Resolved(file));
             SequenceFile(section, position, -1, entry, file, path);
             if (animationOnly && IsMusicalSequence(file))
                 Report(Severity::Problem, section, position, -1,
-                       entry + ": " + Quoted(file) + " is a musical sequence; the " + name +
+                       entry() + ": " + Quoted(file) + " is a musical sequence; the " + name +
                            " section plays animation sequences only");
             if (file.empty())
                 continue;
             const auto [first, isNew] = firstPosition.try_emplace(path, position);
             if (!isNew)
                 Report(Severity::Warning, section, position, -1,
-                       entry + ": " + Quoted(file) + " is also entry " +
+                       entry() + ": " + Quoted(file) + " is also entry " +
                            std::to_string(first->second) + " (a repeat, which can be meant)");
         }
         if (!playlist->CleanUp().empty() && !LibFile::FileExists(Resolved(playlist->CleanUp())))
@@ -143,6 +189,8 @@ public:
             encoding = *options.fileEncoding;
             text = options.fileText;
         } else {
+            if (AllTextIsAscii(show))
+                return;
             try {
                 text = ShowFunctions::ShowToText(show);
             } catch (const std::exception&) {
@@ -166,23 +214,27 @@ private:
         return LibFile::ResolveSequencePath(name, folder_);
     }
 
-    // "not found: NAME", with the path looked at when the name was resolved to another.
+    // "not found: NAME", with the path looked at when the name was resolved to another. Half
+    // the files of a moved show are missing, so the text is made in one piece.
     std::string Missing(const std::string& name) const {
-        const std::string path = Resolved(name);
-        std::string text = "not found: " + Quoted(name);
-        if (path != name)
-            text += " (looked for " + Quoted(path) + ")";
+        std::string text;
+        text.reserve(16 + 2 * name.size() + folder_.size() + 20);
+        text.append("not found: \"").append(name).append("\"");
+        if (!LibFile::ResolvesToItself(name, folder_))
+            text.append(" (looked for \"").append(Resolved(name)).append("\")");
         return text;
     }
 
-    void SequenceFile(Section section, int entry, int groupEntry, const std::string& where,
+    // `where` makes the place's text, which only a finding needs.
+    template <typename Where>
+    void SequenceFile(Section section, int entry, int groupEntry, const Where& where,
                       const std::string& name, const std::string& path) {
         if (name.empty())
             Report(Severity::Problem, section, entry, groupEntry,
-                   where + ": the sequence file name is empty");
+                   where() + ": the sequence file name is empty");
         else if (!LibFile::FileExists(path))
             Report(Severity::Problem, section, entry, groupEntry,
-                   where + ": sequence file " + Missing(name));
+                   where().append(": sequence file ").append(Missing(name)));
     }
 
     void Group(int position, const InteractiveGroup& group) {
@@ -197,15 +249,18 @@ private:
         const bool magicToy = group.Independent() && group.Interruptible();
         for (int i = 0; i < group.Count(); ++i) {
             const TriggeredSequences& entry = *group.GetTriggeredSequences(i);
-            const std::string where = label + ", " + EntryLabel(entry);
+            auto where = [&] { return label + ", " + EntryLabel(entry); };
             if (entry.Sequences().empty())
                 Report(Severity::Problem, Section::Interactive, position, i,
-                       where + ": the trigger starts no sequence file");
+                       where() + ": the trigger starts no sequence file");
             for (const std::string& name : entry.Sequences()) {
-                SequenceFile(Section::Interactive, position, i, where, name, Resolved(name));
+                if (LibFile::ResolvesToItself(name, folder_))
+                    SequenceFile(Section::Interactive, position, i, where, name, name);
+                else
+                    SequenceFile(Section::Interactive, position, i, where, name, Resolved(name));
                 if (magicToy && IsMusicalSequence(name))
                     Report(Severity::Problem, Section::Interactive, position, i,
-                           where + ": " + Quoted(name) +
+                           where() + ": " + Quoted(name) +
                                " is a musical sequence; a Magic Toy group plays animation "
                                "sequences only");
             }
