@@ -58,6 +58,18 @@ int SharedFolderEnding(const std::string& oldName, const std::string& candidate)
 // false (and nothing changed) otherwise.
 bool Apply(Show& show, const Place& place, const std::string& oldName, const std::string& newName);
 
+// One relink as the user chose it: the file at `place`, named `oldName`, becomes `newName`.
+struct Choice {
+    Place place;
+    std::string oldName;
+    std::string newName;
+};
+
+// Apply of a choice; false when the show no longer holds the old name there.
+inline bool Apply(Show& show, const Choice& choice) {
+    return Apply(show, choice.place, choice.oldName, choice.newName);
+}
+
 // Applies the closest candidate of every file found; the number of names replaced.
 int ApplyClosest(Show& show, const Search& search);
 
