@@ -1,9 +1,12 @@
 #include "showcheck/Relink.h"
 #include "TemporaryFolder.h"
+#include "environment/FileSystemPath.h"
 #include "model/PlaylistFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using namespace bw;
 using Section = ShowCheck::Section;
@@ -18,7 +21,7 @@ protected:
         for (const char* name :
              {"tree/x/a.kas", "tree/Easter/Yard/b.kas", "tree/Xmas/Yard/b.kas", "tree/b.kas",
               "tree/Свет/灯光秀/c.kms", "tree/Φώτα/c.kms", "tree/shows/d.kas", "seq/here.kas"})
-            Put(PathOf(name), "x");
+            std::ofstream(Touched(name)) << 'x';
         show_.Background()->List() = {"C:\\Old\\Seq\\a.kas", "here.kas", "gone.kas"};
         show_.Musical()->List() = {"D:\\Свет\\灯光秀\\c.kms"};
         show_.Musical()->SetCleanUp("C:\\Users\\bob\\Xmas\\Yard\\b.kas");
@@ -29,7 +32,20 @@ protected:
             trigger, {"here.kas", "E:\\SHOWS\\D.KAS"}));
         show_.InteractiveGroups()->push_back(group);
     }
-    std::string Tree(const std::string& name) const { return PathOf("tree/" + name); }
+    // The path of a file named in UTF-8 under the test's folder, as the walk of the tree gives it
+    // (on Windows with "\\" and converted from UTF-16), its folders made.
+    std::filesystem::path Touched(const std::string& name) const {
+        std::filesystem::path path = folder_;
+        for (std::size_t start = 0, end; start <= name.size(); start = end + 1) {
+            end = std::min(name.find('/', start), name.size());
+            path /= FileSystemPath::FromUtf8(name.substr(start, end - start));
+        }
+        std::filesystem::create_directories(path.parent_path());
+        return path;
+    }
+    std::string Tree(const std::string& name) const {
+        return FileSystemPath::ToUtf8(Touched("tree/" + name));
+    }
 
     Show show_;
 };
