@@ -24,17 +24,21 @@ std::string FullSequencePath(const std::string& name) {
 }
 
 std::string ResolveSequencePath(const std::string& name, const std::string& folder) {
-    if (name.empty())
-        return name;
-    if (name.find(':') != std::string::npos || name.starts_with("\\\\"))
-        return name;
-#ifndef _WIN32
-    if (name.starts_with('/'))
-        return name;
-#endif
-    if (folder.empty())
+    if (ResolvesToItself(name, folder))
         return name;
     return folder + (name.starts_with('\\') ? name.substr(1) : name);
+}
+
+bool ResolvesToItself(const std::string& name, const std::string& folder) {
+    if (name.empty() || folder.empty())
+        return true;
+    if (name.find(':') != std::string::npos || name.starts_with("\\\\"))
+        return true;
+#ifndef _WIN32
+    if (name.starts_with('/'))
+        return true;
+#endif
+    return false;
 }
 
 bool FileExists(const std::string& path) {

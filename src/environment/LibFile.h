@@ -18,6 +18,10 @@ std::string FullSequencePath(const std::string& name);
 // folder. Otherwise one leading "\" of the name is dropped and the folder put in front.
 std::string ResolveSequencePath(const std::string& name, const std::string& folder);
 
+// Whether ResolveSequencePath gives `name` back unchanged, without making the copy: checks of
+// thousands of names resolve most of them to themselves.
+bool ResolvesToItself(const std::string& name, const std::string& folder);
+
 // True when the path names something that exists and is not a folder; false for an empty path
 // and whenever the file's attributes cannot be read.
 bool FileExists(const std::string& path);

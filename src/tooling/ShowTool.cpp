@@ -1,12 +1,14 @@
 #include "tooling/ShowTool.h"
 
+#include "environment/FileSystemPath.h"
 #include "environment/LibFile.h"
 #include "environment/TextEncoding.h"
 #include "environment/WholeFile.h"
 #include "listtext/Error.h"
+#include "showcheck/Relink.h"
+#include "showcheck/ShowCheck.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
-#include "tooling/ShowCheck.h"
 #include "tooling/ShowJson.h"
 
 #include <CLI/CLI.hpp>
@@ -25,7 +27,8 @@ constexpr const char* Program = "bwshowtool";
 const char* const ExitCodesHelp =
     "Exit codes: 0 done, 1 an input file cannot be read (a FIFO, a device and a file of more\n"
     "than 64 MiB are refused unread), 2 the input is not a show,\n"
-    "3 the check found something, 4 the output cannot be written, 64 the command line is wrong.";
+    "3 the check found something or relink left files missing, 4 the output cannot be written,\n"
+    "64 the command line is wrong.";
 
 void Fail(std::ostream& err, const std::string& message) {
     err << Program << ": " << message << '\n';
@@ -142,16 +145,16 @@ int Build(const std::string& input, const std::string& output, std::istream& in,
 
 int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     int exitCode = ExitCode::Success;
-    std::string text;
+    ShowCheck::Options options;
+    options.sequenceFolder = LibFile::GetNonAudioPath();
     TextEncoding::Encoding encoding{};
-    const ShowPtr show = OpenShow(path, err, exitCode, text, encoding);
+    const ShowPtr show = OpenShow(path, err, exitCode, options.fileText, encoding);
     if (!show)
         return exitCode;
-    std::vector<std::string> findings = ShowCheck::CheckShow(*show, LibFile::GetNonAudioPath());
-    for (std::string& finding : ShowCheck::EncodingFindings(text, encoding))
-        findings.push_back(std::move(finding));
-    for (const std::string& finding : findings)
-        out << finding << '\n';
+    options.fileEncoding = encoding;
+    const std::vector<ShowCheck::Finding> findings = ShowCheck::CheckShow(*show, options);
+    for (const ShowCheck::Finding& finding : findings)
+        out << finding.text << '\n';
     out << std::flush;
     if (!out) {
         Fail(err, "cannot write to standard output");
@@ -160,11 +163,57 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     return findings.empty() ? ExitCode::Success : ExitCode::Findings;
 }
 
+// Relinks every missing file found under `searchRoot` (the sequence folder when empty) to the
+// closest candidate and writes the show to `output`, or back to `path` when that is empty and
+// something was relinked. One line per missing file and a count on standard output.
+int RelinkShow(const std::string& path, std::string searchRoot, const std::string& output,
+               std::ostream& out, std::ostream& err) {
+    int exitCode = ExitCode::Success;
+    const ShowPtr show = OpenShow(path, err, exitCode);
+    if (!show)
+        return exitCode;
+    const std::string sequenceFolder = LibFile::GetNonAudioPath();
+    if (searchRoot.empty())
+        searchRoot = sequenceFolder;
+    if (searchRoot.empty()) {
+        Fail(err, "no folder to search: give one with --search (the settings name no sequence "
+                  "folder)");
+        return ExitCode::Usage;
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(FileSystemPath::FromUtf8(searchRoot), error)) {
+        Fail(err, "cannot search " + searchRoot + ": it is not a folder");
+        return ExitCode::CannotRead;
+    }
+    const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(*show, sequenceFolder);
+    const Relink::Search search = Relink::FindMovedFiles(missing, searchRoot);
+    const int relinked = Relink::ApplyClosest(*show, search);
+    for (const Relink::Found& found : search.found) {
+        out << found.file.where << ": \"" << found.file.name << "\" relinked to \""
+            << found.candidates.front() << "\"";
+        if (found.candidates.size() > 1)
+            out << " (closest of " << found.candidates.size() << " files of that name)";
+        out << '\n';
+    }
+    for (const Relink::MissingFile& file : search.notFound)
+        out << file.where << ": \"" << file.name << "\" not found\n";
+    out << "Relinked " << relinked << " of " << missing.size() << " missing files." << std::endl;
+
+    const std::string target = output.empty() ? path : output;
+    if (output.empty() && relinked == 0)
+        return search.notFound.empty() ? ExitCode::Success : ExitCode::Findings;
+    if (File::WriteWholeFile(target, ShowFunctions::ShowToText(*show)) != 0) {
+        Fail(err, "unable to write to " + target);
+        return ExitCode::CannotWrite;
+    }
+    return search.notFound.empty() ? ExitCode::Success : ExitCode::Findings;
+}
+
 } // namespace
 
 int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
     CLI::App app("Show files of the BWShow editor on the command line: dump a show as JSON, build "
-                 "a show file from JSON, check a show before it runs.",
+                 "a show file from JSON, check a show before it runs, find its moved files.",
                  Program);
     app.footer(ExitCodesHelp);
     app.set_version_flag("--version", std::string(Program) + " " + BWSHOW_VERSION);
@@ -197,14 +246,33 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     check->add_option("FILE", checkPath, "the show file (.kss)")->required();
     check->footer(
         "One line each: sequence files that do not exist (resolved against the sequence "
-        "folder),\nmusical sequences where only animation sequences play, empty "
-        "sections, groups of none of the\nthree types, triggers used by more than one "
-        "group, a start on a trigger without a startup\ntrigger, names with bytes that are not "
-        "valid in the "
-        "file's encoding,\na show file in UTF-8, which the editor on Windows does not read, and "
-        "one without a byte\norder mark whose bytes would also read as UTF-8.\nExit code 3 when "
-        "anything is "
-        "listed.\n\n" +
+        "folder),\nmusical sequences where only animation sequences play, a file twice in one "
+        "section, empty\nsections and groups, groups of none of the three types, inputs used by "
+        "more than one group\nor by a group and the startup trigger, a show that plays "
+        "nothing, a start on a trigger\nwithout a startup trigger, names with bytes that are not "
+        "valid in the file's encoding,\na show "
+        "file in UTF-8, which the editor on Windows does not read, and one without a byte "
+        "order\nmark "
+        "whose bytes would also read as UTF-8. Exit code 3 when anything is listed.\n\n" +
+        std::string(ExitCodesHelp));
+
+    std::string relinkPath;
+    std::string relinkSearch;
+    std::string relinkOutput;
+    CLI::App* relink = app.add_subcommand("relink", "Find the missing sequence files of a show "
+                                                    "that moved and put their new paths in it");
+    relink->add_option("FILE", relinkPath, "the show file (.kss)")->required();
+    relink->add_option("--search", relinkSearch,
+                       "the folder to search with all folders below it; the sequence folder of "
+                       "the settings when not given");
+    relink->add_option("-o,--output", relinkOutput,
+                       "the show file to write (.kss); the show file itself when not given");
+    relink->footer(
+        "Each missing file is looked for by its name, letter case aside. A name found once "
+        "is relinked there;\none found several times to the file whose folders agree longest "
+        "with the old path's, counted\nfrom the file upwards. Lists each missing file and "
+        "how many were relinked; exit code 3 when\nsome were not found. Without -o the show "
+        "file is replaced only when something was relinked.\n\n" +
         std::string(ExitCodesHelp));
 
     try {
@@ -218,6 +286,8 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
             return Dump(dumpPath, out, err);
         if (build->parsed())
             return Build(buildInput, buildOutput, in, err);
+        if (relink->parsed())
+            return RelinkShow(relinkPath, relinkSearch, relinkOutput, out, err);
         return Check(checkPath, out, err);
     } catch (const std::bad_alloc&) {
         // Only an input near the size limit takes that much, under a tight memory limit.

@@ -12,7 +12,7 @@ inline constexpr int CannotRead = 1;
 // The input is not a show: a show file whose text is not a list or holds no show, or JSON that
 // does not describe one.
 inline constexpr int NotAShow = 2;
-// The check found something to report.
+// The check found something to report, or relink left files missing.
 inline constexpr int Findings = 3;
 // The output cannot be written.
 inline constexpr int CannotWrite = 4;

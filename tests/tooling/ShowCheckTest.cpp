@@ -1,9 +1,15 @@
-#include "tooling/ShowCheck.h"
-#include "DataFile.h"
+#include "showcheck/ShowCheck.h"
+#include "CheckTable.h"
 #include "TemporaryFolder.h"
+#include "showfile/File.h"
+#include "showfile/ShowFunctions.h"
 #include "tooling/ShowJson.h"
+#include "tooling/ShowTool.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
 
 using namespace bw;
 
@@ -13,32 +19,104 @@ class ShowCheckTest : public test::TemporaryFolder {
 protected:
     void SetUp() override {
         TemporaryFolder::SetUp();
-        for (const char* name : {"a.kas", "b.kas", "song.kms", "LOUD.KMS", "clean.kas"})
+        for (const std::string& name : test::CheckFolderFiles)
             Put(PathOf(name), "x");
     }
-    // A data file with "<folder>" standing for the sequence folder.
-    std::string CheckFile(const std::string& name) const {
-        std::string text = test::DataFile("tooling/check/" + name);
-        for (size_t at; (at = text.find("<folder>")) != std::string::npos;)
-            text.replace(at, 8, Folder());
-        return text;
+    ShowPtr CheckShow(const std::string& name) const {
+        ShowPtr show =
+            ShowJson::ShowFromJson(ShowJson::ParseJson(test::CheckData(name + ".json", Folder())));
+        test::EmptyMarkedParts(*show);
+        return show;
     }
 };
 
+std::string Place(int section, int entry, int groupEntry, bool warning) {
+    return std::to_string(section) + " " + std::to_string(entry) + " " +
+           (groupEntry < 0 ? "-" : std::to_string(groupEntry)) + (warning ? " W" : " P");
+}
+
 } // namespace
 
-// Each check/NAME.json is a show whose findings are the lines of check/NAME.txt, in tab order.
-// A trigger used twice inside one group is the group editor's business, not a shared trigger;
-// what counts is network, unit and input, never the name.
-TEST_F(ShowCheckTest, FindingsInTabOrder) {
-    for (const std::string name : {"clean", "every-kind", "shared-triggers"}) {
-        const ShowPtr show = ShowJson::ShowFromJson(ShowJson::ParseJson(CheckFile(name + ".json")));
-        std::string found;
-        for (const std::string& finding : ShowCheck::CheckShow(*show, Folder()))
-            found += finding + '\n';
-        EXPECT_EQ(found, CheckFile(name + ".txt")) << name;
+// Each check/NAME.json is a show whose findings, with their places, are the lines of
+// check/NAME.txt, in tab order. A trigger used twice inside one group is the group editor's
+// business, not a shared one; what counts is network, unit and input, never the name; a startup
+// trigger counts only when the show starts on it.
+TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
+    for (const std::string& name : test::CheckShows) {
+        std::vector<std::string> expected, actual;
+        for (const test::ExpectedFinding& finding : test::ExpectedFindings(name, Folder()))
+            expected.push_back(
+                Place(finding.section, finding.entry, finding.groupEntry, finding.warning) + "\t" +
+                finding.text);
+        for (const ShowCheck::Finding& finding :
+             ShowCheck::CheckShow(*CheckShow(name), {Folder(), {}, {}}))
+            actual.push_back(Place(static_cast<int>(finding.section), finding.entry,
+                                   finding.groupEntry,
+                                   finding.severity == ShowCheck::Severity::Warning) +
+                             "\t" + finding.text);
+        EXPECT_EQ(actual, expected) << name;
     }
 }
+
+// Every input in use, groups first and the startup trigger last, with conflicts marked on every
+// use of the input; a startup trigger of a show that starts immediately is not in use.
+TEST_F(ShowCheckTest, TriggerMapMarksInputsOfTwoUsers) {
+    // Show, then per use: network, unit, input, group, entry, conflict, what it starts.
+    using Row = std::tuple<int, int, int, int, int, bool, std::string>;
+    const std::pair<std::string, std::vector<Row>> cases[] = {
+        {"plays-nothing",
+         {{0, 2, 5, 1, 0, true, "Interactive group 1 \"Door\", entry 1: b"},
+          {0, 2, 6, 1, 1, false, "Interactive group 1 \"Door\", entry 2: a"},
+          {0, 2, 5, 0, -1, true, "the show (startup trigger)"}}},
+        {"clean",
+         {{0, 1, 1, 1, 0, false, "Interactive group 1 \"Jukebox\", entry 1: song, a"},
+          {0, 1, 2, 2, 0, false, "Interactive group 2 \"Toy\", entry 1: a"},
+          {0, 1, 3, 2, 1, false, "Interactive group 2 \"Toy\", entry 2: b"},
+          {0, 1, 9, 0, -1, false, "the show (startup trigger)"}}},
+    };
+    for (const auto& [name, expected] : cases) {
+        std::vector<Row> actual;
+        for (const ShowCheck::TriggerUse& use : ShowCheck::TriggerMap(*CheckShow(name)))
+            actual.emplace_back(use.network, use.unitId, use.inputNumber, use.group, use.groupEntry,
+                                use.conflict, use.starts);
+        EXPECT_EQ(actual, expected) << name;
+    }
+    const std::vector<ShowCheck::TriggerUse> shared =
+        ShowCheck::TriggerMap(*CheckShow("shared-triggers"));
+    ASSERT_EQ(shared.size(), 9u);
+    EXPECT_EQ(shared[0].trigger, "Regular, Unit 01, Input 1");
+    EXPECT_EQ(shared[1].trigger, "\"again\" (Regular, Unit 01, Input 1)");
+    EXPECT_FALSE(shared[1].conflict);
+    EXPECT_TRUE(shared[3].conflict); // Toy's input 3, which Both uses too
+}
+
+#ifndef _WIN32
+// bwshowtool check prints the same lines as the check, the sequence folder taken from the
+// settings, and exits with 3 exactly when it printed something.
+TEST_F(ShowCheckTest, ToolPrintsTheSameLines) {
+    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
+    Put(PathOf("config/Brightwave/registry.reg"),
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
+            Folder() + "\"\r\n");
+    for (const std::string& name : test::CheckShows) {
+        if (name == "empty-group")
+            continue;
+        const std::string path = PathOf(name + ".kss");
+        ASSERT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(*CheckShow(name))), 0);
+        std::string expected;
+        for (const std::string& line : test::ExpectedLines(name, Folder()))
+            expected += line + "\n";
+        const char* argv[] = {"bwshowtool", "check", path.c_str()};
+        std::istringstream in;
+        std::ostringstream out, err;
+        const int code = ShowTool::Run(3, argv, in, out, err);
+        EXPECT_EQ(out.str(), expected) << name;
+        EXPECT_EQ(code,
+                  expected.empty() ? ShowTool::ExitCode::Success : ShowTool::ExitCode::Findings);
+        EXPECT_EQ(err.str(), "");
+    }
+}
+#endif
 
 // What the file's encoding tells: damaged names, a UTF-8 file with characters beyond ASCII (not
 // one whose mark stands before ASCII alone), and a code page file whose bytes read as UTF-8 too.
@@ -65,6 +143,12 @@ TEST(ShowCheck, EncodingFindings) {
          {alsoUtf8 + "\"Gro\xC3\x9F\xE2\x80\x99 Lichter.kas\" would be \"Gro\xDF\x92 Lichter.kas\"" + markAdvice}},
         {"(Caf\xC3\xA9,new\nline)", AnsiCodePage, {}}};
     // clang-format on
-    for (const auto& [text, encoding, findings] : cases)
-        EXPECT_EQ(ShowCheck::EncodingFindings(text, encoding), findings) << text;
+    const Show empty;
+    for (const auto& [text, encoding, findings] : cases) {
+        std::vector<std::string> found;
+        for (const ShowCheck::Finding& finding : ShowCheck::CheckShow(empty, {"", encoding, text}))
+            if (finding.section == ShowCheck::Section::ShowFile)
+                found.push_back(finding.text);
+        EXPECT_EQ(found, findings) << text;
+    }
 }

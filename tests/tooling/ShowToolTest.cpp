@@ -311,3 +311,35 @@ TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
 #endif
+
+#ifndef _WIN32
+// relink searches the given folder, or else the sequence folder of the settings, writes the
+// show to -o or back to itself, lists every missing file and counts the relinked ones; exit code
+// 3 while files stay missing.
+TEST_F(ShowToolTest, RelinkWritesFoundFilesAndListsTheRest) {
+    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1);
+    Put(PathOf("config/Brightwave/registry.reg"),
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
+            PathOf("tree") + "\"\r\n");
+    const std::string found = PathOf("tree/Свет/a.kas");
+    Put(found, "x");
+    const std::string show = PathOf("show.kss"), out = PathOf("out.kss");
+    RunTool({"build", "-o", show}, R"({"Background": {"List": ["C:\\Old\\a.kas", "gone.kas"]}})");
+    const std::string before = Bytes(show);
+    const std::string listed = "Background section, entry 1: \"C:\\Old\\a.kas\" relinked to \"" +
+                               found +
+                               "\"\nBackground section, entry 2: \"gone.kas\" not found\n"
+                               "Relinked 1 of 2 missing files.\n";
+    EXPECT_EQ(RunTool({"relink", show, "--search", PathOf("tree"), "-o", out}),
+              std::make_tuple(int(Findings), listed, std::string()));
+    EXPECT_EQ(Bytes(show), before);
+    EXPECT_NE(std::get<1>(RunTool({"dump", out})).find("\"" + found + "\""), std::string::npos);
+
+    EXPECT_EQ(std::get<0>(RunTool({"relink", show})), Findings);
+    EXPECT_EQ(Bytes(show), Bytes(out));
+    EXPECT_EQ(
+        RunTool({"relink", show, "--search", PathOf("none")}),
+        std::make_tuple(int(CannotRead), std::string(),
+                        "bwshowtool: cannot search " + PathOf("none") + ": it is not a folder\n"));
+}
+#endif

@@ -1,0 +1,129 @@
+#include "showcheck/Relink.h"
+#include "TemporaryFolder.h"
+#include "environment/FileSystemPath.h"
+#include "model/PlaylistFunctions.h"
+#include "model/TriggeredSequencesFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace bw;
+using Section = ShowCheck::Section;
+
+namespace {
+
+class RelinkTest : public test::TemporaryFolder {
+protected:
+    // The tree searched, under "tree/", and a show naming its files at their old places.
+    void SetUp() override {
+        TemporaryFolder::SetUp();
+        for (const char* name :
+             {"tree/x/a.kas", "tree/Easter/Yard/b.kas", "tree/Xmas/Yard/b.kas", "tree/b.kas",
+              "tree/Свет/灯光秀/c.kms", "tree/Φώτα/c.kms", "tree/shows/d.kas", "seq/here.kas"})
+            std::ofstream(Touched(name)) << 'x';
+        show_.Background()->List() = {"C:\\Old\\Seq\\a.kas", "here.kas", "gone.kas"};
+        show_.Musical()->List() = {"D:\\Свет\\灯光秀\\c.kms"};
+        show_.Musical()->SetCleanUp("C:\\Users\\bob\\Xmas\\Yard\\b.kas");
+        auto group = std::make_shared<InteractiveGroup>();
+        group->SetName("Door");
+        auto trigger = std::make_shared<Trigger>();
+        group->AddTriggeredSequences(TriggeredSequencesFunctions::NewTriggeredSequences(
+            trigger, {"here.kas", "E:\\SHOWS\\D.KAS"}));
+        show_.InteractiveGroups()->push_back(group);
+    }
+    // The path of a file named in UTF-8 under the test's folder, as the walk of the tree gives it
+    // (on Windows with "\\" and converted from UTF-16), its folders made.
+    std::filesystem::path Touched(const std::string& name) const {
+        std::filesystem::path path = folder_;
+        for (std::size_t start = 0, end; start <= name.size(); start = end + 1) {
+            end = std::min(name.find('/', start), name.size());
+            path /= FileSystemPath::FromUtf8(name.substr(start, end - start));
+        }
+        std::filesystem::create_directories(path.parent_path());
+        return path;
+    }
+    std::string Tree(const std::string& name) const {
+        return FileSystemPath::ToUtf8(Touched("tree/" + name));
+    }
+
+    Show show_;
+};
+
+} // namespace
+
+// Each missing file is looked for by name, letter case aside, also in folders whose names are
+// in other scripts: found once it is relinked there; found several times, to the file whose
+// folders agree longest with the old path's, counted from the file up; not found, listed. Files
+// that exist stay as they are.
+TEST_F(RelinkTest, MissingFilesFoundOnceSeveralTimesOrNotAtAll) {
+    const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(show_, PathOf("seq/"));
+    // Place, old name, where.
+    const std::vector<std::tuple<Relink::Place, std::string, std::string>> expectedMissing{
+        {{Section::Background, 1, -1, -1}, "C:\\Old\\Seq\\a.kas", "Background section, entry 1"},
+        {{Section::Background, 3, -1, -1}, "gone.kas", "Background section, entry 3"},
+        {{Section::Musical, 1, -1, -1}, "D:\\Свет\\灯光秀\\c.kms", "Musical section, entry 1"},
+        {{Section::Musical, 0, -1, -1},
+         "C:\\Users\\bob\\Xmas\\Yard\\b.kas",
+         "Musical section, cleanup sequence"},
+        {{Section::Interactive, 1, 0, 1},
+         "E:\\SHOWS\\D.KAS",
+         "Interactive group 1 \"Door\", entry 1"},
+    };
+    ASSERT_EQ(missing.size(), expectedMissing.size());
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        EXPECT_EQ(std::tie(missing[i].place, missing[i].name, missing[i].where),
+                  std::tie(std::get<0>(expectedMissing[i]), std::get<1>(expectedMissing[i]),
+                           std::get<2>(expectedMissing[i])))
+            << i;
+
+    const Relink::Search search = Relink::FindMovedFiles(missing, PathOf("tree"));
+    const std::vector<std::vector<std::string>> expectedCandidates{
+        {Tree("x/a.kas")},
+        {Tree("Свет/灯光秀/c.kms"), Tree("Φώτα/c.kms")},
+        {Tree("Xmas/Yard/b.kas"), Tree("Easter/Yard/b.kas"), Tree("b.kas")},
+        {Tree("shows/d.kas")},
+    };
+    ASSERT_EQ(search.found.size(), expectedCandidates.size());
+    for (std::size_t i = 0; i < search.found.size(); ++i)
+        EXPECT_EQ(search.found[i].candidates, expectedCandidates[i]) << i;
+    ASSERT_EQ(search.notFound.size(), 1u);
+    EXPECT_EQ(search.notFound[0].name, "gone.kas");
+
+    EXPECT_EQ(Relink::ApplyClosest(show_, search), 4);
+    EXPECT_EQ(show_.Background()->List(),
+              (std::vector<std::string>{Tree("x/a.kas"), "here.kas", "gone.kas"}));
+    EXPECT_EQ(show_.Musical()->List(), std::vector<std::string>{Tree("Свет/灯光秀/c.kms")});
+    EXPECT_EQ(show_.Musical()->CleanUp(), Tree("Xmas/Yard/b.kas"));
+    EXPECT_EQ((*show_.InteractiveGroups())[0]->GetTriggeredSequences(0)->Sequences(),
+              (std::vector<std::string>{"here.kas", Tree("shows/d.kas")}));
+    EXPECT_EQ(Relink::MissingFiles(show_, PathOf("seq/")).size(), 1u);
+}
+
+// A relink chosen before the show changed is not applied over the change; a folder that cannot
+// be searched finds nothing.
+TEST_F(RelinkTest, StaleRelinksAndUnreadableFoldersChangeNothing) {
+    const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(show_, PathOf("seq/"));
+    show_.Background()->List()[0] = "C:\\Elsewhere\\a.kas";
+    EXPECT_FALSE(Relink::Apply(show_, missing[0].place, missing[0].name, "new.kas"));
+    EXPECT_FALSE(Relink::Apply(show_, {Section::Background, 9, -1, -1}, "x", "new.kas"));
+    EXPECT_FALSE(Relink::Apply(show_, {Section::Interactive, 1, 0, 5}, "x", "new.kas"));
+    EXPECT_EQ(show_.Background()->List()[0], "C:\\Elsewhere\\a.kas");
+    const Relink::Search search = Relink::FindMovedFiles(missing, PathOf("no such folder"));
+    EXPECT_TRUE(search.found.empty());
+    EXPECT_EQ(search.notFound.size(), missing.size());
+}
+
+TEST(SharedFolderEnding, CountsAgreeingFolderNamesFromTheFileUp) {
+    const std::tuple<std::string, std::string, int> cases[] = {
+        {"C:\\a\\b\\x.kas", "/r/a/b/x.kas", 2},
+        {"C:\\A\\B\\x.kas", "/r/a/b/x.kas", 2},
+        {"C:\\a\\c\\x.kas", "/r/a/b/x.kas", 0},
+        {"x.kas", "/r/x.kas", 0},
+        {"D:\\Свет\\x.kas", "/home/Свет/x.kas", 1},
+        {"D:\\СВЕТ\\x.kas", "/home/Свет/x.kas", 0}, // letter case aside for ASCII only
+        {"\\\\srv\\share\\x.kas", "/mnt/share/x.kas", 1},
+    };
+    for (const auto& [oldName, candidate, shared] : cases)
+        EXPECT_EQ(Relink::SharedFolderEnding(oldName, candidate), shared) << oldName;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/Show.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The shows of tests/data/check and the findings expected of each, shared by the tests of the
+// check itself, of `bwshowtool check` and of the editor's check window. NAME.json is the show;
+// NAME.txt holds one finding a line: the section (the tab's number, 7 show options, 8 show file),
+// the entry, the entry within the group ("-" for none) and P or W for a problem or a warning,
+// blank-separated, then a tab and the line. "<folder>" stands for the sequence folder, which
+// holds the files of CheckFolderFiles. Neither a show file nor JSON holds an empty group or a
+// trigger without files, so EmptyMarkedParts makes them in memory: "empty-group" is a show of the
+// check only, never of `bwshowtool check`.
+namespace bw::test {
+
+inline const std::vector<std::string> CheckShows{"clean",         "every-kind", "shared-triggers",
+                                                 "plays-nothing", "non-latin",  "empty-group"};
+inline const std::vector<std::string> CheckFolderFiles{"a.kas", "b.kas", "song.kms", "LOUD.KMS",
+                                                       "clean.kas"};
+
+struct ExpectedFinding {
+    int section = 0;
+    int entry = 0;
+    int groupEntry = -1;
+    bool warning = false;
+    std::string text;
+};
+
+inline std::string CheckData(const std::string& name, const std::string& folder) {
+    std::ifstream in(BWSHOW_TEST_DATA "/check/" + name, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (std::size_t at; (at = text.find("<folder>")) != std::string::npos;)
+        text.replace(at, 8, folder);
+    return text;
+}
+
+inline std::vector<ExpectedFinding> ExpectedFindings(const std::string& show,
+                                                     const std::string& folder) {
+    std::vector<ExpectedFinding> findings;
+    std::istringstream lines(CheckData(show + ".txt", folder));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t tab = line.find('\t');
+        std::istringstream place(line.substr(0, tab));
+        ExpectedFinding& finding = findings.emplace_back();
+        std::string groupEntry, kind;
+        place >> finding.section >> finding.entry >> groupEntry >> kind;
+        finding.groupEntry = groupEntry == "-" ? -1 : std::stoi(groupEntry);
+        finding.warning = kind == "W";
+        finding.text = tab == std::string::npos ? "" : line.substr(tab + 1);
+    }
+    return findings;
+}
+
+inline std::vector<std::string> ExpectedLines(const std::string& show, const std::string& folder) {
+    std::vector<std::string> lines;
+    for (const ExpectedFinding& finding : ExpectedFindings(show, folder))
+        lines.push_back(finding.text);
+    return lines;
+}
+
+// Takes the entries of every group named "Empty" and the files of every trigger named "None".
+inline void EmptyMarkedParts(Show& show) {
+    for (const InteractiveGroupPtr& group : *show.InteractiveGroups()) {
+        if (group->Name() == "Empty")
+            while (group->Count() > 0)
+                group->DeleteTriggeredSequence(0);
+        for (int i = 0; i < group->Count(); ++i)
+            if (group->GetTriggeredSequences(i)->Trig()->Name() == "None")
+                group->GetTriggeredSequences(i)->ClearSequences();
+    }
+}
+
+} // namespace bw::test
