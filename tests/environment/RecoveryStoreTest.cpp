@@ -27,11 +27,9 @@ TEST_F(RecoveryStoreTest, Decode_DamagedCopy_IsRefusedAndAWholeOneReadBack) {
     const std::pair<std::string, bool> cases[] = {
         {whole, true},
         {whole.substr(0, whole.size() - 1), false}, // cut short, even by the last byte
-        {whole.substr(0, whole.find("text")), false},
-        {whole + "x", false}, // something after the checksum
-        {whole + "extra 0\n\n", false},
-        {flipped, false},   // a changed byte in the show text
-        {otherFile, false}, // or in the file name
+        {whole + "x", false},                       // something after the checksum
+        {flipped, false},                           // a changed byte in the show text
+        {otherFile, false},                         // or in the file name
         {"", false},
         {"BWShow recovery copy 2\n" + whole.substr(whole.find('\n') + 1), false},
         {std::string(whole.size(), '\0'), false}, // a file the crash left full of zeros
@@ -52,23 +50,20 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     const ProcessIdentity::Identity ended{me.pid, me.started + "0"};
     ASSERT_TRUE(ProcessIdentity::IsRunning(me));
     ASSERT_FALSE(ProcessIdentity::IsRunning(ended));
-    ASSERT_FALSE(ProcessIdentity::Of(-1));
 
     RecoveryStore mine(Folder() + "recovery", me), crashed(Folder() + "recovery", ended);
     ASSERT_TRUE(crashed.Write("(crashed)", "/shows/a.kss", 100));
     ASSERT_TRUE(mine.Write("(mine)", "/shows/b.kss", 200));
-    ASSERT_NE(mine.OwnPath(), crashed.OwnPath());
     // A file that tells no editor is left over from nobody that runs.
-    Put(Folder() + "recovery/stray.recovery", "junk");
-    std::filesystem::last_write_time(Folder() + "recovery/stray.recovery",
-                                     std::filesystem::file_time_type::clock::now() -
-                                         std::chrono::hours(1));
+    const std::string stray = (folder_ / "recovery" / "stray.recovery").string();
+    Put(stray, "junk");
+    std::filesystem::last_write_time(stray, std::filesystem::file_time_type::clock::now() -
+                                                std::chrono::hours(1));
 
     // The editor that ended sees this one's copy as taken by a running editor.
-    EXPECT_EQ(crashed.Abandoned(), std::vector<std::string>{Folder() + "recovery/stray.recovery"});
+    EXPECT_EQ(crashed.Abandoned(), std::vector<std::string>{stray});
     const std::vector<std::string> abandoned = mine.Abandoned();
-    ASSERT_EQ(abandoned,
-              (std::vector<std::string>{crashed.OwnPath(), Folder() + "recovery/stray.recovery"}));
+    ASSERT_EQ(abandoned, (std::vector<std::string>{crashed.OwnPath(), stray}));
     EXPECT_FALSE(RecoveryStore::Read(abandoned[1]));
 
     // Two editors after the crash: the first takes the copy, the second finds it gone.
@@ -76,12 +71,8 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     ASSERT_TRUE(mine.Remove());
     ASSERT_TRUE(mine.Take(abandoned[0]));
     EXPECT_FALSE(second.Take(abandoned[0]));
-    const std::optional<RecoveryCopy> taken = RecoveryStore::Read(mine.OwnPath());
-    ASSERT_TRUE(taken);
-    EXPECT_EQ(taken->showText, "(crashed)");
-    EXPECT_EQ(taken->showFileName, "/shows/a.kss");
-    EXPECT_EQ(taken->savedAt, 100);
-    EXPECT_EQ(taken->editor, ended);
+    EXPECT_EQ(RecoveryStore::Read(mine.OwnPath()),
+              (RecoveryCopy{"(crashed)", "/shows/a.kss", 100, ended}));
     EXPECT_TRUE(mine.Remove());
     EXPECT_FALSE(std::filesystem::exists(mine.OwnPath()));
 }
