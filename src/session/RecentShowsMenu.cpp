@@ -41,7 +41,7 @@ void RecentShowsMenu::Chosen(const QString& path) {
     const QString question = QStringLiteral("The show file %1 no longer exists.\n\nDo you want to "
                                             "take it off the list of recent shows?")
                                  .arg(path);
-    if (prompts_.Question(this, question, title()))
+    if (prompts_.Question(parentWidget(), question, title()))
         RecentShows::Save(place_,
                           RecentShows::Removed(RecentShows::Load(place_), path.toStdString()));
 }

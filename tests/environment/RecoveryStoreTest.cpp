@@ -51,7 +51,8 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     ASSERT_TRUE(ProcessIdentity::IsRunning(me));
     ASSERT_FALSE(ProcessIdentity::IsRunning(ended));
 
-    RecoveryStore mine(Folder() + "recovery", me), crashed(Folder() + "recovery", ended);
+    const std::string recovery = (folder_ / "recovery").string();
+    RecoveryStore mine(recovery, me), crashed(recovery, ended);
     ASSERT_TRUE(crashed.Write("(crashed)", "/shows/a.kss", 100));
     ASSERT_TRUE(mine.Write("(mine)", "/shows/b.kss", 200));
     // A file that tells no editor is left over from nobody that runs.
@@ -67,7 +68,7 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     EXPECT_FALSE(RecoveryStore::Read(abandoned[1]));
 
     // Two editors after the crash: the first takes the copy, the second finds it gone.
-    RecoveryStore second(Folder() + "recovery", {me.pid, me.started + "1"});
+    RecoveryStore second(recovery, {me.pid, me.started + "1"});
     ASSERT_TRUE(mine.Remove());
     ASSERT_TRUE(mine.Take(abandoned[0]));
     EXPECT_FALSE(second.Take(abandoned[0]));
