@@ -40,13 +40,10 @@ TEST(RecentShowsListTest, AddedAndRemoved_KeepNewestFirstEightAtMostAndNoDuplica
 
 TEST(RecentShowsStoreTest, Save_ThenLoad_GivesTheListBack) {
     const RecentShows::Place place{"Software\\BWShowTest\\Recent", ""};
-    const List shows{"C:\\Shows\\\xC5\x81\xC3\xB3"
-                     "d\xC5\xBA.kss",
-                     "C:\\Shows\\Yard.kss"};
-    ASSERT_TRUE(RecentShows::Save(place, shows));
-    EXPECT_EQ(RecentShows::Load(place), shows);
-    ASSERT_TRUE(RecentShows::Save(place, {}));
-    EXPECT_EQ(RecentShows::Load(place), List{});
+    for (const List& shows : {List{"C:\\\u0141\u00F3d\u017A.kss", "C:\\Yard.kss"}, List{}}) {
+        ASSERT_TRUE(RecentShows::Save(place, shows));
+        EXPECT_EQ(RecentShows::Load(place), shows);
+    }
 }
 
 #else
