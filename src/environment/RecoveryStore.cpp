@@ -67,6 +67,9 @@ std::string RecoveryStore::OwnPath() const {
 
 bool RecoveryStore::Write(std::string_view showText, const std::string& showFileName,
                           std::int64_t savedAt) {
+    // Without a folder of its own a copy would land wherever the program happens to run.
+    if (folder_.empty())
+        return false;
     std::error_code error;
     fs::create_directories(folder_, error);
     const RecoveryCopy copy{std::string(showText), showFileName, savedAt, self_};

@@ -27,7 +27,8 @@ class RecoveryStore {
 public:
     RecoveryStore(std::string folder, ProcessIdentity::Identity self);
 
-    // This editor's own copy: written (the folder created when missing), removed, its path.
+    // This editor's own copy: written (the folder created when missing; never without a folder),
+    // removed, its path.
     bool Write(std::string_view showText, const std::string& showFileName, std::int64_t savedAt);
     bool Remove() const;
     std::string OwnPath() const;

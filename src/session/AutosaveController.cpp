@@ -6,12 +6,14 @@
 
 namespace bw {
 
-AutosaveController::AutosaveController(RecoveryStore& store, Document document, int delayMs,
-                                       QObject* parent)
+AutosaveController::AutosaveController(RecoveryStore& store, Document document, int pauseMs,
+                                       int latestMs, QObject* parent)
     : QObject(parent), store_(store), document_(std::move(document)) {
-    timer_.setSingleShot(true);
-    timer_.setInterval(delayMs);
-    connect(&timer_, &QTimer::timeout, this, &AutosaveController::WriteCopy);
+    for (const auto& [timer, interval] : {std::pair{&pause_, pauseMs}, {&latest_, latestMs}}) {
+        timer->setSingleShot(true);
+        timer->setInterval(interval);
+        connect(timer, &QTimer::timeout, this, &AutosaveController::WriteCopy);
+    }
 }
 
 AutosaveController::~AutosaveController() {
@@ -19,23 +21,29 @@ AutosaveController::~AutosaveController() {
 }
 
 void AutosaveController::DocumentChanged() {
-    timer_.start();
+    pause_.start();
+    // Changes that never pause are kept all the same.
+    if (!latest_.isActive())
+        latest_.start();
 }
 
 void AutosaveController::ModifiedChanged(bool modified) {
     modified_ = modified;
     if (modified)
-        timer_.start();
+        DocumentChanged();
     else
         Discard();
 }
 
 void AutosaveController::Discard() {
-    timer_.stop();
+    pause_.stop();
+    latest_.stop();
     store_.Remove();
 }
 
 void AutosaveController::WriteCopy() {
+    pause_.stop();
+    latest_.stop();
     if (!modified_)
         return;
     const bool written = store_.Write(document_.showText(), document_.fileName().toStdString(),

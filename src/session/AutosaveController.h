@@ -12,9 +12,10 @@ namespace bw {
 class RecoveryStore;
 
 // Keeps a recovery copy of a show with unsaved changes. Every change only restarts a wait; the
-// show text is made and written once the changes have paused for the delay, so typing costs no
-// more than restarting a timer. A show without unsaved changes (saved, new, just opened) has no
-// copy, and neither has an editor that ended normally.
+// show text is made and written once the changes have paused, or at the latest once the first
+// change not yet kept is a few seconds old, so typing costs no more than restarting a timer. A show
+// without unsaved changes (saved, new, just opened) has no copy, and neither has an editor that
+// ended normally.
 class AutosaveController : public QObject {
     Q_OBJECT
 
@@ -25,10 +26,11 @@ public:
         std::function<QString()> fileName;     // the show's file; empty for a show never saved
     };
 
-    static constexpr int DefaultDelayMs = 2000;
+    static constexpr int DefaultPauseMs = 1500;
+    static constexpr int DefaultLatestMs = 5000;
 
-    AutosaveController(RecoveryStore& store, Document document, int delayMs = DefaultDelayMs,
-                       QObject* parent = nullptr);
+    AutosaveController(RecoveryStore& store, Document document, int pauseMs = DefaultPauseMs,
+                       int latestMs = DefaultLatestMs, QObject* parent = nullptr);
     // An editor that ends normally leaves no copy behind.
     ~AutosaveController() override;
 
@@ -40,7 +42,7 @@ public:
     void Discard();
 
     // Whether a copy is waiting to be written.
-    bool Pending() const { return timer_.isActive(); }
+    bool Pending() const { return pause_.isActive(); }
 
 Q_SIGNALS:
     // A copy was written (true) or could not be (false; the next change tries again).
@@ -51,7 +53,8 @@ private:
 
     RecoveryStore& store_;
     Document document_;
-    QTimer timer_;
+    QTimer pause_;  // restarted by every change
+    QTimer latest_; // started by the first change not yet kept
     bool modified_ = false;
 };
 
