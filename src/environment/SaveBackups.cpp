@@ -1,5 +1,7 @@
 #include "environment/SaveBackups.h"
 
+#include "environment/UserDataFolder.h"
+
 #include "environment/WholeFile.h"
 
 #include <algorithm>
@@ -32,19 +34,6 @@ fs::path PathOf(const std::string& utf8) {
 std::string Utf8Of(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
-}
-
-// The user's own data folder, where programs keep what must outlive a run.
-std::string DataFolder() {
-#ifdef _WIN32
-    const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
-    return local != nullptr && *local != L'\0' ? WideText::ToUtf8(local) : std::string();
-#else
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && state[0] == '/')
-        return state;
-    const char* home = std::getenv("HOME");
-    return home != nullptr && home[0] == '/' ? std::string(home) + "/.local/state" : std::string();
-#endif
 }
 
 // Sorts by time first, so that the oldest copy is offered first.
@@ -90,10 +79,10 @@ bool MakeFolder(const fs::path& folder) {
 } // namespace
 
 std::string Folder() {
-    const std::string data = DataFolder();
-    if (data.empty())
-        return {};
-    return Utf8Of(PathOf(data) / "Brightwave" / "BWShow" / "save-backups");
+    std::string folder = UserDataFolder::SubFolder("save-backups");
+    if (!folder.empty())
+        folder.pop_back(); // the final separator
+    return folder;
 }
 
 std::optional<Backup> Keep(const std::string& originalPath, std::string_view bytes) {

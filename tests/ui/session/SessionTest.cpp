@@ -1,0 +1,253 @@
+// Autosave, the recovery offer at start and the recent shows menu, each on its own; and an editor
+// killed with unsaved changes, played by a child process that this program starts.
+#include "ScriptedPrompts.h"
+#include "environment/RecoveryStore.h"
+#include "session/AutosaveController.h"
+#include "session/RecentShowsMenu.h"
+#include "session/RecoveryOffer.h"
+#include "showfile/File.h"
+#include "showfile/ShowFunctions.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace bw::test {
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A show edited as an evening's work would: a named song, a delay, a cleanup.
+std::string EditedShowText() {
+    Show show;
+    show.Musical()->List().push_back("/home/ann/Songs/\xC5\x81\xC3\xB3"
+                                     "d\xC5\xBA (live).kms");
+    show.Musical()->SetDelay(17);
+    show.Musical()->SetCleanUp("/home/ann/Seq/dark.kas");
+    return ShowFunctions::ShowToText(show);
+}
+
+// The killed editor: keeps a copy of its edited show, writes beside it what its Save would have
+// written, says "ready" and waits to be killed.
+int RunKilledEditor(const QString& folder, const QString& showFile) {
+    RecoveryStore store(folder.toStdString(), ProcessIdentity::Current());
+    const std::string text = EditedShowText();
+    AutosaveController autosave(store, {[&text] { return text; }, [showFile] { return showFile; }},
+                                50, 50);
+    QObject::connect(&autosave, &AutosaveController::copyWritten, [&](bool written) {
+        File::WriteWholeFile((folder + "/expected.kss").toStdString(), text);
+        std::puts(written ? "ready" : "failed");
+        std::fflush(stdout);
+    });
+    autosave.ModifiedChanged(true);
+    autosave.DocumentChanged();
+    return QApplication::exec();
+}
+
+} // namespace
+
+class SessionTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+private Q_SLOTS:
+    void Autosave_MakesTheTextOnlyWhenACopyIsDueAndOnlyWhileChanged() {
+        QFile(Path("Yard.kss")).open(QIODevice::WriteOnly);
+        RecoveryStore store(Path("autosave").toStdString(), ProcessIdentity::Current());
+        int made = 0;
+        std::string text = "(first)";
+        auto autosave = std::make_unique<AutosaveController>(
+            store,
+            AutosaveController::Document{[&] { return ++made, text; },
+                                         [this] { return Path("Yard.kss"); }},
+            60000, 100); // no pause long enough: only the latest time writes
+        QSignalSpy written(autosave.get(), &AutosaveController::copyWritten);
+        const QString copy = QString::fromStdString(store.OwnPath());
+
+        autosave->ModifiedChanged(true);
+        for (int key = 0; key < 20; ++key)
+            autosave->DocumentChanged();
+        QCOMPARE(made, 0); // typing only restarts the wait
+        QVERIFY(written.wait(2000));
+        QCOMPARE(made, 1);
+        QCOMPARE(written.takeFirst().at(0).toBool(), true);
+        const RecoveryCopy kept = RecoveryStore::Read(copy.toStdString()).value_or(RecoveryCopy{});
+        QCOMPARE(kept.showText + "|" + kept.showFileName,
+                 "(first)|" + Path("Yard.kss").toStdString());
+        QCOMPARE(Bytes(Path("Yard.kss")), QByteArray()); // the show file itself is untouched
+
+        // Changes that never pause are kept all the same.
+        for (int key = 0; key < 40 && written.isEmpty(); ++key)
+            QTest::qWait(15), autosave->DocumentChanged();
+        QCOMPARE(written.count(), 1);
+        written.clear();
+
+        // Save, New and Open clear the flag: the copy goes, and no change makes another.
+        autosave->ModifiedChanged(false);
+        QVERIFY(!QFile::exists(copy));
+        autosave->DocumentChanged();
+        QTest::qWait(120);
+        QCOMPARE(written.count(), 0);
+
+        // Closing normally leaves no copy either.
+        autosave->ModifiedChanged(true);
+        QVERIFY(written.wait(2000));
+        QVERIFY(QFile::exists(copy));
+        autosave.reset();
+        QVERIFY(!QFile::exists(copy));
+    }
+
+    void OfferRecovery_AsksForEachAbandonedCopyAndRecoversTheOneAccepted_data() {
+        QTest::addColumn<QStringList>("copies"); // "file name|text", oldest first; "!" damaged
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QStringList>("asked"); // the questions' show parts
+        QTest::addColumn<QString>("recovered"); // "file name|text", empty for none
+
+        const QString show = EditedShowText().c_str();
+        QTest::newRow("named, yes")
+            << QStringList{"Yard.kss|" + show} << QList<bool>{true}
+            << QStringList{"the show Yard (%1/Yard.kss)"} << "%1/Yard.kss|" + show;
+        QTest::newRow("never saved, yes")
+            << QStringList{"|" + show} << QList<bool>{true}
+            << QStringList{"a new show that was never saved"} << "|" + show;
+        QTest::newRow("damaged, then the newest declined")
+            << QStringList{"Yard.kss|" + show, "!", "a.b.kss|" + show} << QList<bool>{false, true}
+            << QStringList{"the show a.b (%1/a.b.kss), whose file no longer exists",
+                           "the show Yard (%1/Yard.kss)"}
+            << "%1/Yard.kss|" + show;
+        QTest::newRow("no show in the text")
+            << QStringList{"Yard.kss|(x)"} << QList<bool>{} << QStringList{} << "";
+    }
+    void OfferRecovery_AsksForEachAbandonedCopyAndRecoversTheOneAccepted() {
+        QFETCH(QStringList, copies);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, recovered);
+        QTemporaryDir shows;
+        QFile(shows.filePath("Yard.kss")).open(QIODevice::WriteOnly);
+        const std::string folder = shows.filePath("recovery").toStdString();
+        for (int i = 0; i < copies.size(); ++i) {
+            // An editor that ended: this process's id with another start.
+            const ProcessIdentity::Identity me = ProcessIdentity::Current();
+            RecoveryStore ended(folder, {me.pid, me.started + std::to_string(i)});
+            const QStringList parts = copies[i].split('|');
+            const QString file = parts[0].isEmpty() ? "" : shows.filePath(parts[0]);
+            QVERIFY(ended.Write(parts.value(1).toStdString(), file.toStdString(), 1765119065));
+            if (parts[0] == "!")
+                QFile(QString::fromStdString(ended.OwnPath())).resize(60);
+            // The newest copy is offered first.
+            QFile(QString::fromStdString(ended.OwnPath()))
+                .setFileTime(QDateTime::currentDateTime().addSecs(i), QFile::FileModificationTime);
+        }
+
+        ScriptedPrompts prompts;
+        prompts.questionAnswers.append(answers);
+        RecoveryStore store(folder, ProcessIdentity::Current());
+        const std::optional<RecoveredShow> got = OfferRecovery(store, prompts, nullptr);
+
+        QStringList expected;
+        for (const QString& part : asked)
+            expected << RecoveryTitle + ": The show editor ended without saving the changes to " +
+                            (part.contains("%1") ? part.arg(shows.path()) : part) +
+                            ". They were kept on 2025-12-07 at 14:51:05.\n\n"
+                            "Do you want to recover these changes?";
+        QCOMPARE(prompts.Said(), expected);
+        QCOMPARE(
+            got ? QString("%1|%2").arg(got->fileName, ShowFunctions::ShowToText(*got->show).c_str())
+                : "",
+            recovered.contains("%1") ? recovered.arg(shows.path()) : recovered);
+        // Only this editor's copy of a recovered show is left.
+        QCOMPARE(QDir(QString::fromStdString(folder)).entryList(QDir::Files).size(), got ? 1 : 0);
+        QCOMPARE(QFile::exists(QString::fromStdString(store.OwnPath())), got.has_value());
+    }
+
+    void RecentShowsMenu_NumbersMarksAndTakesOffMissingShows() {
+        QFile(Path("a.kss")).open(QIODevice::WriteOnly);
+        QFile(Path("b&c.kss")).open(QIODevice::WriteOnly);
+        ScriptedPrompts prompts;
+        RecentShowsMenu menu({"Software\\Brightwave\\BWShow", Path("registry.reg").toStdString()},
+                             prompts);
+        const auto texts = [&menu] {
+            menu.Refresh();
+            QStringList list;
+            for (const QAction* action : menu.actions())
+                list << action->text() + (action->isEnabled() ? "" : " (disabled)");
+            return list;
+        };
+        for (const char* name : {"a.kss", "gone.kss", "b&c.kss", "a.kss"})
+            menu.ShowUsed(Path(name));
+        QCOMPARE(texts(), (QStringList{"&1 " + Path("a.kss"), "&2 " + Path("b&&c.kss"),
+                                       "&3 " + Path("gone.kss") + "  (not found)"}));
+
+        QSignalSpy opened(&menu, &RecentShowsMenu::openRequested);
+        menu.popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTest::keyClick(&menu, Qt::Key_2);
+        QCOMPARE(opened, QList<QVariantList>{{Path("b&c.kss")}});
+
+        prompts.questionAnswers << true;
+        menu.popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTest::keyClick(&menu, Qt::Key_3);
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(prompts.Said(), QStringList{"Recent Shows: The show file " + Path("gone.kss") +
+                                             " no longer exists.\n\nDo you want to take it off the "
+                                             "list of recent shows?"});
+        QCOMPARE(texts(), (QStringList{"&1 " + Path("a.kss"), "&2 " + Path("b&&c.kss")}));
+    }
+
+    void KilledEditor_OffersItsChangesAndTheRecoveredShowSavesAsItWould() {
+        QTemporaryDir shows;
+        const QString showFile = shows.filePath("Yard.kss");
+        QVERIFY(File::WriteWholeFile(showFile.toStdString(), ShowFunctions::ShowToText(Show())) ==
+                0);
+        const QByteArray before = Bytes(showFile);
+        const QString recovery = shows.filePath("recovery");
+
+        QProcess editor;
+        editor.start(QCoreApplication::applicationFilePath(),
+                     {"--killed-editor", recovery, showFile});
+        QVERIFY(editor.waitForReadyRead(10000));
+        QCOMPARE(editor.readAllStandardOutput(), QByteArray("ready\n"));
+        editor.kill(); // SIGKILL: nothing of the editor's own runs any more
+        QVERIFY(editor.waitForFinished(10000));
+        QCOMPARE(editor.exitStatus(), QProcess::CrashExit);
+
+        ScriptedPrompts prompts;
+        prompts.questionAnswers << true;
+        RecoveryStore store(recovery.toStdString(), ProcessIdentity::Current());
+        const std::optional<RecoveredShow> got = OfferRecovery(store, prompts, nullptr);
+        QVERIFY(got);
+        QCOMPARE(got->fileName, showFile);
+        // Save, as the editor saves.
+        QCOMPARE(File::WriteWholeFile(got->fileName.toStdString(),
+                                      ShowFunctions::ShowToText(*got->show)),
+                 0);
+        QCOMPARE(Bytes(showFile), Bytes(recovery + "/expected.kss"));
+        QVERIFY(Bytes(showFile) != before);
+    }
+};
+
+} // namespace bw::test
+
+int main(int argc, char** argv) {
+    // Times in the questions are local times; the expected texts are worked out for UTC.
+    qputenv("TZ", "UTC");
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments[1] == "--killed-editor")
+        return bw::test::RunKilledEditor(arguments[2], arguments[3]);
+    bw::test::SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SessionTest.moc"
