@@ -1,8 +1,6 @@
 #include "dialogs/EditorIcons.h"
 
-#include "dialogs/SvgIconEngine.h"
-
-#include <QFile>
+#include "dialogs/IconDrawing.h"
 
 namespace bw::EditorIcons {
 
@@ -14,10 +12,10 @@ QStringList Keys() {
 }
 
 QIcon Icon(const QString& key) {
-    const QString path = QStringLiteral(":/icons/%1.svg").arg(key);
-    if (!QFile::exists(path))
+    QIconEngine* engine = DrawnIconEngine(key);
+    if (!engine)
         return {};
-    return QIcon(new SvgIconEngine(path));
+    return QIcon(engine);
 }
 
 } // namespace bw::EditorIcons

@@ -1,6 +1,9 @@
 #include "dialogs/SvgIconEngine.h"
 
+#include "dialogs/IconDrawing.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -10,6 +13,13 @@
 #include <QSvgRenderer>
 
 namespace bw {
+
+QIconEngine* DrawnIconEngine(const QString& key) {
+    QString path = QStringLiteral(":/icons/%1.svg").arg(key);
+    if (!QFile::exists(path))
+        return nullptr;
+    return new SvgIconEngine(std::move(path));
+}
 
 SvgIconEngine::SvgIconEngine(QString fileName) : fileName_(std::move(fileName)) {}
 

@@ -10,7 +10,11 @@
 #include <system_error>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "environment/WideText.h"
+
+#include <windows.h>
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -41,10 +45,12 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
+#ifndef _WIN32
 bool FileIsMissing(const std::string& path) {
     std::error_code error;
     return !std::filesystem::exists(path, error) && !error;
 }
+#endif
 
 } // namespace
 
@@ -55,6 +61,57 @@ std::string FilePath() {
         config = WithSlash(HomeFolder()) + ".config";
     return WithSlash(config) + "Brightwave/registry.reg";
 }
+
+#ifdef _WIN32
+
+// On Windows the settings are the registry's: BWPost writes the values into the current user's
+// key, where the editor reads them, for a user whom the installer did not set up.
+bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
+    const std::string keyPath = LibRegistryBW::BWKeyPath("Shared");
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, WideText::FromUtf8(keyPath).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        failure = "Cannot open HKEY_CURRENT_USER\\" + keyPath;
+        return false;
+    }
+    const auto setString = [key](const wchar_t* name, const std::string& utf8) {
+        const std::wstring text = WideText::FromUtf8(utf8);
+        return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) ==
+               ERROR_SUCCESS;
+    };
+    const auto setDword = [key](const wchar_t* name, DWORD value) {
+        return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                              sizeof value) == ERROR_SUCCESS;
+    };
+    bool written = setString(L"AppPath", appFolder);
+    // A sequence folder that the user already has stays exactly as it was written.
+    if (written && LibRegistryBWShared::ReadSharedString("NonAudioPath", "", "").empty()) {
+        const wchar_t* profileText = _wgetenv(L"USERPROFILE");
+        const std::string profile = profileText ? WideText::ToUtf8(profileText) : std::string{};
+        if (profile.empty()) {
+            RegCloseKey(key);
+            failure = "The user's profile folder is not known";
+            return false;
+        }
+        const std::string sequences = profile + "\\Brightwave\\Sequences\\";
+        std::error_code error;
+        std::filesystem::create_directories(WideText::FromUtf8(sequences), error);
+        if (error) {
+            RegCloseKey(key);
+            failure = "Cannot create " + sequences + ": " + error.message();
+            return false;
+        }
+        written = setString(L"NonAudioPath", sequences);
+    }
+    written = written && setDword(L"PostInstall", 1) && setDword(L"PostInstallVer", 5);
+    RegCloseKey(key);
+    if (!written)
+        failure = "Cannot write the settings under HKEY_CURRENT_USER\\" + keyPath;
+    return written;
+}
+
+#else
 
 bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
     const std::string path = FilePath();
@@ -99,5 +156,7 @@ bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
     }
     return true;
 }
+
+#endif
 
 } // namespace bw::SettingsStore
