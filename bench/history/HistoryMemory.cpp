@@ -13,6 +13,7 @@
 #include "showfile/ShowFunctions.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QTabBar>
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     }
 
     bw::frmShow window(prompts, {});
-    window.ToolbarCommand(QStringLiteral("Open"));
+    window.findChild<QAction*>(QStringLiteral("Open"))->trigger();
     Find<QTabBar>(window, "tsMain")->setCurrentIndex(bw::frmShow::AnimationTab - 1);
     auto* list = Find<QListWidget>(window, "lbSequences");
     auto& stack = *window.findChild<QUndoStack*>();

@@ -9,6 +9,7 @@
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -67,14 +68,16 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
     bw::frmShow window(prompts, {});
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tsMain"));
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    auto* newShow = window.findChild<QAction*>(QStringLiteral("New"));
+    auto* open = window.findChild<QAction*>(QStringLiteral("Open"));
     for (auto _ : state) {
         // Each opening starts, as after the program's start, from a new show on the first tab.
         state.PauseTiming();
-        window.ToolbarCommand(QStringLiteral("New"));
+        newShow->trigger();
         tabs->setCurrentIndex(bw::frmShow::BackgroundTab - 1);
         state.ResumeTiming();
 
-        window.ToolbarCommand(QStringLiteral("Open"));
+        open->trigger();
         tabs->setCurrentIndex(bw::frmShow::AnimationTab - 1);
         benchmark::DoNotOptimize(list->count());
     }

@@ -1,16 +1,16 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
-#include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
-#include "dialogs/LibListView.h"
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/ListKeyCommands.h"
-#include "dialogs/SequenceFileFilter.h"
 #include "dialogs/ShowEditorHost.h"
-#include "dialogs/UserPrompts.h"
 #include "environment/LibFile.h"
 #include "environment/PathText.h"
 #include "model/TriggerFunctions.h"
+#include "widgets/FormControls.h"
+#include "widgets/LibListView.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/ListKeyCommands.h"
+#include "widgets/SequenceFileFilter.h"
+#include "widgets/UserPrompts.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -3,14 +3,13 @@
 
 #include "editor/frmShow.h"
 
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/ListKeyCommands.h"
-#include "dialogs/SequenceFileFilter.h"
-#include "dialogs/UserPrompts.h"
 #include "editor/KeyboardCommands.h"
 #include "editor/SequenceFileMarks.h"
-#include "editor/ShowHistory.h"
 #include "environment/LibFile.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/ListKeyCommands.h"
+#include "widgets/SequenceFileFilter.h"
+#include "widgets/UserPrompts.h"
 
 #include <QDropEvent>
 #include <QListWidget>
@@ -50,7 +49,6 @@ void AcceptShowFileDrag(QDragMoveEvent& event) {
 } // namespace
 
 void frmShow::SetUpKeysAndDrops() {
-    KeyboardCommands::AddToolbarKeys(toolbarButtons_);
     KeyboardCommands::AddSectionKeys(*this, *tsMain);
     new ListKeyCommands(*lbSequences, {btRemove, btEdit, btUp, btDown});
     // The window opens with the list in the keyboard's hands, not the first toolbar button.
@@ -85,12 +83,11 @@ void frmShow::SetUpKeysAndDrops() {
 void frmShow::DropSequenceFiles(const QStringList& files) {
     if (!CurrentPlaylist())
         return;
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     int filterIndex = 1;
     const QString filter = AddFilter(&filterIndex);
     const SequenceFileFilter::Sorted sorted = SequenceFileFilter::SortByFilter(files, filter);
     AppendSequences(sorted.taken);
-    SetSaveButton();
     SetLightsOffCheckbox();
     if (!sorted.refused.isEmpty())
         prompts_.Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
@@ -103,22 +100,12 @@ void frmShow::MoveEntry(int from, int to) {
         to >= lbSequences->count())
         return;
     // One drag is one step of the history, however many places it moves the entry.
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     lbSequences->setCurrentRow(from);
     for (int row = from; row > to; --row)
         UpClicked();
     for (int row = from; row < to; ++row)
         DownClicked();
-}
-
-void frmShow::OpenShowFile(const QString& path) {
-    try {
-        if (ConfirmDiscardChanges())
-            ReadShowFile(path);
-    } catch (const std::exception&) {
-        // As with Open: a file that is no show ends the command without a word.
-    }
-    RefreshOnActivate();
 }
 
 void frmShow::changeEvent(QEvent* event) {

@@ -3,11 +3,11 @@
 
 #include "editor/frmShow.h"
 
-#include "dialogs/UserPrompts.h"
-#include "editor/UpDown.h"
-#include "editor/WrapCheckBox.h"
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"
+#include "widgets/UpDown.h"
+#include "widgets/UserPrompts.h"
+#include "widgets/WrappingButton.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ void frmShow::SetupAnimationOptions() {
     opVariant->show();
     chkVariantOption1->hide();
     chkVariantOption2->hide();
-    if (show_->Main()->AnimationType() == PlayConcurrently)
+    if (MyShow()->Main()->AnimationType() == PlayConcurrently)
         opStandard->setChecked(true);
     else
         opVariant->setChecked(true);
@@ -51,7 +51,7 @@ void frmShow::SetupAnimationOptions() {
 }
 
 void frmShow::SetupMusicalOptions() {
-    const Playlist& musical = *show_->Musical();
+    const Playlist& musical = *MyShow()->Musical();
     opStandard->setText(QStringLiteral("Play in order"));
     opStandard->show();
     opVariant->setText(QStringLiteral("Shuffle"));
@@ -100,19 +100,7 @@ void frmShow::SetLightsOffCheckbox() {
 }
 
 void frmShow::LightsOffClicked(bool checked) {
-    if (CurrentTabIndex() == InteractiveTab) {
-        const InteractiveGroupPtr group = SelectedGroup();
-        if (!group || group->LightsOffAtEnd() == checked)
-            return;
-        group->SetLightsOffAtEnd(checked);
-        SetUnsavedInfo();
-        return;
-    }
-    const PlaylistPtr playlist = CurrentPlaylist();
-    if (!playlist || playlist->LightsOffAtEnd() == checked)
-        return;
-    playlist->SetLightsOffAtEnd(checked);
-    SetUnsavedInfo();
+    document_->SetLightsOffAtEnd(CurrentTabIndex(), SelectedPosition(), checked);
 }
 
 void frmShow::StandardClicked() {
@@ -128,46 +116,26 @@ void frmShow::VariantClicked() {
 void frmShow::PlayOptionClicked(int animationType, int musicalType) {
     const int tab = CurrentTabIndex();
     if (tab == AnimationTab) {
-        const PlaylistPtr& animation = show_->Main();
-        if (animation->AnimationType() != animationType) {
-            animation->SetAnimationType(animationType);
-            SetUnsavedInfo();
-        }
+        document_->SetAnimationType(animationType);
     } else if (tab == MusicalTab) {
-        const PlaylistPtr& musical = show_->Musical();
-        if (musical->MusicalType() != musicalType) {
-            musical->SetMusicalType(musicalType);
-            // The shuffle choices apply only while shuffling.
-            chkVariantOption1->setEnabled(musicalType == Shuffle);
-            chkVariantOption2->setEnabled(musicalType == Shuffle);
-            SetUnsavedInfo();
-        }
+        document_->SetMusicalType(musicalType);
+        // The shuffle choices apply only while shuffling.
+        chkVariantOption1->setEnabled(musicalType == Shuffle);
+        chkVariantOption2->setEnabled(musicalType == Shuffle);
     }
-    SetSaveButton();
 }
 
 void frmShow::VariantOption1Clicked(bool checked) {
-    if (CurrentTabIndex() != MusicalTab)
-        return;
-    const PlaylistPtr& musical = show_->Musical();
-    if (musical->ShuffleWithReplacement() == checked)
-        return;
-    musical->SetShuffleWithReplacement(checked);
-    SetUnsavedInfo();
+    if (CurrentTabIndex() == MusicalTab)
+        document_->SetShuffleWithReplacement(checked);
 }
 
 void frmShow::VariantOption2Clicked(bool checked) {
-    if (CurrentTabIndex() != MusicalTab)
-        return;
-    const PlaylistPtr& musical = show_->Musical();
-    if (musical->ShuffleAllowsBackToBack() == checked)
-        return;
-    musical->SetShuffleAllowsBackToBack(checked);
-    SetUnsavedInfo();
+    if (CurrentTabIndex() == MusicalTab)
+        document_->SetShuffleAllowsBackToBack(checked);
 }
 
 void frmShow::DelayEdited() {
-    const ShowHistory::Action action(*history_, ShowHistory::TypingDelay);
     int delay = 0;
     try {
         // The number the text begins with, fractions rounded half to even; beyond the spinner's
@@ -177,14 +145,11 @@ void frmShow::DelayEdited() {
         // No 32-bit number: the previous delay stays and nothing else changes.
         return;
     }
-    show_->Musical()->SetDelay(delay);
-    SetUnsavedInfo();
+    document_->SetDelay(delay);
 }
 
 void frmShow::CleanupEdited(const QString& text) {
-    const ShowHistory::Action action(*history_, ShowHistory::TypingCleanup);
-    show_->Musical()->SetCleanUp(text.toStdString());
-    SetUnsavedInfo();
+    document_->SetCleanUp(text, ShowDocument::TypingCleanup);
 }
 
 void frmShow::CleanupClicked() {
@@ -197,9 +162,8 @@ void frmShow::CleanupClicked() {
     if (!chosen || chosen->isEmpty())
         return;
     const QString file = chosen->constFirst();
-    show_->Musical()->SetCleanUp(file.toStdString());
     txtCleanup->setText(file);
-    SetUnsavedInfo();
+    document_->SetCleanUp(file);
 }
 
 } // namespace bw

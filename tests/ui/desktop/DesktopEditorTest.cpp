@@ -1,12 +1,12 @@
 // The editor as a desktop program: keys, drops and drags, file marks, help page, message boxes.
 
 #include "DesktopTestSupport.h"
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/QtUserPrompts.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QDrag>
 #include <QMessageBox>

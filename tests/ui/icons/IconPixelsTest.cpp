@@ -1,5 +1,5 @@
 // The program's icons draw the pixels of Qt's own SVG icons made from the same files.
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 
-#include "dialogs/SvgIconEngine.h"
+#include "widgets/SvgIconEngine.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "dialogs/SvgIconEngine.h"
+#include "widgets/SvgIconEngine.h"
 
 #include <QApplication>
 #include <QImage>
