@@ -10,15 +10,38 @@
 
 #include <cstdio>
 
+namespace {
+
+void NameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("bwshow"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // --help and --version print without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (bw::AsksForText(arguments)) {
+        const QCoreApplication application(argc, argv);
+        NameProgram();
+        bw::PrintAskedText(application);
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("bwshow"));
-    QApplication::setApplicationVersion(QStringLiteral(BWSHOW_VERSION));
+    NameProgram();
     // The desktop entry and the window icon belong together on desktops that match them by name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brightwave.BWShow"));
     QApplication::setWindowIcon(bw::EditorIcons::Icon(QStringLiteral("BWShow")));
     const bw::EditorCommandLine commandLine = bw::ParseEditorCommandLine(application);
-    bw::QtUserPrompts prompts;
+    // An editor that only prints its caption waits for no one: what it would say goes to
+    // standard error.
+    bw::QtUserPrompts shownPrompts;
+    bw::PrintedPrompts printedPrompts;
+    bw::UserPrompts& prompts =
+        commandLine.printCaption ? static_cast<bw::UserPrompts&>(printedPrompts) : shownPrompts;
 
     // The suite's per-user installation must be complete before the editor opens; the check
     // explains itself when it is not.
@@ -44,7 +67,9 @@ int main(int argc, char* argv[]) {
         window.OpenShowFile(commandLine.showFile);
     if (commandLine.printCaption) {
         std::puts(window.windowTitle().toUtf8().constData());
-        return 0;
+        const bool opened =
+            commandLine.showFile.isEmpty() || window.ShowFileName() == commandLine.showFile;
+        return printedPrompts.Said() || !opened ? 1 : 0;
     }
     return QApplication::exec();
 }

@@ -43,6 +43,16 @@ template <class Collection> bool Move(Collection& collection, int from, int to) 
     return true;
 }
 
+// Sets a property of a playlist; false, with nothing set, when it has the value already.
+template <class Value>
+bool Assign(Playlist& playlist, Value (Playlist::*get)() const, void (Playlist::*set)(Value),
+            Value value) {
+    if ((playlist.*get)() == value)
+        return false;
+    (playlist.*set)(value);
+    return true;
+}
+
 } // namespace
 
 // One user action: the change of the show text that it made and the places before and after.
@@ -242,46 +252,34 @@ void ShowDocument::SetLightsOffAtEnd(int tab, int position, bool lightsOff) {
             return true;
         }
         const PlaylistPtr playlist = SectionPlaylist(tab);
-        if (!playlist || playlist->LightsOffAtEnd() == lightsOff)
-            return false;
-        playlist->SetLightsOffAtEnd(lightsOff);
-        return true;
+        return playlist && Assign(*playlist, &Playlist::LightsOffAtEnd,
+                                  &Playlist::SetLightsOffAtEnd, lightsOff);
     });
 }
 
 void ShowDocument::SetAnimationType(int type) {
     Edit([type](Show& show) {
-        if (show.Main()->AnimationType() == type)
-            return false;
-        show.Main()->SetAnimationType(type);
-        return true;
+        return Assign(*show.Main(), &Playlist::AnimationType, &Playlist::SetAnimationType, type);
     });
 }
 
 void ShowDocument::SetMusicalType(int type) {
     Edit([type](Show& show) {
-        if (show.Musical()->MusicalType() == type)
-            return false;
-        show.Musical()->SetMusicalType(type);
-        return true;
+        return Assign(*show.Musical(), &Playlist::MusicalType, &Playlist::SetMusicalType, type);
     });
 }
 
 void ShowDocument::SetShuffleWithReplacement(bool value) {
     Edit([value](Show& show) {
-        if (show.Musical()->ShuffleWithReplacement() == value)
-            return false;
-        show.Musical()->SetShuffleWithReplacement(value);
-        return true;
+        return Assign(*show.Musical(), &Playlist::ShuffleWithReplacement,
+                      &Playlist::SetShuffleWithReplacement, value);
     });
 }
 
 void ShowDocument::SetShuffleAllowsBackToBack(bool value) {
     Edit([value](Show& show) {
-        if (show.Musical()->ShuffleAllowsBackToBack() == value)
-            return false;
-        show.Musical()->SetShuffleAllowsBackToBack(value);
-        return true;
+        return Assign(*show.Musical(), &Playlist::ShuffleAllowsBackToBack,
+                      &Playlist::SetShuffleAllowsBackToBack, value);
     });
 }
 

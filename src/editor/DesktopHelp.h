@@ -11,11 +11,14 @@ namespace bw {
 
 class UserPrompts;
 
-// Opens a URL on the desktop; false when the desktop cannot.
-using UrlOpener = std::function<bool(const QUrl& url)>;
+// Opens a URL on the desktop. Returns false when the desktop cannot even try; calls `failed`
+// later when the program that it started to open the URL reports that it could not.
+using UrlOpener = std::function<bool(const QUrl& url, const std::function<void()>& failed)>;
 
-// Opens the help page in the file `page` through the desktop (QDesktopServices by default).
-// When the desktop cannot open it, a message owned by `owner` says so and names the page.
+// Opens the help page in the file `page` through the desktop (xdg-open where there is one, else
+// QDesktopServices). When the page is missing or the desktop cannot open it, now or once its
+// launcher has ended, a message owned by `owner` says so and names the page; `prompts` must
+// outlive the launcher.
 void OpenHelpPage(QWidget* owner, const QString& page, UserPrompts& prompts,
                   const UrlOpener& open = {});
 

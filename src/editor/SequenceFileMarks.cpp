@@ -1,6 +1,7 @@
 #include "editor/SequenceFileMarks.h"
 
 #include "environment/LibFile.h"
+#include "widgets/FormControls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -55,7 +56,7 @@ bool SequenceFileMarks::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPos(), text, view, view->visualRect(index));
+        QToolTip::showText(event->globalPos(), PlainToolTip(text), view, view->visualRect(index));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -79,6 +80,12 @@ void FitLabelWidth(QLabel& label) {
         return;
     const int room = label.parentWidget() ? label.parentWidget()->width() - label.x() : needed;
     label.resize(std::min(needed, room), label.height());
+}
+
+QString PlainToolTip(const QString& text) {
+    // Escaped, with its blanks kept and its line breaks as breaks; empty stays empty, so that
+    // no tooltip is shown.
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpacePre);
 }
 
 } // namespace bw

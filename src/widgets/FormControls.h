@@ -52,4 +52,8 @@ void UseFormLook(QWidget& form);
 // rather than cutting the caption off.
 void FitLabelWidth(QLabel& label);
 
+// A tooltip that shows `text` exactly as it is, also when it looks like markup (a file named
+// "<b>x</b>.kas"): Qt takes any tooltip that might be rich text for rich text.
+QString PlainToolTip(const QString& text);
+
 } // namespace bw

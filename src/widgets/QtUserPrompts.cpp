@@ -78,8 +78,10 @@ bool QtUserPrompts::ConfirmReplace(QWidget* parent, const QString& path, const Q
     // As the file dialog asks it: its translated text, a warning, No by default.
     const QString text = QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
                              .arg(QFileInfo(path).fileName());
-    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace bw

@@ -5,16 +5,30 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
 #include "editor/SequenceFileMarks.h"
+#include "widgets/FormControls.h"
 #include "widgets/ListDragDrop.h"
 #include "widgets/QtUserPrompts.h"
 
 #include <QDrag>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace bw::test {
+
+// A text as a label or tooltip shows it: rich text when it might be rich text.
+QString ShownText(const QString& text) {
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText().replace(QChar::Nbsp, QLatin1Char(' '));
+}
 
 class DesktopEditorTest : public QObject {
     Q_OBJECT
@@ -191,6 +205,27 @@ private Q_SLOTS:
         QVERIFY(!marks.Missing(0));
     }
 
+    // A file name that looks like markup shows in the list's tooltip as it is named.
+    void FileNamesInToolTips() {
+        QTemporaryDir temporary;
+        const QString folder = temporary.path() + QLatin1Char('/');
+        QVERIFY(QFile(folder + "<b>here.kas").open(QIODevice::WriteOnly));
+        const std::vector<std::string> names{"<b>here.kas", "<font color=red>red.kms",
+                                             "a  &amp; b.kas", "<i>x"};
+        Window w(folder);
+        w.Fill(frmShow::BackgroundTab, names);
+        for (int row = 0; row < int(names.size()); ++row) {
+            const QRect place = w.list->visualRect(w.list->model()->index(row, 0));
+            QHelpEvent help(QEvent::ToolTip, place.center(), w.list->mapToGlobal(place.center()));
+            QApplication::sendEvent(w.list->viewport(), &help);
+            const QString named = (row == 0 ? "" : "File not found: ") + folder +
+                                  QString::fromStdString(names[size_t(row)]);
+            QCOMPARE(ShownText(QToolTip::text()), named);
+        }
+        QCOMPARE(ShownText(PlainToolTip("1\n2")), "1\n2");
+        QCOMPARE(PlainToolTip(""), "");
+    }
+
     // A show file dropped on the window opens as Open opens it.
     void ShowFileOnWindow() {
         const QByteArray show = "((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,,,T,F,F),(0,1,2,0,"
@@ -209,28 +244,58 @@ private Q_SLOTS:
         }
     }
 
+    // Help names the page when it is missing or the desktop cannot open it, at once or when its
+    // launcher (a stand-in xdg-open here) ends in failure.
     void HelpPage_SaysWhenTheDesktopCannotOpenIt() {
-        const QString page = QStringLiteral("/usr/share/brightwave/BWHelp/show_editor.htm");
-        for (const bool desktopOpens : {true, false}) {
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("show_editor.htm"));
+        QVERIFY(QFile(page).open(QIODevice::WriteOnly));
+        const QString cannot = "BWShow: The desktop could not open the help page " + page + " (!)";
+        enum Opener { Opens, Refuses, FailsLater, Launcher };
+        // clang-format off
+        const struct { Opener opener; bool missing; const char* launcher; QString said; } rows[] = {
+            {Opens, false, "", ""}, {Refuses, false, "", cannot}, {FailsLater, false, "", cannot},
+            {Opens, true, "", "BWShow: The help page is missing: " + page + ".gone (!)"},
+            {Launcher, false, "exit 0", ""}, {Launcher, false, "exit 4", cannot}};
+        // clang-format on
+        const QByteArray path = qgetenv("PATH");
+        for (const auto& row : rows) {
             ScriptedPrompts prompts;
+            const QString shown = row.missing ? page + ".gone" : page;
             QUrl opened;
-            OpenHelpPage(nullptr, page, prompts,
-                         [&](const QUrl& url) { return opened = url, desktopOpens; });
-            QCOMPARE(opened, QUrl(QStringLiteral("file://") + page));
-            const QString refusal = "BWShow: The desktop could not open the help page " + page;
-            QCOMPARE(prompts.Said(), desktopOpens ? QStringList() : QStringList(refusal + " (!)"));
+            const UrlOpener open = [&](const QUrl& url, const std::function<void()>& failed) {
+                if (row.opener == FailsLater)
+                    QTimer::singleShot(0, failed);
+                return opened = url, row.opener != Refuses;
+            };
+            QFile launcher(folder.filePath(QStringLiteral("xdg-open")));
+            QVERIFY(launcher.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            launcher.write(QByteArray("#!/bin/sh\n") + row.launcher + '\n');
+            launcher.close();
+            QVERIFY(launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+            qputenv("PATH", folder.path().toUtf8() + ':' + path);
+            OpenHelpPage(nullptr, shown, prompts, row.opener == Launcher ? UrlOpener() : open);
+            QTRY_VERIFY(!qApp->findChild<QProcess*>()); // the launcher has ended
+            qputenv("PATH", path);
+            QTRY_COMPARE(prompts.Said().join('|'), row.said);
+            QCOMPARE(opened, QUrl(row.missing || *row.launcher ? QString() : "file://" + shown));
+            QVERIFY(QFile::remove(launcher.fileName()));
         }
     }
 
     // A name that looks like markup is shown as typed.
     void PlainTextBoxes() {
         const QString text = QStringLiteral("Trigger 'Porch <b>left</b>' appears more than once.");
-        for (bool question : {false, true}) {
+        for (const int kind : {0, 1, 2}) {
             QtUserPrompts prompts;
             Qt::TextFormat format = Qt::RichText;
             WhenModal<QMessageBox>([&](QMessageBox& box) { format = box.textFormat(); });
-            question ? void(prompts.Question(nullptr, text, QStringLiteral("T")))
-                     : prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
+            if (kind == 0)
+                prompts.Message(nullptr, text, QStringLiteral("T"), UserPrompts::Icon::None);
+            else if (kind == 1)
+                prompts.Question(nullptr, text, QStringLiteral("T"));
+            else
+                prompts.ConfirmReplace(nullptr, QStringLiteral("/d/<b>Yard</b>.kss"), "T");
             QCOMPARE(format, Qt::PlainText);
         }
     }
