@@ -9,6 +9,7 @@
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -67,7 +68,7 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
     prompts.next = path;
     bw::frmShow window(prompts, {});
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tsMain"));
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lbSequences"))->model();
     auto* newShow = window.findChild<QAction*>(QStringLiteral("New"));
     auto* open = window.findChild<QAction*>(QStringLiteral("Open"));
     for (auto _ : state) {
@@ -79,9 +80,9 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
 
         open->trigger();
         tabs->setCurrentIndex(bw::frmShow::AnimationTab - 1);
-        benchmark::DoNotOptimize(list->count());
+        benchmark::DoNotOptimize(list->rowCount());
     }
-    if (list->count() != EntryCount)
+    if (list->rowCount() != EntryCount)
         state.SkipWithError("the Animation tab does not list the show's sequences");
 }
 BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include "widgets/LibListView.h"
 #include "widgets/ListDragDrop.h"
 #include "widgets/ListKeyCommands.h"
+#include "widgets/MissingFileMark.h"
 #include "widgets/SequenceFileFilter.h"
 #include "widgets/UserPrompts.h"
 
@@ -210,6 +211,11 @@ void frmTriggeredSequenceEditor::AddEntry(const QString& fileName) {
     auto* entry = new QTreeWidgetItem(lvSequences_);
     entry->setText(FileColumn, Text(std::string(PathText::FileNamePart(path))));
     entry->setText(LocationColumn, Text(std::string(PathText::FolderPart(path))));
+    const QString fullPath = Text(path);
+    const bool missing = MissingFileMark::IsMissing(fullPath);
+    if (missing)
+        entry->setIcon(FileColumn, MissingFileMark::Icon());
+    entry->setToolTip(FileColumn, MissingFileMark::ToolTip(fullPath, missing));
 }
 
 void frmTriggeredSequenceEditor::Refresh() {

@@ -3,10 +3,7 @@
 #include "document/ShowDocument.h"
 #include "environment/LibFile.h"
 #include "environment/SequenceName.h"
-
-#include <QApplication>
-#include <QIcon>
-#include <QStyle>
+#include "widgets/MissingFileMark.h"
 
 #include <algorithm>
 
@@ -47,7 +44,7 @@ void SectionListModel::SetSection(int tab) {
     beginResetModel();
     tab_ = tab;
     rows_ = Entries();
-    exists_.clear();
+    missing_.clear();
     endResetModel();
 }
 
@@ -101,7 +98,7 @@ void SectionListModel::Update() {
 }
 
 void SectionListModel::Recheck() {
-    exists_.clear();
+    missing_.clear();
     if (!rows_.empty())
         Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole, Qt::ToolTipRole});
 }
@@ -121,10 +118,10 @@ bool SectionListModel::Missing(int row) const {
     const QString path = Path(row);
     if (path.isEmpty())
         return false;
-    auto found = exists_.constFind(path);
-    if (found == exists_.cend())
-        found = exists_.insert(path, LibFile::FileExists(path.toStdString()));
-    return !found.value();
+    auto found = missing_.constFind(path);
+    if (found == missing_.cend())
+        found = missing_.insert(path, MissingFileMark::IsMissing(path));
+    return found.value();
 }
 
 QVariant SectionListModel::data(const QModelIndex& index, int role) const {
@@ -139,11 +136,11 @@ QVariant SectionListModel::data(const QModelIndex& index, int role) const {
         const QString path = Path(index.row());
         if (path.isEmpty())
             return {};
-        return Missing(index.row()) ? QStringLiteral("File not found: ") + path : path;
+        return MissingFileMark::ToolTip(path, Missing(index.row()));
     }
     case Qt::DecorationRole:
         if (Missing(index.row()))
-            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            return MissingFileMark::Icon();
         return {};
     default:
         return {};

@@ -44,7 +44,8 @@ private:
     int tab_ = 1;
     // The entries as the list shows them now: full sequence names or group names.
     std::vector<std::string> rows_;
-    mutable QHash<QString, bool> exists_;
+    // Whether each file was found missing, by full path, until Recheck.
+    mutable QHash<QString, bool> missing_;
 };
 
 } // namespace bw

@@ -1,6 +1,7 @@
 #include "editor/frmShow.h"
 
 #include "editor/KeyboardCommands.h"
+#include "editor/SectionListModel.h"
 #include "widgets/EditorIcons.h"
 #include "widgets/Twips.h"
 #include "widgets/UpDown.h"
@@ -11,7 +12,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -139,6 +140,8 @@ void frmShow::ConnectDocument() {
     connect(document_, &ShowDocument::fileNameChanged, this, &frmShow::UpdateActions);
     connect(document_, &ShowDocument::fileNameChanged, this, &frmShow::SetCaption);
     connect(document_, &ShowDocument::showReplaced, this, &frmShow::ShowReplaced);
+    // Each edit reaches the list as the change it made, so that the selection keeps its entry.
+    connect(document_, &ShowDocument::changed, entries_, &SectionListModel::Update);
     // The user let the changes go when the desktop session asked to end; any later edit takes
     // that back.
     connect(document_, &ShowDocument::changed, this, [this] { sessionEndAgreed_ = false; });
@@ -192,8 +195,8 @@ void frmShow::ShowReplaced(const ShowPlace& place) {
         tsMain->setCurrentIndex(place.tab - 1);
     else
         ShowCurrentTab();
-    if (place.selection >= 0 && place.selection < lbSequences->count())
-        lbSequences->setCurrentRow(place.selection);
+    if (place.selection >= 0 && place.selection < entries_->rowCount())
+        SelectEntry(place.selection);
 }
 
 void frmShow::CreateHistoryCommands() {
@@ -241,7 +244,8 @@ void frmShow::ConnectHandlers() {
         if (focused && isAncestorOf(focused) && !focused->isVisible())
             lbSequences->setFocus();
     });
-    connect(lbSequences, &QListWidget::itemSelectionChanged, this, &frmShow::ListSelectionChanged);
+    connect(lbSequences->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmShow::ListSelectionChanged);
     connect(btAdd, &QPushButton::clicked, this, &frmShow::AddClicked);
     connect(btRemove, &QPushButton::clicked, this, &frmShow::RemoveClicked);
     connect(btUp, &QPushButton::clicked, this, &frmShow::UpClicked);

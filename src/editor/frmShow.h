@@ -17,7 +17,7 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
@@ -27,7 +27,7 @@ class QToolBar;
 namespace bw {
 
 class ListDragDrop;
-class SequenceFileMarks;
+class SectionListModel;
 class UpDown;
 
 // What the main window takes from the installation around it.
@@ -109,8 +109,8 @@ public:
     // to date. For a file dropped on the window or named when the program starts.
     void OpenShowFile(const QString& path);
 
-    // The missing-file marks of the sequence list; the drags over it.
-    SequenceFileMarks& FileMarks() const { return *marks_; }
+    // The entries of the section list, with their missing-file marks; the drags over the list.
+    SectionListModel& SectionEntries() const { return *entries_; }
     ListDragDrop& ListDrags() const { return *listDragDrop_; }
 
 protected:
@@ -178,6 +178,8 @@ private:
     void DownClicked();
     void EditClicked();
     void ListSelectionChanged();
+    // Selects the entry at `position` (none for -1), then what a list click does.
+    void SelectEntry(int position);
 
     // Play options.
     void LightsOffClicked(bool checked);
@@ -189,6 +191,7 @@ private:
     void DelayEdited();
     void CleanupEdited(const QString& text);
     void CleanupClicked();
+    void MarkCleanupFile();
 
     void CommitDataRequested(QSessionManager& manager);
 
@@ -218,7 +221,8 @@ private:
     QToolBar* Toolbar1 = nullptr;
     QTabBar* tsMain = nullptr;
     QWidget* tsMainPane_ = nullptr;
-    QListWidget* lbSequences = nullptr;
+    QListView* lbSequences = nullptr;
+    SectionListModel* entries_ = nullptr;
     QFrame* frameInstructions = nullptr;
     QLabel* lblTabDescription = nullptr;
     QLabel* lblTabInstructions = nullptr;
@@ -243,8 +247,9 @@ private:
     QLabel* lblCleanup = nullptr;
     QLineEdit* txtCleanup = nullptr;
     QPushButton* btCleanup = nullptr;
+    // The mark in the cleanup box when its file is missing.
+    QAction* cleanupMark_ = nullptr;
 
-    SequenceFileMarks* marks_ = nullptr;
     ListDragDrop* listDragDrop_ = nullptr;
 };
 

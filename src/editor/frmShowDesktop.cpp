@@ -4,15 +4,14 @@
 #include "editor/frmShow.h"
 
 #include "editor/KeyboardCommands.h"
-#include "editor/SequenceFileMarks.h"
-#include "environment/LibFile.h"
+#include "editor/SectionListModel.h"
 #include "widgets/ListDragDrop.h"
 #include "widgets/ListKeyCommands.h"
 #include "widgets/SequenceFileFilter.h"
 #include "widgets/UserPrompts.h"
 
 #include <QDropEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
@@ -54,18 +53,6 @@ void frmShow::SetUpKeysAndDrops() {
     // The window opens with the list in the keyboard's hands, not the first toolbar button.
     lbSequences->setFocus();
 
-    // The sequence folder does not change while the program runs; names are resolved against it
-    // as the show check resolves them.
-    marks_ = new SequenceFileMarks(*lbSequences, [this](int row) {
-        const PlaylistPtr playlist = CurrentPlaylist();
-        if (!playlist || row < 0 || row >= playlist->Count())
-            return QString();
-        return QString::fromStdString(
-            LibFile::ResolveSequencePath(playlist->List()[static_cast<std::size_t>(row)],
-                                         environment_.defaultPath.toStdString()));
-    });
-    lbSequences->setItemDelegate(marks_);
-
     ListDragDrop::Handlers handlers;
     handlers.canMove = [this] { return CurrentPlaylist() != nullptr; };
     handlers.moveEntry = [this](int from, int to) { MoveEntry(from, to); };
@@ -94,25 +81,22 @@ void frmShow::DropSequenceFiles(const QStringList& files) {
                          ProgramTitle, UserPrompts::Icon::None);
 }
 
-// The same steps as the Up and Down buttons, so that list and show change exactly as they do.
+// One step of the history, however many places the entry moves; undo brings the entry back to
+// its place, selected.
 void frmShow::MoveEntry(int from, int to) {
-    if (!CurrentPlaylist() || from < 0 || from >= lbSequences->count() || to < 0 ||
-        to >= lbSequences->count())
+    const int count = entries_->rowCount();
+    if (!CurrentPlaylist() || from < 0 || from >= count || to < 0 || to >= count)
         return;
-    // One drag is one step of the history, however many places it moves the entry.
-    const ShowDocument::Action action(*document_);
-    lbSequences->setCurrentRow(from);
-    for (int row = from; row > to; --row)
-        UpClicked();
-    for (int row = from; row < to; ++row)
-        DownClicked();
+    SelectEntry(from);
+    document_->MoveEntry(CurrentTabIndex(), from, to);
+    SelectEntry(to);
 }
 
 void frmShow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // Files may have been moved or renamed while another program was in front.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        marks_->Recheck();
+        entries_->Recheck();
 }
 
 void frmShow::dragEnterEvent(QDragEnterEvent* event) {

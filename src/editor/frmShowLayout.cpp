@@ -3,17 +3,20 @@
 
 #include "editor/frmShow.h"
 
+#include "editor/SectionListModel.h"
 #include "editor/ShowSections.h"
 #include "widgets/EditorIcons.h"
+#include "widgets/MissingFileMark.h"
 #include "widgets/Twips.h"
 #include "widgets/UpDown.h"
 #include "widgets/WrappingButton.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -192,9 +195,17 @@ void frmShow::CreateTabStrip() {
 }
 
 void frmShow::CreateListEditor() {
-    lbSequences = new QListWidget(this);
+    lbSequences = new QListView(this);
     lbSequences->setObjectName(QStringLiteral("lbSequences"));
     lbSequences->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbSequences->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The sequence folder does not change while the program runs; names are resolved against it
+    // as the show check resolves them.
+    entries_ = new SectionListModel(*document_, environment_.defaultPath.toStdString(), this);
+    lbSequences->setModel(entries_);
+    // A missing file's mark is no taller than the line of text beside it.
+    const int markSize = lbSequences->fontMetrics().height();
+    lbSequences->setIconSize(QSize(markSize, markSize));
     // Every entry is one line of text; telling the list so keeps filling long sections quick.
     lbSequences->setUniformItemSizes(true);
     lbSequences->setGeometry(TwipRect(120, 1200, 3255, 5325));
@@ -275,6 +286,9 @@ void frmShow::CreateCleanup() {
     txtCleanup = new QLineEdit(frameCleanup);
     txtCleanup->setObjectName(QStringLiteral("txtCleanup"));
     txtCleanup->setGeometry(TwipRect(0, 240, 3015, 285));
+    cleanupMark_ = txtCleanup->addAction(MissingFileMark::Icon(), QLineEdit::TrailingPosition);
+    cleanupMark_->setObjectName(QStringLiteral("cleanupMissing"));
+    cleanupMark_->setVisible(false);
     btCleanup = new QPushButton(QStringLiteral("..."), frameCleanup);
     btCleanup->setObjectName(QStringLiteral("btCleanup"));
     btCleanup->setGeometry(TwipRect(3015, 240, 255, 285));

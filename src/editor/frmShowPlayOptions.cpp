@@ -3,15 +3,17 @@
 
 #include "editor/frmShow.h"
 
+#include "environment/LibFile.h"
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"
+#include "widgets/MissingFileMark.h"
 #include "widgets/UpDown.h"
 #include "widgets/UserPrompts.h"
 #include "widgets/WrappingButton.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 namespace bw {
@@ -76,6 +78,7 @@ void frmShow::SetupMusicalOptions() {
     txtDelay->setText(QString::number(musical.Delay()));
     frameDelay->show();
     txtCleanup->setText(QString::fromStdString(musical.CleanUp()));
+    MarkCleanupFile();
     frameCleanup->show();
 }
 
@@ -150,6 +153,16 @@ void frmShow::DelayEdited() {
 
 void frmShow::CleanupEdited(const QString& text) {
     document_->SetCleanUp(text, ShowDocument::TypingCleanup);
+    MarkCleanupFile();
+}
+
+// The cleanup file is resolved against the sequence folder, as the section's sequences are.
+void frmShow::MarkCleanupFile() {
+    const QString path = QString::fromStdString(LibFile::ResolveSequencePath(
+        txtCleanup->text().toStdString(), environment_.defaultPath.toStdString()));
+    const bool missing = MissingFileMark::IsMissing(path);
+    cleanupMark_->setVisible(missing);
+    cleanupMark_->setToolTip(missing ? MissingFileMark::ToolTip(path, missing) : QString());
 }
 
 void frmShow::CleanupClicked() {
@@ -163,6 +176,7 @@ void frmShow::CleanupClicked() {
         return;
     const QString file = chosen->constFirst();
     txtCleanup->setText(file);
+    MarkCleanupFile();
     document_->SetCleanUp(file);
 }
 

@@ -5,29 +5,19 @@
 
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
-#include "editor/SequenceFileMarks.h"
+#include "editor/SectionListModel.h"
 #include "editor/ShowSections.h"
-#include "environment/SequenceName.h"
 #include "widgets/UserPrompts.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 
 #include <utility>
 
 namespace bw {
-
-namespace {
-
-QString DisplayName(const std::string& fileName) {
-    const std::string_view name = File::SequenceDisplayNameView(fileName);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-} // namespace
 
 int frmShow::CurrentTabIndex() const {
     return tsMain->currentIndex() + 1;
@@ -62,27 +52,13 @@ void frmShow::ShowCurrentTab() {
     SetListButtons();
 }
 
-void frmShow::PopulateListboxWithPlaylist(const Playlist& playlist) {
-    QStringList names;
-    names.reserve(playlist.Count());
-    for (const std::string& fileName : playlist.List())
-        names.append(DisplayName(fileName));
-    lbSequences->clear();
-    lbSequences->addItems(names);
-    marks_->Recheck();
+// The list shows the section of the selected tab, read anew from the show.
+void frmShow::PopulateListboxWithPlaylist(const Playlist&) {
+    entries_->SetSection(CurrentTabIndex());
 }
 
 void frmShow::PopulateListboxWithInteractive() {
-    QStringList names;
-    const GroupCollectionPtr& groups = MyShow()->InteractiveGroups();
-    if (groups) {
-        names.reserve(static_cast<qsizetype>(groups->size()));
-        for (const InteractiveGroupPtr& group : *groups)
-            names.append(group ? QString::fromStdString(group->Name()) : QString());
-    }
-    lbSequences->clear();
-    lbSequences->addItems(names);
-    marks_->Recheck();
+    entries_->SetSection(InteractiveTab);
 }
 
 int frmShow::SelectedPosition() const {
@@ -115,7 +91,7 @@ void frmShow::SetListButtons() {
     }
 
     const int position = SelectedPosition();
-    const int count = lbSequences->count();
+    const int count = entries_->rowCount();
     btAdd->setEnabled(true);
     btRemove->setEnabled(position >= 0);
     btEdit->setEnabled(position >= 0);
@@ -126,6 +102,11 @@ void frmShow::SetListButtons() {
 void frmShow::ListSelectionChanged() {
     SetListButtons();
     SetLightsOffCheckbox();
+}
+
+void frmShow::SelectEntry(int position) {
+    lbSequences->setCurrentIndex(entries_->index(position));
+    ListSelectionChanged();
 }
 
 void frmShow::AddClicked() {
@@ -161,11 +142,6 @@ void frmShow::AddSequences() {
 void frmShow::AppendSequences(const QStringList& files) {
     try {
         document_->AppendSequences(CurrentTabIndex(), files);
-        QStringList names;
-        names.reserve(files.size());
-        for (const QString& file : files)
-            names.append(DisplayName(file.toStdString()));
-        lbSequences->addItems(names);
     } catch (const std::exception&) {
         // Adding ends without a word.
     }
@@ -193,8 +169,6 @@ void frmShow::RemoveClicked() {
     const ShowDocument::Action action(*document_);
     if (ConfirmRemove()) {
         const int position = SelectedPosition();
-        if (position >= 0)
-            delete lbSequences->takeItem(position);
         if (CurrentTabIndex() == InteractiveTab)
             RemoveInteractiveGroup(position + 1);
         else
@@ -223,23 +197,17 @@ void frmShow::UpClicked() {
     const int position = SelectedPosition();
     if (position < 1)
         return;
-    const QString text = lbSequences->item(position)->text();
-    lbSequences->insertItem(position - 1, text);
-    delete lbSequences->takeItem(position + 1);
-    lbSequences->setCurrentRow(position - 1);
     SwapSequences(position, position + 1);
+    SelectEntry(position - 1);
 }
 
 void frmShow::DownClicked() {
     const ShowDocument::Action action(*document_);
     const int position = SelectedPosition();
-    if (position < 0 || position >= lbSequences->count() - 1)
+    if (position < 0 || position >= entries_->rowCount() - 1)
         return;
-    const QString text = lbSequences->item(position)->text();
-    lbSequences->insertItem(position + 2, text);
-    delete lbSequences->takeItem(position);
-    lbSequences->setCurrentRow(position + 1);
     SwapSequences(position + 1, position + 2);
+    SelectEntry(position + 1);
 }
 
 void frmShow::EditClicked() {
