@@ -6,7 +6,6 @@
 #include "editor/SectionListModel.h"
 #include "editor/ShowSections.h"
 #include "widgets/EditorIcons.h"
-#include "widgets/MissingFileMark.h"
 #include "widgets/Twips.h"
 #include "widgets/UpDown.h"
 #include "widgets/WrappingButton.h"
@@ -286,7 +285,8 @@ void frmShow::CreateCleanup() {
     txtCleanup = new QLineEdit(frameCleanup);
     txtCleanup->setObjectName(QStringLiteral("txtCleanup"));
     txtCleanup->setGeometry(TwipRect(0, 240, 3015, 285));
-    cleanupMark_ = txtCleanup->addAction(MissingFileMark::Icon(), QLineEdit::TrailingPosition);
+    // The mark's icon is loaded when a file is first found missing, not at start.
+    cleanupMark_ = txtCleanup->addAction(QIcon(), QLineEdit::TrailingPosition);
     cleanupMark_->setObjectName(QStringLiteral("cleanupMissing"));
     cleanupMark_->setVisible(false);
     btCleanup = new QPushButton(QStringLiteral("..."), frameCleanup);

@@ -161,6 +161,8 @@ void frmShow::MarkCleanupFile() {
     const QString path = QString::fromStdString(LibFile::ResolveSequencePath(
         txtCleanup->text().toStdString(), environment_.defaultPath.toStdString()));
     const bool missing = MissingFileMark::IsMissing(path);
+    if (missing && cleanupMark_->icon().isNull())
+        cleanupMark_->setIcon(MissingFileMark::Icon());
     cleanupMark_->setVisible(missing);
     cleanupMark_->setToolTip(missing ? MissingFileMark::ToolTip(path, missing) : QString());
 }
