@@ -1,5 +1,6 @@
 #include "editor/DesktopHelp.h"
 #include "editor/EditorCommandLine.h"
+#include "editor/SaveBackupOffer.h"
 #include "editor/frmShow.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
@@ -61,6 +62,9 @@ int main(int argc, char* argv[]) {
 
     bw::frmShow window(prompts, std::move(environment));
     window.show();
+    // Saves that did not finish left copies of the shows they wrote over; a named show may be one.
+    if (!commandLine.printCaption)
+        bw::OfferLeftSaveBackups(&window, prompts);
     // A show named on the command line, as the file manager hands it over, opens like one chosen
     // with Open.
     if (!commandLine.showFile.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
+#include "document/QtText.h"
 #include "model/TriggerFunctions.h"
 #include "widgets/FormControls.h"
 #include "widgets/ListKeyCommands.h"
@@ -24,7 +25,7 @@ namespace bw {
 namespace {
 
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return QtText::FromBytes(text);
 }
 
 // The group type texts break their paragraphs with CR LF; a label wants a plain line feed.
@@ -190,7 +191,7 @@ void frmInteractiveGroupEditor::lbTrigger_Click() {
 }
 
 void frmInteractiveGroupEditor::txtName_Change() {
-    IG_->SetName(txtName_->text().toStdString());
+    IG_->SetName(QtText::ToBytes(txtName_->text()));
 }
 
 void frmInteractiveGroupEditor::btAdd_Click() {

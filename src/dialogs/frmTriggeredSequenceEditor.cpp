@@ -2,6 +2,7 @@
 
 #include "dialogs/LibDropdown.h"
 #include "dialogs/ShowEditorHost.h"
+#include "document/QtText.h"
 #include "environment/LibFile.h"
 #include "environment/PathText.h"
 #include "model/TriggerFunctions.h"
@@ -33,7 +34,7 @@ namespace {
 enum Column { FileColumn = 0, LocationColumn = 1 };
 
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return QtText::FromBytes(text);
 }
 
 QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place,
@@ -48,7 +49,7 @@ QLabel* AddListLabel(QWidget* parent, const char* objectName, const QRect& place
 
 // The entry's path: Location followed by File.
 std::string EntryPath(const QTreeWidgetItem& entry) {
-    return (entry.text(LocationColumn) + entry.text(FileColumn)).toStdString();
+    return QtText::ToBytes(entry.text(LocationColumn) + entry.text(FileColumn));
 }
 
 } // namespace
@@ -207,12 +208,12 @@ void frmTriggeredSequenceEditor::TriggerList_Click(QComboBox* list) {
 }
 
 void frmTriggeredSequenceEditor::AddEntry(const QString& fileName) {
-    const std::string path = LibFile::FullSequencePath(fileName.toStdString());
+    const std::string path = LibFile::FullSequencePath(QtText::ToBytes(fileName));
     auto* entry = new QTreeWidgetItem(lvSequences_);
     entry->setText(FileColumn, Text(std::string(PathText::FileNamePart(path))));
     entry->setText(LocationColumn, Text(std::string(PathText::FolderPart(path))));
     const QString fullPath = Text(path);
-    const bool missing = MissingFileMark::IsMissing(fullPath);
+    const bool missing = MissingFileMark::IsMissing(path);
     if (missing)
         entry->setIcon(FileColumn, MissingFileMark::Icon());
     entry->setToolTip(FileColumn, MissingFileMark::ToolTip(fullPath, missing));
@@ -348,7 +349,7 @@ void frmTriggeredSequenceEditor::btOK_Click() {
     trigger->SetNetwork(NetworkValue());
     trigger->SetUnitId(UnitIdValue());
     trigger->SetInputNumber(InputNumberValue());
-    trigger->SetName(txtName_->text().toStdString());
+    trigger->SetName(QtText::ToBytes(txtName_->text()));
     TS_->ClearSequences();
     for (int position = 0; position < lvSequences_->topLevelItemCount(); ++position)
         TS_->AddSequence(EntryPath(*lvSequences_->topLevelItem(position)));

@@ -1,6 +1,8 @@
 #include "document/ShowDocument.h"
 
+#include "document/QtText.h"
 #include "document/TextChange.h"
+#include "showfile/DamagedNames.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
@@ -137,9 +139,10 @@ void ShowDocument::New() {
     Reset(std::make_shared<Show>(), {});
 }
 
-bool ShowDocument::Open(const QString& path) {
+bool ShowDocument::Open(const QString& path, std::string* damagedNotice) {
     std::string text;
-    if (File::ReadWholeFile(path.toStdString(), text) != 0)
+    TextEncoding::Encoding encoding{};
+    if (File::ReadWholeFile(path.toStdString(), text, encoding) != 0)
         return false;
     // A list from which no show can be built is refused like a file that cannot be read: the
     // document always keeps a show to work on.
@@ -147,6 +150,8 @@ bool ShowDocument::Open(const QString& path) {
     if (!opened)
         return false;
     Reset(std::move(opened), path);
+    if (damagedNotice)
+        *damagedNotice = DamagedNames::Notice(text, encoding);
     return true;
 }
 
@@ -189,7 +194,7 @@ void ShowDocument::AppendSequences(int tab, const QStringList& files) {
         return;
     Edit([&](Show&) {
         for (const QString& file : files)
-            playlist->List().push_back(file.toStdString());
+            playlist->List().push_back(QtText::ToBytes(file));
         return true;
     });
 }
@@ -296,7 +301,7 @@ void ShowDocument::SetDelay(int seconds) {
 void ShowDocument::SetCleanUp(const QString& fileName, Typing typing) {
     Edit(
         [&fileName](Show& show) {
-            show.Musical()->SetCleanUp(fileName.toStdString());
+            show.Musical()->SetCleanUp(QtText::ToBytes(fileName));
             return true;
         },
         typing);

@@ -73,8 +73,9 @@ public:
     // A new empty show without a file.
     void New();
     // Reads the show file at `path`; false, with nothing changed, when the file cannot be read or
-    // holds no show. Raises what the show reader raises for a text that is no list.
-    bool Open(const QString& path);
+    // holds no show. Raises what the show reader raises for a text that is no list. Names with
+    // bytes that were not valid in the file's encoding are kept, and `damagedNotice` says so.
+    bool Open(const QString& path, std::string* damagedNotice = nullptr);
     // Writes the show to its file; false when the write failed, and the show stays modified.
     bool Save();
     // Writes the show to `target`, which becomes the file name also when the write failed.

@@ -1,5 +1,6 @@
 #include "editor/SectionListModel.h"
 
+#include "document/QtText.h"
 #include "document/ShowDocument.h"
 #include "environment/LibFile.h"
 #include "environment/SequenceName.h"
@@ -10,10 +11,6 @@
 namespace bw {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool SameRange(const std::vector<std::string>& a, std::size_t aFrom,
                const std::vector<std::string>& b, std::size_t bFrom, std::size_t count) {
@@ -110,7 +107,7 @@ int SectionListModel::rowCount(const QModelIndex& parent) const {
 QString SectionListModel::Path(int row) const {
     if (tab_ == InteractiveSection || row < 0 || row >= rowCount())
         return {};
-    return QString::fromStdString(
+    return QtText::FromBytes(
         LibFile::ResolveSequencePath(rows_[static_cast<std::size_t>(row)], sequenceFolder_));
 }
 
@@ -120,7 +117,7 @@ bool SectionListModel::Missing(int row) const {
         return false;
     auto found = missing_.constFind(path);
     if (found == missing_.cend())
-        found = missing_.insert(path, MissingFileMark::IsMissing(path));
+        found = missing_.insert(path, MissingFileMark::IsMissing(QtText::ToBytes(path)));
     return found.value();
 }
 
@@ -130,8 +127,8 @@ QVariant SectionListModel::data(const QModelIndex& index, int role) const {
     const std::string& entry = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return tab_ == InteractiveSection ? FromUtf8(entry)
-                                          : FromUtf8(File::SequenceDisplayNameView(entry));
+        return tab_ == InteractiveSection ? QtText::FromBytes(entry)
+                                          : QtText::FromBytes(File::SequenceDisplayNameView(entry));
     case Qt::ToolTipRole: {
         const QString path = Path(index.row());
         if (path.isEmpty())

@@ -127,9 +127,16 @@ void frmShow::OpenShow() {
 
 // A text that is no list at all raises in the document, and the command ends without a word.
 void frmShow::ReadShowFile(const QString& path) {
-    if (!document_->Open(path))
+    std::string damaged;
+    if (!document_->Open(path, &damaged)) {
         prompts_.Message(this, QStringLiteral("Unable to open ") + path, ProgramTitle,
                          UserPrompts::Icon::None);
+        return;
+    }
+    // Names with bytes that were not valid in the file's encoding are kept; the person is told.
+    if (!damaged.empty())
+        prompts_.Message(this, QString::fromStdString(damaged), ProgramTitle,
+                         UserPrompts::Icon::Exclamation);
 }
 
 void frmShow::SaveShow() {

@@ -3,6 +3,7 @@
 
 #include "editor/frmShow.h"
 
+#include "document/QtText.h"
 #include "editor/SectionListModel.h"
 #include "editor/ShowSections.h"
 #include "widgets/EditorIcons.h"
@@ -200,7 +201,7 @@ void frmShow::CreateListEditor() {
     lbSequences->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The sequence folder does not change while the program runs; names are resolved against it
     // as the show check resolves them.
-    entries_ = new SectionListModel(*document_, environment_.defaultPath.toStdString(), this);
+    entries_ = new SectionListModel(*document_, QtText::ToBytes(environment_.defaultPath), this);
     lbSequences->setModel(entries_);
     // A missing file's mark is no taller than the line of text beside it.
     const int markSize = lbSequences->fontMetrics().height();

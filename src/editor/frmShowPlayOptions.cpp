@@ -3,6 +3,7 @@
 
 #include "editor/frmShow.h"
 
+#include "document/QtText.h"
 #include "environment/LibFile.h"
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"
@@ -77,7 +78,7 @@ void frmShow::SetupMusicalOptions() {
 
     txtDelay->setText(QString::number(musical.Delay()));
     frameDelay->show();
-    txtCleanup->setText(QString::fromStdString(musical.CleanUp()));
+    txtCleanup->setText(QtText::FromBytes(musical.CleanUp()));
     MarkCleanupFile();
     frameCleanup->show();
 }
@@ -158,9 +159,10 @@ void frmShow::CleanupEdited(const QString& text) {
 
 // The cleanup file is resolved against the sequence folder, as the section's sequences are.
 void frmShow::MarkCleanupFile() {
-    const QString path = QString::fromStdString(LibFile::ResolveSequencePath(
-        txtCleanup->text().toStdString(), environment_.defaultPath.toStdString()));
-    const bool missing = MissingFileMark::IsMissing(path);
+    const std::string file = LibFile::ResolveSequencePath(
+        QtText::ToBytes(txtCleanup->text()), QtText::ToBytes(environment_.defaultPath));
+    const QString path = QtText::FromBytes(file);
+    const bool missing = MissingFileMark::IsMissing(file);
     if (missing && cleanupMark_->icon().isNull())
         cleanupMark_->setIcon(MissingFileMark::Icon());
     cleanupMark_->setVisible(missing);

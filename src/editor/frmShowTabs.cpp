@@ -5,6 +5,7 @@
 
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
+#include "document/QtText.h"
 #include "editor/SectionListModel.h"
 #include "editor/ShowSections.h"
 #include "widgets/UserPrompts.h"
@@ -149,7 +150,7 @@ void frmShow::AppendSequences(const QStringList& files) {
 
 void frmShow::AddSequenceToPlaylist(const std::string& fileName) {
     if (CurrentPlaylist())
-        document_->AppendSequences(CurrentTabIndex(), {QString::fromStdString(fileName)});
+        document_->AppendSequences(CurrentTabIndex(), {QtText::FromBytes(fileName)});
 }
 
 void frmShow::AddInteractiveGroup() {

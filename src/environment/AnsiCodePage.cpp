@@ -39,30 +39,65 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
         return {};
     const int size = static_cast<int>(wide.size());
     // A character that the code page cannot hold becomes "?", never a look-alike letter ("L" for
-    // "Ł"), which would name another file. UTF-8 holds every character and takes no such flags.
-    const bool toUtf8 = codePage == CP_UTF8;
-    const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const char* questionMark = toUtf8 ? nullptr : "?";
-    const int length =
-        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, questionMark, nullptr);
+    // "Ł"), which would name another file. Callers never pass UTF-8 here: it holds every
+    // character and refuses these flags and the default character.
+    const char* questionMark = "?";
+    const int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size,
+                                           nullptr, 0, questionMark, nullptr);
     std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), size, narrow.data(), length, questionMark,
-                        nullptr);
+    WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, narrow.data(), length,
+                        questionMark, nullptr);
     return narrow;
+}
+
+std::string NarrowToUtf8(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+// CP_ACP and its kin resolved to the number of the code page they stand for.
+UINT Resolved(unsigned codePage) {
+    if (codePage == CP_ACP || codePage == CP_THREAD_ACP)
+        return GetACP();
+    if (codePage == CP_OEMCP)
+        return GetOEMCP();
+    return codePage;
 }
 
 } // namespace
 
-std::string FromUtf8(std::string_view utf8) {
-    if (IsAscii(utf8))
+std::string FromUtf8(std::string_view utf8, unsigned codePage) {
+    const UINT page = Resolved(codePage);
+    // The program's texts are UTF-8 already: a UTF-8 code page takes them byte for byte.
+    if (IsAscii(utf8) || page == CP_UTF8)
         return std::string(utf8);
-    return Narrow(CP_ACP, Widen(CP_UTF8, utf8));
+    return Narrow(page, Widen(CP_UTF8, utf8));
+}
+
+std::string ToUtf8(std::string_view ansi, unsigned codePage) {
+    const UINT page = Resolved(codePage);
+    // Bytes that are not UTF-8 stay as they are rather than becoming U+FFFD.
+    if (IsAscii(ansi) || page == CP_UTF8)
+        return std::string(ansi);
+    return NarrowToUtf8(Widen(page, ansi));
+}
+
+std::string FromUtf8(std::string_view utf8) {
+    return FromUtf8(utf8, CP_ACP);
 }
 
 std::string ToUtf8(std::string_view ansi) {
-    if (IsAscii(ansi))
-        return std::string(ansi);
-    return Narrow(CP_UTF8, Widen(CP_ACP, ansi));
+    return ToUtf8(ansi, CP_ACP);
+}
+
+bool IsUtf8() {
+    return GetACP() == CP_UTF8;
 }
 
 #else
@@ -176,6 +211,10 @@ std::string ToUtf8(std::string_view ansi) {
                        static_cast<char>(0x80 | (byte & 0x3F))};
         return size_t{1};
     });
+}
+
+bool IsUtf8() {
+    return false;
 }
 
 #endif

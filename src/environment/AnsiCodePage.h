@@ -12,4 +12,14 @@ namespace bw::AnsiCodePage {
 std::string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::string_view ansi);
 
+// Whether the ANSI code page is UTF-8 (Windows with the "UTF-8 for worldwide language support"
+// option, code page 65001). Then the conversions keep every byte as it is.
+bool IsUtf8();
+
+#ifdef _WIN32
+// The same conversions with a code page of the caller's choice (CP_ACP for the system's).
+std::string FromUtf8(std::string_view utf8, unsigned codePage);
+std::string ToUtf8(std::string_view ansi, unsigned codePage);
+#endif
+
 } // namespace bw::AnsiCodePage

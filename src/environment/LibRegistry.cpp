@@ -2,7 +2,6 @@
 
 #include "environment/AnsiCodePage.h"
 #include "environment/RegistryQuery.h"
-#include "environment/TextEncoding.h"
 #include "listtext/Error.h"
 
 #include <algorithm>
@@ -24,6 +23,19 @@ namespace bw::LibRegistry {
 namespace {
 
 constexpr std::uint32_t TypeDword = 4;
+
+// The data of a value read as text. The system's texts and other data come in the ANSI code
+// page. The settings file that stands in for the registry elsewhere keeps its texts as the
+// program holds them, a path's bytes exactly as they were written; its other data are bytes,
+// taken in the code page as on Windows.
+std::string TextFromData([[maybe_unused]] std::uint32_t type, std::string data) {
+#ifndef _WIN32
+    if (type == RegFile::ValueType::String || type == RegFile::ValueType::ExpandString ||
+        type == RegFile::ValueType::MultiString)
+        return data;
+#endif
+    return AnsiCodePage::ToUtf8(data);
+}
 
 // Closes the key on every way out of a read.
 class KeyCloser {
@@ -93,7 +105,7 @@ std::string ReadRegString(std::uint32_t root, const std::string& keyPath,
         if (length == 0)
             return defaultValue;
         buffer.resize(length - 1);
-        return TextEncoding::Decode(buffer).utf8;
+        return TextFromData(type, std::move(buffer));
     } catch (...) {
         return defaultValue;
     }

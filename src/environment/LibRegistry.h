@@ -11,7 +11,8 @@
 // same byte semantics, so every read behaves the same on both.
 //
 // Strings passed in and returned are UTF-8. The system registry's texts are in the ANSI code
-// page; the settings file keeps every character (see TextEncoding.h for how its data are read).
+// page; the settings file keeps every character, and every byte of a path that is not UTF-8
+// (see RegFile.h).
 namespace bw::LibRegistry {
 
 // The system's predefined root keys, as their 32-bit handle values.

@@ -81,7 +81,11 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
                 continue;
             }
         }
-        Utf8Text::Append(out, (first >= 0xD800 && first <= 0xDFFF) ? char32_t{0xFFFD} : first);
+        // A lone low surrogate of U+DC80 to U+DCFF is a byte that is not UTF-8 (see Utf8ToUtf16Le).
+        if (first >= 0xDC80 && first <= 0xDCFF)
+            out += static_cast<char>(first - 0xDC00);
+        else
+            Utf8Text::Append(out, (first >= 0xD800 && first <= 0xDFFF) ? char32_t{0xFFFD} : first);
     }
     return out;
 }
@@ -95,7 +99,9 @@ std::string Utf8ToUtf16Le(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const std::optional<char32_t> code = Utf8Text::Next(text, pos);
         if (!code) {
-            put(0xFFFD);
+            // A byte that is not UTF-8 (of a path) becomes a lone surrogate that stands for it,
+            // so that it comes back as the same byte.
+            put(0xDC00 + static_cast<unsigned char>(text[pos]));
             ++pos;
         } else if (*code >= 0x10000) {
             put(0xD800 + ((*code - 0x10000) >> 10));
@@ -308,6 +314,8 @@ std::optional<ParsedData> ParseData(std::string_view data, bool version5) {
                       parsed.type == ValueType::MultiString;
     if (version5 && text && parsed.bytes.size() % 2 == 0)
         parsed.bytes = Utf16LeToUtf8(parsed.bytes);
+    else if (!version5 && text)
+        parsed.bytes = AnsiCodePage::ToUtf8(parsed.bytes);
     return parsed;
 }
 
@@ -315,9 +323,27 @@ bool IsVersion4(const std::vector<LogicalLine>& lines) {
     return !lines.empty() && Trim(lines.front().text) == Version4Header;
 }
 
-std::string ValueLineText(const ValueLine& value) {
+// Text data as a value line takes it: quoted, or, for a text with a line break, which a quoted
+// text cannot hold, as the bytes of a text value, terminating NUL included: UTF-16 in a "Version
+// 5.00" file, the ANSI code page in a "REGEDIT4" one (which cannot hold every byte of a path that
+// is not UTF-8).
+std::string TextData(std::string_view text, bool version5) {
+    if (text.find_first_of("\r\n") == std::string_view::npos)
+        return StringData(text);
+    std::string bytes = version5 ? Utf8ToUtf16Le(text) + std::string(2, '\0')
+                                 : AnsiCodePage::FromUtf8(text) + std::string(1, '\0');
+    std::string data = "hex(1):";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char byte[4];
+        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned char>(bytes[i]));
+        data += (i == 0 ? "" : ",") + std::string(byte);
+    }
+    return data;
+}
+
+std::string ValueLineText(const ValueLine& value, bool version5) {
     const std::string name = value.name.empty() ? "@" : StringData(value.name);
-    return name + "=" + value.data;
+    return name + "=" + (value.text ? TextData(*value.text, version5) : value.data);
 }
 
 } // namespace
@@ -328,11 +354,11 @@ DecodedText Decode(std::string_view bytes) {
         return {Utf16LeToUtf8(bytes.substr(2)), Encoding::Utf16LeWithBom};
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         return {std::string(bytes.substr(3)), Encoding::Utf8WithBom};
-    // "REGEDIT4" files are in the ANSI code page by definition; any other file is taken as UTF-8
-    // when it is valid UTF-8.
-    if (bytes.substr(0, Version4Header.size()) != Version4Header && Utf8Text::IsValid(bytes))
-        return {std::string(bytes), Encoding::Utf8};
-    return {AnsiCodePage::ToUtf8(bytes), Encoding::Ansi};
+    // "REGEDIT4" files are in the ANSI code page by definition. Any other file is UTF-8, as this
+    // program writes it; a byte in it that is not UTF-8 is a byte of a path and stays as it is.
+    if (bytes.substr(0, Version4Header.size()) == Version4Header)
+        return {AnsiCodePage::ToUtf8(bytes), Encoding::Ansi};
+    return {std::string(bytes), Encoding::Utf8};
 }
 
 std::string Encode(std::string_view utf8, Encoding encoding) {
@@ -458,10 +484,11 @@ std::string SetValues(std::string_view text, std::string_view rootName, std::str
         std::string created = std::string(Version5Header) + std::string(newline) +
                               std::string(newline) + sectionLine + std::string(newline);
         for (const ValueLine& value : values)
-            created += ValueLineText(value) + std::string(newline);
+            created += ValueLineText(value, true) + std::string(newline);
         return created + std::string(newline);
     }
 
+    const bool version5 = !IsVersion4(lines);
     // Where each of the values stands now, and the last written line of the key's first section.
     std::vector<std::vector<std::size_t>> occurrences(values.size());
     std::optional<std::size_t> lastLineOfFirstSection;
@@ -492,10 +519,10 @@ std::string SetValues(std::string_view text, std::string_view rootName, std::str
     std::vector<std::string> added;
     for (std::size_t v = 0; v < values.size(); ++v) {
         if (occurrences[v].empty()) {
-            added.push_back(ValueLineText(values[v]));
+            added.push_back(ValueLineText(values[v], version5));
             continue;
         }
-        replacement[occurrences[v].front()] = ValueLineText(values[v]);
+        replacement[occurrences[v].front()] = ValueLineText(values[v], version5);
         for (std::size_t k = 1; k < occurrences[v].size(); ++k)
             removed[occurrences[v][k]] = true;
     }

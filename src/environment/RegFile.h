@@ -12,10 +12,13 @@
 // registry is missing, a file in this format holds the user's settings, so that a key exported
 // on Windows can be dropped in as it is.
 //
-// Values are kept as the bytes that a registry query returns, with UTF-8 in place of the ANSI
-// code page so that no character is lost: a text is its UTF-8 bytes plus the terminating NUL, a
-// dword its four little-endian bytes, hex data the bytes given (texts written as hex in a
-// "Version 5.00" file are UTF-16 there and become UTF-8 here).
+// Values are kept as the bytes that a registry query returns, with the program's own texts in
+// place of the ANSI code page so that nothing is lost: a text is its bytes plus the terminating
+// NUL, a dword its four little-endian bytes, hex data the bytes given (texts written as hex in a
+// "Version 5.00" file are UTF-16 there and become UTF-8 here). The program's texts are UTF-8,
+// except that a path on Linux may hold bytes that are not: such a byte is written as it stands
+// (in a UTF-16 file as the lone surrogate U+DC00 plus the byte) and read back as the same byte,
+// so that a folder's name survives byte for byte.
 namespace bw::RegFile {
 
 namespace ValueType {
@@ -34,8 +37,10 @@ struct Value {
     std::string data; // bytes
 };
 
-// How a file's bytes encode its text. The registry editor writes "Version 5.00" files in UTF-16
-// and "REGEDIT4" files in the ANSI code page; a file written by hand on Linux is usually UTF-8.
+// How a file's bytes encode its text, by a rule that looks at nothing but its start: a byte order
+// mark for UTF-16 (as the registry editor writes "Version 5.00" files) or UTF-8; "REGEDIT4" for
+// the ANSI code page; anything else is UTF-8 without a mark (as this program and a person on
+// Linux write it), whatever bytes it holds.
 enum class Encoding { Utf8, Utf8WithBom, Utf16LeWithBom, Ansi };
 
 struct DecodedText {
@@ -67,6 +72,9 @@ std::string DwordData(std::uint32_t value);
 struct ValueLine {
     std::string name;
     std::string data; // as written after "=", e.g. StringData(..) or DwordData(..)
+    // A text value instead of `data`: written quoted, or, when it holds a line break (a folder's
+    // name may), as hex text data in the form that the file's version reads.
+    std::optional<std::string> text = std::nullopt;
 };
 
 // Sets values of one key in a file's text and keeps every other line as it stands: an existing

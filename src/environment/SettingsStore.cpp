@@ -65,7 +65,7 @@ bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
     }
     const RegFile::DecodedText text = RegFile::Decode(bytes);
 
-    std::vector<RegFile::ValueLine> values{{"AppPath", RegFile::StringData(appFolder)}};
+    std::vector<RegFile::ValueLine> values{{"AppPath", {}, appFolder}};
     // A sequence folder that the user already has stays exactly as it was written.
     if (LibRegistryBWShared::ReadSharedString("NonAudioPath", "", "").empty()) {
         const std::string home = HomeFolder();
@@ -80,7 +80,7 @@ bool CompletePostInstall(const std::string& appFolder, std::string& failure) {
             failure = "Cannot create " + sequences + ": " + error.message();
             return false;
         }
-        values.push_back({"NonAudioPath", RegFile::StringData(sequences)});
+        values.push_back({"NonAudioPath", {}, sequences});
     }
     values.push_back({"PostInstall", RegFile::DwordData(1)});
     values.push_back({"PostInstallVer", RegFile::DwordData(5)});

@@ -76,19 +76,4 @@ bool IsMultiByteText(std::string_view text) {
     return multiByte;
 }
 
-std::string Repaired(std::string_view text) {
-    std::string repaired;
-    repaired.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        if (Next(text, pos)) {
-            repaired.append(text.substr(start, pos - start));
-        } else {
-            repaired += '?';
-            ++pos;
-        }
-    }
-    return repaired;
-}
-
 } // namespace bw::Utf8Text

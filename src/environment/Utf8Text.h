@@ -20,7 +20,4 @@ bool IsValid(std::string_view text);
 // written in an 8-bit code page.
 bool IsMultiByteText(std::string_view text);
 
-// The text with every byte that is not part of a valid character replaced by "?".
-std::string Repaired(std::string_view text);
-
 } // namespace bw::Utf8Text

@@ -3,8 +3,6 @@
 #include "listtext/Serialize.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -50,12 +48,23 @@ size_t NumberPrefixLength(std::string_view text, bool allowD) {
     return i;
 }
 
-// The decimal place of the first significant digit of an unsigned number text that
-// NumberPrefixLength accepted, counting the exponent: 2 for "123" and "1.5e2", -3 for "0.001",
-// 0 for zero. Tells a number too large for a double from one too small, however many digits
-// either has; exponents beyond any double saturate.
-long long DecimalPlace(std::string_view number) {
-    const size_t e = number.find_first_of("eE");
+// A number text that NumberPrefixLength accepted, taken apart exactly: its significant digits
+// (no leading zeros) and the place of the decimal point among them, so that the value is
+// 0.<digits> times ten to the power of `point`. Exponents beyond any 32-bit result saturate.
+struct DecimalNumber {
+    bool negative = false;
+    std::string digits;
+    long long point = 0;
+};
+
+DecimalNumber Decompose(std::string_view number) {
+    constexpr long long ExponentLimit = 1'000'000'000'000LL;
+    DecimalNumber decimal;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        decimal.negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    const size_t e = number.find_first_of("eEdD");
     long long exponent = 0;
     if (e != std::string_view::npos) {
         std::string_view digits = number.substr(e + 1);
@@ -63,47 +72,90 @@ long long DecimalPlace(std::string_view number) {
         if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
             digits.remove_prefix(1);
         for (char ch : digits)
-            exponent = std::min(exponent * 10 + (ch - '0'), 1'000'000'000'000LL);
+            exponent = std::min(exponent * 10 + (ch - '0'), ExponentLimit);
         if (negative)
             exponent = -exponent;
         number = number.substr(0, e);
     }
     const size_t point = std::min(number.find('.'), number.size());
-    const size_t first = number.find_first_not_of("0.");
-    if (first == std::string_view::npos)
-        return 0;
-    const long long place = first < point ? static_cast<long long>(point - first) - 1
-                                          : -static_cast<long long>(first - point);
-    return place + exponent;
+    long long integerDigits = static_cast<long long>(point);
+    decimal.digits.reserve(number.size());
+    for (char ch : number) {
+        if (ch == '.')
+            continue;
+        if (ch == '0' && decimal.digits.empty()) {
+            --integerDigits; // a leading zero moves the point one place to the left
+            continue;
+        }
+        decimal.digits += ch;
+    }
+    decimal.point = integerDigits + exponent;
+    return decimal;
 }
 
-// Converts a text that NumberPrefixLength accepted as a whole; from_chars is independent of the
-// locale, which a desktop program cannot rely on for strtod.
-double ToDouble(std::string number) {
-    bool negative = false;
-    if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
-        negative = number[0] == '-';
-        number.erase(0, 1);
+// How the part of a number after its decimal point compares with one half.
+enum class Fraction { Zero, BelowHalf, Half, AboveHalf };
+
+struct SplitNumber {
+    std::int64_t whole = 0; // the magnitude's integer part, when it has at most ten digits
+    bool tooLarge = false;  // more than ten digits before the point: beyond any 32-bit value
+    Fraction fraction = Fraction::Zero;
+};
+
+SplitNumber Split(const DecimalNumber& decimal) {
+    SplitNumber split;
+    if (decimal.digits.empty())
+        return split;
+    if (decimal.point > 10) {
+        split.tooLarge = true;
+        return split;
     }
-    for (char& ch : number)
-        if (ch == 'd' || ch == 'D')
-            ch = 'e';
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large gives overflow below; too small is as good as zero.
-        value = DecimalPlace(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc() || end != number.data() + number.size()) {
-        RaiseTypeMismatch();
+    std::string_view rest = decimal.digits;
+    if (decimal.point > 0) {
+        const auto wholeDigits = static_cast<size_t>(decimal.point);
+        for (size_t i = 0; i < wholeDigits; ++i)
+            split.whole = split.whole * 10 + (i < rest.size() ? rest[i] - '0' : 0);
+        rest.remove_prefix(std::min(wholeDigits, rest.size()));
     }
-    return negative ? -value : value;
+    const bool restIsZero = rest.find_first_not_of('0') == std::string_view::npos;
+    if (restIsZero)
+        split.fraction = Fraction::Zero;
+    else if (decimal.point < 0 || rest.front() < '5')
+        split.fraction = Fraction::BelowHalf; // 0.0x... or 0.[0-4]x...
+    else if (rest.front() > '5' || rest.find_first_not_of('0', 1) != std::string_view::npos)
+        split.fraction = Fraction::AboveHalf;
+    else
+        split.fraction = Fraction::Half;
+    return split;
 }
 
-int ToInt32(double value) {
-    if (!(value >= std::numeric_limits<std::int32_t>::min() &&
-          value <= std::numeric_limits<std::int32_t>::max()))
+int ToInt32(bool negative, std::int64_t magnitude) {
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
         RaiseOverflow();
     return static_cast<int>(value);
+}
+
+// The value rounded to the nearest integer, halves to the even neighbour.
+int RoundedToEven(std::string_view number) {
+    const DecimalNumber decimal = Decompose(number);
+    const SplitNumber split = Split(decimal);
+    if (split.tooLarge)
+        RaiseOverflow();
+    const bool up = split.fraction == Fraction::AboveHalf ||
+                    (split.fraction == Fraction::Half && split.whole % 2 == 1);
+    return ToInt32(decimal.negative, split.whole + (up ? 1 : 0));
+}
+
+// The value rounded down, towards minus infinity.
+int RoundedDown(std::string_view number) {
+    const DecimalNumber decimal = Decompose(number);
+    const SplitNumber split = Split(decimal);
+    if (split.tooLarge)
+        RaiseOverflow();
+    const bool away = decimal.negative && split.fraction != Fraction::Zero;
+    return ToInt32(decimal.negative, split.whole + (away ? 1 : 0));
 }
 
 } // namespace
@@ -121,9 +173,7 @@ int PlainIntFromText(std::string_view text) {
     const size_t length = NumberPrefixLength(compact, true);
     if (length == 0)
         return 0;
-    compact.resize(length);
-    // nearbyint rounds in the default mode, to nearest with halves to the even neighbour.
-    return ToInt32(std::nearbyint(ToDouble(std::move(compact))));
+    return RoundedToEven(std::string_view(compact).substr(0, length));
 }
 
 namespace Serialize {
@@ -164,8 +214,8 @@ std::optional<int> ShortIntFromText(std::string_view text) {
 int IntFromText(std::string_view escaped) {
     if (const std::optional<int> value = ShortIntFromText(escaped))
         return *value;
-    // Signs, fractions and exponents go through a double. Numbers hold no escapes; only a text
-    // with "*" needs unescaping first.
+    // Signs, fractions and exponents are read digit by digit, exactly, however many digits there
+    // are. Numbers hold no escapes; only a text with "*" needs unescaping first.
     const std::string unescaped =
         escaped.find('*') == std::string_view::npos ? std::string() : UnescapeText(escaped);
     std::string_view number = unescaped.empty() ? escaped : std::string_view(unescaped);
@@ -175,7 +225,7 @@ int IntFromText(std::string_view escaped) {
         number.remove_suffix(1);
     if (number.empty() || NumberPrefixLength(number, false) != number.size())
         RaiseTypeMismatch();
-    return ToInt32(std::floor(ToDouble(std::string(number))));
+    return RoundedDown(number);
 }
 
 } // namespace Serialize

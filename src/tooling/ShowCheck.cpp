@@ -1,13 +1,18 @@
 #include "tooling/ShowCheck.h"
 
+#include "environment/AnsiCodePage.h"
 #include "environment/LibFile.h"
 #include "environment/PathText.h"
 #include "environment/Utf8Text.h"
+#include "listtext/Serialize.h"
 #include "model/SequenceUtils.h"
+#include "showfile/DamagedNames.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <tuple>
+#include <utility>
 
 namespace bw::ShowCheck {
 
@@ -196,14 +201,66 @@ std::vector<std::string> CheckShow(const Show& show, const std::string& sequence
     return checker.Findings();
 }
 
+namespace {
+
+bool HasValidCharacterBeyondAscii(const std::string& text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        if (!Utf8Text::Next(text, pos))
+            ++pos;
+        else if (pos - start > 1)
+            return true;
+    }
+    return false;
+}
+
+// The first name of a code page text whose bytes read as other, valid UTF-8: the name as read
+// and as UTF-8 would read it.
+std::optional<std::pair<std::string, std::string>> ReadsOtherwiseAsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("(),"), text.size());
+        const std::string name = Serialize::UnescapeText(text.substr(0, end));
+        const std::string bytes = AnsiCodePage::FromUtf8(name);
+        if (bytes != name && Utf8Text::IsMultiByteText(bytes))
+            return std::pair{name, bytes};
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<std::string> EncodingFindings(const std::string& text,
+                                          TextEncoding::Encoding encoding) {
+    std::vector<std::string> findings;
+    for (const std::string& name : DamagedNames::InShowText(text, encoding))
+        findings.push_back("Name " + Quoted(TextEncoding::Visible(name, encoding)) + " " +
+                           DamagedNames::Explanation(encoding));
+    if (encoding == TextEncoding::Encoding::Utf8) {
+        if (HasValidCharacterBeyondAscii(text))
+            findings.push_back(Utf8FileFinding(text));
+    } else if (const auto other = ReadsOtherwiseAsUtf8(text)) {
+        findings.push_back(
+            "Show file has no byte order mark and was read in the code page, but its bytes also "
+            "read as UTF-8 (" +
+            Quoted(TextEncoding::Visible(other->first, encoding)) + " would be " +
+            Quoted(TextEncoding::Visible(other->second, TextEncoding::Encoding::Utf8)) +
+            "): if an earlier BWShow on Linux saved it in UTF-8, put the byte order mark EF BB "
+            "BF at its start");
+    }
+    return findings;
+}
+
 std::string Utf8FileFinding(const std::string& text) {
     constexpr std::size_t MostListed = 8;
     std::vector<std::string> characters;
     bool more = false;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        if (!Utf8Text::Next(text, pos))
-            ++pos;
+        if (!Utf8Text::Next(text, pos)) {
+            ++pos; // a damaged byte, which has a finding of its own
+            continue;
+        }
         const std::string character = text.substr(start, pos - start);
         if (static_cast<unsigned char>(character[0]) < 0x80 ||
             std::find(characters.begin(), characters.end(), character) != characters.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "environment/TextEncoding.h"
 #include "model/Show.h"
 
 #include <string>
@@ -24,5 +25,12 @@ std::vector<std::string> CheckShow(const Show& show, const std::string& sequence
 // code page, so that the characters beyond ASCII in the show's text (quoted in the finding) come
 // out wrong there.
 std::string Utf8FileFinding(const std::string& text);
+
+// What the show file's encoding tells, for a show text read in `encoding`:
+// - each name that holds bytes which were not valid in that encoding (see DamagedNames.h);
+// - a file in UTF-8 whose text holds characters beyond ASCII (Utf8FileFinding);
+// - a file without a byte order mark, read in the code page, whose bytes also read as UTF-8 with
+//   other names, as an earlier version of this program wrote shows on Linux.
+std::vector<std::string> EncodingFindings(const std::string& text, TextEncoding::Encoding encoding);
 
 } // namespace bw::ShowCheck

@@ -11,12 +11,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
-#include <iterator>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -27,34 +23,21 @@ namespace {
 constexpr const char* Program = "bwshowtool";
 
 const char* const ExitCodesHelp =
-    "Exit codes: 0 done, 1 an input file cannot be read, 2 the input is not a show,\n"
+    "Exit codes: 0 done, 1 an input file cannot be read (a FIFO, a device and a file of more\n"
+    "than 64 MiB are refused unread), 2 the input is not a show,\n"
     "3 the check found something, 4 the output cannot be written, 64 the command line is wrong.";
 
 void Fail(std::ostream& err, const std::string& message) {
     err << Program << ": " << message << '\n';
 }
 
-// Why a file that could not be read cannot be, as far as the system tells.
-std::string ReadFailureCause(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found)
-        return "no such file";
-    if (status.type() == std::filesystem::file_type::directory)
-        return "it is a folder";
-    if (std::FILE* file = std::fopen(path.c_str(), "rb"))
-        std::fclose(file);
-    else
-        return std::strerror(errno);
-    return "the file cannot be read";
-}
-
 // Opens a show file as the editor's Open does: read whole, then rebuilt from its text. On
 // failure says why on `err` and sets `exitCode`.
 ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode, std::string& text,
                  TextEncoding::Encoding& encoding) {
-    if (File::ReadWholeFile(path, text, encoding) != 0) {
-        Fail(err, "cannot read " + path + ": " + ReadFailureCause(path));
+    WholeFile::ReadResult failure;
+    if (File::ReadWholeFile(path, text, encoding, &failure) != 0) {
+        Fail(err, "cannot read " + path + ": " + WholeFile::Describe(failure));
         exitCode = ExitCode::CannotRead;
         return nullptr;
     }
@@ -73,6 +56,17 @@ ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode, std:
             Fail(err, path + " is not a show file: " + error.Description());
     }
     return nullptr;
+}
+
+// Standard input up to the limit of any file read; false when it is longer or fails.
+bool ReadLimited(std::istream& in, std::string& bytes) {
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        if (bytes.size() + static_cast<size_t>(in.gcount()) > WholeFile::MaxBytes)
+            return false;
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    return !in.bad();
 }
 
 ShowPtr OpenShow(const std::string& path, std::ostream& err, int& exitCode) {
@@ -108,13 +102,15 @@ int Build(const std::string& input, const std::string& output, std::istream& in,
     const std::string name = fromStandardInput ? "standard input" : input;
     std::string json;
     if (fromStandardInput) {
-        json.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) {
-            Fail(err, "cannot read standard input");
+        if (!ReadLimited(in, json)) {
+            Fail(err, "cannot read standard input" +
+                          std::string(in.bad() ? ""
+                                               : ": it is larger than any show (more than "
+                                                 "64 MiB)"));
             return ExitCode::CannotRead;
         }
-    } else if (!WholeFile::Read(input, json)) {
-        Fail(err, "cannot read " + input + ": " + ReadFailureCause(input));
+    } else if (const WholeFile::ReadResult read = WholeFile::ReadWithResult(input, json); !read) {
+        Fail(err, "cannot read " + input + ": " + WholeFile::Describe(read));
         return ExitCode::CannotRead;
     }
 
@@ -152,11 +148,15 @@ int Check(const std::string& path, std::ostream& out, std::ostream& err) {
     if (!show)
         return exitCode;
     std::vector<std::string> findings = ShowCheck::CheckShow(*show, LibFile::GetNonAudioPath());
-    if (encoding == TextEncoding::Encoding::Utf8)
-        findings.push_back(ShowCheck::Utf8FileFinding(text));
+    for (std::string& finding : ShowCheck::EncodingFindings(text, encoding))
+        findings.push_back(std::move(finding));
     for (const std::string& finding : findings)
         out << finding << '\n';
     out << std::flush;
+    if (!out) {
+        Fail(err, "cannot write to standard output");
+        return ExitCode::CannotWrite;
+    }
     return findings.empty() ? ExitCode::Success : ExitCode::Findings;
 }
 
@@ -199,8 +199,11 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
         "One line each: sequence files that do not exist (resolved against the sequence "
         "folder),\nmusical sequences where only animation sequences play, empty "
         "sections, groups of none of the\nthree types, triggers used by more than one "
-        "group, a start on a trigger without a startup\ntrigger, and a show file in UTF-8, "
-        "which the editor on Windows does not read.\nExit code 3 when anything is "
+        "group, a start on a trigger without a startup\ntrigger, names with bytes that are not "
+        "valid in the "
+        "file's encoding,\na show file in UTF-8, which the editor on Windows does not read, and "
+        "one without a byte\norder mark whose bytes would also read as UTF-8.\nExit code 3 when "
+        "anything is "
         "listed.\n\n" +
         std::string(ExitCodesHelp));
 
@@ -210,11 +213,17 @@ int Run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
         return app.exit(error, out, err) == 0 ? ExitCode::Success : ExitCode::Usage;
     }
 
-    if (dump->parsed())
-        return Dump(dumpPath, out, err);
-    if (build->parsed())
-        return Build(buildInput, buildOutput, in, err);
-    return Check(checkPath, out, err);
+    try {
+        if (dump->parsed())
+            return Dump(dumpPath, out, err);
+        if (build->parsed())
+            return Build(buildInput, buildOutput, in, err);
+        return Check(checkPath, out, err);
+    } catch (const std::bad_alloc&) {
+        // Only an input near the size limit takes that much, under a tight memory limit.
+        Fail(err, "there is not enough memory to read the input");
+        return ExitCode::CannotRead;
+    }
 }
 
 } // namespace bw::ShowTool

@@ -8,8 +8,8 @@
 
 namespace bw::MissingFileMark {
 
-bool IsMissing(const QString& path) {
-    return !path.isEmpty() && !LibFile::FileExists(path.toStdString());
+bool IsMissing(const std::string& path) {
+    return !path.empty() && !LibFile::FileExists(path);
 }
 
 QIcon Icon() {

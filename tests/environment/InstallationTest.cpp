@@ -94,12 +94,17 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
     }
 }
 
-// The suite installed in a home folder of its own, named in scripts that Windows-1252 cannot hold
-// or deeper than a program's path is first looked up with. The editor's installation check, run
+// The suite installed in a home folder of its own, named in scripts that Windows-1252 cannot hold,
+// in bytes that are not UTF-8, with line breaks, or deeper than a program's path is first looked
+// up with. The editor's installation check, run
 // from there, runs BWPost, which records the folders and keeps every setting it finds.
 TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
     std::vector<std::string> names(NonLatinNames.begin(), NonLatinNames.end());
     names.push_back(std::string(150, 'd') + "/" + std::string(150, 'e'));
+    // Names that are not UTF-8 and names with a line break, each with fresh settings and with an
+    // earlier version's.
+    for (const char* name : {"inst-caf\xE9", "inst-caf\xE9\x81", "two\nlines", "two\nlines\r"})
+        names.push_back(name);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string home = Home() + "/" + names[i], config = home + "/.config/Brightwave";
         const std::string suite = home + "/" + names[i] + " Suite/",

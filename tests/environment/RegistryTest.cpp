@@ -104,15 +104,17 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
 TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
     const std::string utf8 = "Windows Registry Editor Version 5.00\r\n\"A\"=\"\xC3\xA9\"\r\n";
     using enum RegFile::Encoding;
-    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; without a header,
-    // bytes that are not UTF-8 (a surrogate is not) are ANSI. "\xFF\xFE" is an empty file.
+    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; any other file
+    // without a mark is UTF-8, and a byte that is not UTF-8 (a surrogate is not) stays as it is,
+    // in UTF-16 as a lone surrogate U+DC80 to U+DCFF. "\xFF\xFE" is an empty file.
     // clang-format off
     const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
         {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
         {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
         {std::string("\xFF\xFE\x3C\xD8\x84\xDF", 6), Utf16LeWithBom, "\xF0\x9F\x8E\x84"}, // a pair
         {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
-        {"\xED\xA0\x80", Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}, {"\"A\"=\"\xE9\"\r\n", Ansi, "\"A\"=\"\xC3\xA9\"\r\n"}};
+        {"\xED\xA0\x80", Utf8, "\xED\xA0\x80"}, {"\"A\"=\"/caf\xE9\"\r\n", Utf8, "\"A\"=\"/caf\xE9\"\r\n"},
+        {std::string("\xFF\xFE" "a\0\xE9\xDC", 6), Utf16LeWithBom, "a\xE9"}};
     // clang-format on
     for (const auto& [bytes, encoding, text] : cases) {
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
@@ -137,6 +139,29 @@ TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
         const std::string expected = DataFile("registry/set-values/" + name + ".after");
         EXPECT_EQ(after, expected.empty() ? after : expected) << name;
         EXPECT_EQ(Read(after, "AppPath"), Nul("/opt/b\\w/")) << name;
+    }
+}
+
+// Folders whose names are not UTF-8 or hold a line break come back byte for byte from files of
+// every kind: quoted where they can be, as hex text data where a line break would end the line.
+TEST(RegFile, TextValuesKeepEveryByteOfAFolderName) {
+    const std::string folders[] = {"/opt/inst-caf\xE9/", "/opt/two\nlines\r\xFF/", "/q\"b\\s\xFF/"};
+    for (const char* before :
+         {"", "REGEDIT4\r\n", "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n", "\xFF\xFE"}) {
+        const RegFile::DecodedText text = RegFile::Decode(before);
+        std::vector<RegFile::ValueLine> values;
+        for (std::size_t i = 0; i < std::size(folders); ++i)
+            values.push_back({"Folder" + std::to_string(i), {}, folders[i]});
+        const std::string bytes = RegFile::Encode(
+            RegFile::SetValues(text.utf8, "HKEY_CURRENT_USER", SharedKey, values), text.encoding);
+        const std::string reread = RegFile::Decode(bytes).utf8;
+        // Hex text data of a "REGEDIT4" file are in the code page, which has no character for a
+        // byte that is not UTF-8.
+        const bool codePage = std::string_view(before).starts_with("REGEDIT4");
+        for (std::size_t i = 0; i < std::size(folders); ++i)
+            EXPECT_EQ(Read(reread, values[i].name),
+                      Nul(codePage && i == 1 ? "/opt/two\nlines\r?/" : folders[i]))
+                << before << i;
     }
 }
 

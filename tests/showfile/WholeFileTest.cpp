@@ -1,5 +1,5 @@
 // Whole show files read and written: every byte of the code page kept, names that it cannot hold,
-// failures that leave files alone, and saves where no file can be replaced in one step.
+// failures that leave files alone, saves that cannot replace the file, full disks, links, owners.
 #include "NonLatinNames.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
@@ -9,11 +9,17 @@
 #include <filesystem>
 
 #ifndef _WIN32
+#include "ChildProcess.h"
+
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <iostream>
+#include <memory>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #endif
 
@@ -109,71 +115,114 @@ TEST(WholeFile, Device_IsWrittenAsItIs) {
 
 #else
 
-// The file-size limit stands in for a full disk: the write fails part way through.
-TEST_F(WholeFileTest, WriteBeyondTheFileSizeLimitKeepsThePreviousFile) {
-    const std::string path = PathOf("big.kss");
-    Put(path, "old content");
+namespace {
+
+// Saves as a user that permissions hold (see ChildProcess.h), with the copies of saves in place
+// kept in the test's own folder.
+class InPlaceTest : public test::TemporaryFolder {
+protected:
+    static constexpr fs::perms Writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    void SetUp() override {
+        TemporaryFolder::SetUp();
+        ASSERT_EQ(SaversFolder("state"), 0);
+        setenv("XDG_STATE_HOME", PathOf("state").c_str(), 1); // each test runs on its own
+    }
+    int SaversFolder(const std::string& name) {
+        return fs::create_directories(PathOf(name)) ? test::GiveToSaver(PathOf(name)) : -1;
+    }
+    static std::ptrdiff_t Backups(const std::string& state) {
+        const fs::path folder = fs::path(state) / "Brightwave/BWShow/save-backups";
+        return fs::exists(folder) ? Entries(folder) : 0;
+    }
+    // The saver's file in a folder where the saver may make no file.
+    std::string LockedShow(const std::string& folder, const std::string& bytes) {
+        const std::string show = PathOf(folder + "/show.kss");
+        Put(show, bytes);
+        EXPECT_EQ(test::GiveToSaver(show), 0);
+        fs::permissions(PathOf(folder), Writable, fs::perm_options::remove);
+        return show;
+    }
+    static int SaveAsSaver(const std::string& path, const std::string& text) {
+        return test::Wait(test::StartAs([&] { return File::WriteWholeFile(path, text); }));
+    }
+};
+
+} // namespace
+
+// A save without room (a full tmpfs, or the file-size limit) fails before the old file is touched,
+// also in place and where the copy of the old file finds no room; one that needs no room succeeds.
+TEST_F(InPlaceTest, FullDiskOrSizeLimit_KeepsTheOldFileWhole) {
+    const std::string disk = PathOf("disk"), old(96 * 1024, 'o');
+    fs::create_directories(disk);
+    const bool mounted = mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=512k,mode=0777") == 0;
+    if (!mounted)
+        std::cout << "no tmpfs can be mounted here (" << std::strerror(errno)
+                  << "): the full disk is not tried, the file-size limit is\n";
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { umount2(disk.c_str(), MNT_DETACH); });
+    ASSERT_EQ(SaversFolder("disk/open") | SaversFolder("disk/state"), 0);
+    Put(disk + "/open/show.kss", old);
+    ASSERT_EQ(test::GiveToSaver(disk + "/open/show.kss"), 0);
+    const std::string locked = LockedShow("disk/locked", old);
+    for (std::ofstream filler(disk + "/filler"); mounted && filler << std::string(4096, 'f');)
+        ;
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{64 * 1024, limit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_EQ(File::WriteWholeFile(path, std::string(1 << 20, 'x')), 1);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_EQ(Bytes(path), "old content");
-    EXPECT_EQ(Entries(folder_), 1);
+    const rlimit small{mounted ? limit.rlim_cur : 128 * 1024, limit.rlim_max};
+    // The shrinking save comes last: it frees room.
+    const std::tuple<std::string, std::size_t, std::string, int> cases[] = {
+        {disk + "/open/show.kss", 200 * 1024, PathOf("state"), 1},
+        {locked, 200 * 1024, PathOf("state"), 1},
+        {locked, 200 * 1024, disk + "/state", 1},
+        {locked, 16 * 1024, PathOf("state"), 0}};
+    for (const auto& [path, size, state, result] : cases) {
+        setenv("XDG_STATE_HOME", state.c_str(), 1);
+        const std::string text = "(" + std::string(size, 'n') + ")";
+        setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_EQ(SaveAsSaver(path, text), result) << path << " " << size << " " << state;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(Bytes(path), result == 0 ? text + "\r\n" : old) << path << " " << size;
+        EXPECT_EQ(Entries(fs::path(path).parent_path()), 1);
+        EXPECT_EQ(Backups(PathOf("state")) + Backups(disk + "/state"), 0);
+    }
 }
 
-TEST_F(WholeFileTest, ReplacingKeepsPermissionsAndLinks) {
-    const std::string path = PathOf("show.kss");
-    Put(path, "old");
-    const auto rw_r = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(path, rw_r);
-    const std::string link = PathOf("link.kss");
-    fs::create_symlink(path, link);
-    ASSERT_EQ(File::WriteWholeFile(link, "(through link)"), 0);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Bytes(path), "(through link)\r\n");
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, rw_r);
-
-    // A new file gets the usual permissions of the user, not those of a temporary file.
-    const mode_t mask = umask(022);
-    ASSERT_EQ(File::WriteWholeFile(PathOf("new.kss"), "()"), 0);
-    umask(mask);
-    EXPECT_EQ(fs::status(PathOf("new.kss")).permissions() & fs::perms::all,
-              rw_r | fs::perms::others_read);
-    EXPECT_EQ(Entries(folder_), 3);
-}
-
-// A FIFO, like a device, is written as it is.
-TEST_F(WholeFileTest, Fifo_IsWrittenAsItIs) {
-    const std::string fifo = PathOf("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string received;
-    std::thread reader([&] { received = Bytes(fifo); });
-    EXPECT_EQ(File::WriteWholeFile(fifo, "(piped)"), 0);
-    // Should the save not have opened the FIFO, this lets the reader go.
-    if (const int unblock = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0)
-        close(unblock);
-    reader.join();
-    EXPECT_EQ(received, "(piped)\r\n");
-}
-
-// A folder that refuses new files to whoever saves, also when the tests run as the superuser:
-// the writable file in it is written in place.
-TEST_F(WholeFileTest, LockedFolder_WritesTheWritableFileInPlace) {
-    const std::string show = PathOf("show.kss");
+// Links, other names, owner and mode of the file stay; in a sticky folder it is written in place.
+// A temporary file that a killed save left is removed, one that a running save holds stays.
+TEST_F(InPlaceTest, SavingKeepsWhatTheFileIs) {
+    const std::string show = PathOf("show.kss"), sticky = LockedShow("sticky", "old");
     Put(show, "old");
-    const uid_t me = geteuid(), saver = me == 0 ? 65534 : me;
-    ASSERT_EQ(chown(folder_.c_str(), saver, -1) | chown(show.c_str(), saver, -1), 0);
-    fs::permissions(folder_,
-                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
-    if (seteuid(saver) != 0)
-        GTEST_SKIP() << "this system lets the tests act as no other user";
-    EXPECT_EQ(File::WriteWholeFile(show, "(new)"), 0);
-    ASSERT_EQ(seteuid(me), 0);
-    fs::permissions(folder_, fs::perms::owner_all);
-    EXPECT_EQ(Bytes(show), "(new)\r\n");
+    fs::permissions(show, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(show, PathOf("link.kss"));
+    fs::create_symlink("made.kss", PathOf("dangling.kss"));
+    fs::create_hard_link(show, PathOf("other.kss"));
+    for (const char* name : {".bwshow-Ab3x9Q", ".bwshow-held01", ".bwshow-toolong"})
+        Put(PathOf(name), "left");
+    const int held = open(PathOf(".bwshow-held01").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const bool root = geteuid() == 0;
+    if (root) { // another user's file that all may write, in a folder that all may write
+        ASSERT_EQ(chown(show.c_str(), 65533, 65533) | chown(sticky.c_str(), 65533, 65533), 0);
+        fs::permissions(sticky, Writable, fs::perm_options::add);
+        fs::permissions(PathOf("sticky"), fs::perms::all | fs::perms::sticky_bit);
+    }
+    EXPECT_EQ(File::WriteWholeFile(PathOf("link.kss"), "(a)") |
+                  File::WriteWholeFile(PathOf("dangling.kss"), "(b)") |
+                  (root ? SaveAsSaver(sticky, "(c)") : 0),
+              0);
+    close(held);
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.kss")) && fs::is_symlink(PathOf("dangling.kss")));
+    EXPECT_EQ(Bytes(PathOf("other.kss")) + Bytes(PathOf("made.kss")), "(a)\r\n(b)\r\n");
+    EXPECT_EQ(fs::hard_link_count(show), 2u);
+    struct stat info {};
+    EXPECT_EQ(stat(show.c_str(), &info) | (info.st_mode & 07777), 0600);
+    EXPECT_EQ(info.st_uid, root ? 65533u : geteuid());
+    EXPECT_EQ(Entries(folder_), 9); // with the temporary files not to be removed
+    EXPECT_EQ(Entries(PathOf("sticky")) + Backups(PathOf("state")), 1);
+    if (!root)
+        GTEST_SKIP() << "no sticky folder tried: only the superuser gives files to other users";
+    EXPECT_EQ(Bytes(sticky), "(c)\r\n");
 }
 
 #endif

@@ -10,6 +10,25 @@
 #include <sstream>
 #include <vector>
 
+#ifndef _WIN32
+#include "ChildProcess.h"
+#include "environment/SaveBackups.h"
+#include "environment/WholeFile.h"
+#include "showfile/File.h"
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <random>
+#include <sys/inotify.h>
+#include <sys/ptrace.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace bw;
 using namespace bw::ShowTool;
 using namespace bw::ShowTool::ExitCode;
@@ -17,14 +36,19 @@ using namespace bw::ShowTool::ExitCode;
 namespace {
 
 // The exit code, then standard output and standard error.
-std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
-                                                  const std::string& input = "") {
+int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     std::vector<const char*> argv{"bwshowtool"};
     for (const std::string& arg : args)
         argv.push_back(arg.c_str());
+    return Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+}
+
+std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
+                                                  const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int code = Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    const int code = RunTool(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -113,5 +137,177 @@ TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
         if (code == Findings)
             json.erase(json.find(R"(, "gone.kms")"), 12);
     }
+}
+
+// Inputs that are not regular files, or far larger than any show, are refused at once by every
+// command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
+// an output FIFO that no one reads and a standard output that cannot be written.
+TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
+    const std::string fifo = PathOf("fifo"), huge = PathOf("huge.kss");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    Put(huge, "");
+    std::filesystem::resize_file(huge, WholeFile::MaxBytes + 1);
+    Put(PathOf("show.json"), "{}");
+    const std::pair<std::string, std::string> inputs[] = {
+        {fifo, "it is not a regular file\n"},
+        {"/dev/zero", "it is not a regular file\n"},
+        {huge, "it is larger than any show (more than 64 MiB)\n"}};
+    alarm(60); // a read that waits ends the test
+    for (const auto& [path, why] : inputs) {
+        std::string text = "unchanged";
+        EXPECT_EQ(File::ReadWholeFile(path, text), 1) << path;
+        EXPECT_EQ(text, "unchanged");
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"dump", path},
+                                                     {"check", path},
+                                                     {"build", path, "-o", PathOf("out.kss")}})
+            EXPECT_EQ(RunTool(args),
+                      std::make_tuple(int(CannotRead), std::string(),
+                                      "bwshowtool: cannot read " + path + ": " + why))
+                << args[0];
+    }
+    EXPECT_EQ(std::get<2>(RunTool({"build", "-o", PathOf("out.kss")},
+                                  std::string(WholeFile::MaxBytes + 1, ' '))),
+              "bwshowtool: cannot read standard input: it is larger than any show (more than 64 "
+              "MiB)\n");
+    EXPECT_EQ(RunTool({"build", PathOf("show.json"), "-o", fifo}),
+              std::make_tuple(int(CannotWrite), std::string(),
+                              "bwshowtool: unable to write to " + fifo + "\n"));
+    alarm(0);
+
+#if !defined(__SANITIZE_ADDRESS__) // which reserves more address space than any limit allows
+    // Under a memory limit, a file below the size limit is refused with the reason, no abort.
+    std::filesystem::resize_file(huge, WholeFile::MaxBytes - 1);
+    EXPECT_EQ(test::Wait(test::StartAs(
+                  [&] {
+                      rlimit limit{}; // room for the program as it runs, not for the file
+                      getrlimit(RLIMIT_AS, &limit);
+                      std::ifstream("/proc/self/statm") >> limit.rlim_cur;
+                      limit.rlim_cur = limit.rlim_cur * sysconf(_SC_PAGESIZE) + (16u << 20);
+                      const std::string why = ": there is not enough memory to read it\n";
+                      return setrlimit(RLIMIT_AS, &limit) != 0 ||
+                             !std::get<2>(RunTool({"dump", huge})).ends_with(why);
+                  },
+                  false)),
+              0);
+#endif
+    // A check whose findings cannot be written says so, with the output's exit code.
+    RunTool({"build", PathOf("show.json"), "-o", PathOf("empty.kss")});
+    std::istringstream in;
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, in, full, err), int(CannotWrite));
+    EXPECT_EQ(err.str(), "bwshowtool: cannot write to standard output\n");
+}
+
+namespace {
+
+// The JSON of a show of some hundred kilobytes that takes little time to read: `count` long names.
+std::string LargeShowJson(const std::string& folder, int count) {
+    std::string json = R"({"Main": {"List": [")";
+    for (int i = 0; i < count; ++i)
+        for (int part = 0; part < 151; ++part)
+            json += part < 150 ? folder + std::to_string(i) : i + 1 < count ? "\", \"" : "\"]}}";
+    return json;
+}
+
+// Runs `work` as the saver, stopped at each system call's entry and exit (ptrace), and kills it at
+// stop `killAt` (-1: never) from the first event on the inotify descriptor `watch`: a point chosen
+// by the save's progress, however busy the machine. The exit code, and the stops from that event.
+std::pair<int, int> RunTraced(int watch, int killAt, const std::function<int()>& work) {
+    const pid_t child = test::StartAs([&] {
+        return ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) == 0 && raise(SIGSTOP) == 0 ? work()
+                                                                                       : 126;
+    });
+    int status = 0, stops = -1;
+    waitpid(child, &status, 0);
+    ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    for (long signal = 0;; signal = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status)) {
+        ptrace(PTRACE_SYSCALL, child, nullptr, reinterpret_cast<void*>(signal));
+        if (waitpid(child, &status, 0) != child || !WIFSTOPPED(status))
+            return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), stops};
+        char events[4096];
+        if (stops < 0 && read(watch, events, sizeof events) > 0)
+            stops = 0;
+        if (stops >= 0 && stops++ == killAt) {
+            kill(child, SIGKILL);
+            return {test::Wait(child), stops};
+        }
+    }
+}
+
+} // namespace
+
+// Builds killed at random points of their save (system call stops), into a writable folder
+// (temporary file and rename) and into one that refuses the saver new files (written in place):
+// each time the show file holds the old show or the new one whole, or the old one is kept whole
+// among the save backups. The next save leaves neither temporary files nor copies behind.
+TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(std::filesystem::create_directories(PathOf("state"))
+                  ? test::GiveToSaver(PathOf("state"))
+                  : 1,
+              0);
+    setenv("XDG_STATE_HOME", PathOf("state").c_str(), 1); // each test runs on its own
+    Put(PathOf("old.json"), LargeShowJson(" C:/Old shows/Yard ", 200));
+    Put(PathOf("new.json"), LargeShowJson(" D:/New shows/Yard ", 170)); // shorter than the old
+    RunTool({"build", PathOf("old.json"), "-o", PathOf("old.kss")});
+    RunTool({"build", PathOf("new.json"), "-o", PathOf("new.kss")});
+    const std::string old = Bytes(PathOf("old.kss")), now = Bytes(PathOf("new.kss"));
+
+    struct Kind {
+        std::string folder;
+        bool inPlace;
+        int stops; // from the save's start to the end of a build
+    } kinds[] = {{PathOf("open"), false, 0}, {PathOf("locked"), true, 0}};
+    // Builds over the old show: the exit code and the stops made in the save.
+    const auto build = [&](const Kind& kind, int killAt) {
+        const std::string show = kind.folder + "/show.kss";
+        std::ofstream(show, std::ios::binary | std::ios::trunc) << old; // keeps the owner
+        // What a save does first: open the file it writes in place, or make its temporary file.
+        const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        inotify_add_watch(watch, (kind.inPlace ? show : kind.folder).c_str(),
+                          kind.inPlace ? IN_OPEN : IN_CREATE);
+        const auto result = RunTraced(watch, killAt, [&] {
+            return std::get<0>(RunTool({"build", PathOf("new.json"), "-o", show}));
+        });
+        close(watch);
+        return result;
+    };
+    for (Kind& kind : kinds) {
+        Put(kind.folder + "/show.kss", old);
+        ASSERT_EQ(test::GiveToSaver((kind.folder + "/show.kss")), 0);
+        using enum std::filesystem::perms;
+        std::filesystem::permissions(
+            kind.folder, kind.inPlace ? all & ~(owner_write | group_write | others_write) : all);
+        const auto [code, stops] = build(kind, -1);
+        ASSERT_TRUE(code == 0 && (kind.stops = stops) > 0) << kind.folder;
+    }
+
+    std::mt19937 random(std::random_device{}());
+    for (int run = 0; run < 20; ++run) {
+        Kind& kind = kinds[run % 2];
+        const int killAt = std::uniform_int_distribution<int>(0, kind.stops)(random);
+        const int code = build(kind, killAt).first;
+        const std::string content = Bytes(kind.folder + "/show.kss");
+        std::string outcome = content == old ? "old" : content == now ? "new" : "fragment";
+        for (const SaveBackups::Backup& backup : SaveBackups::Left()) {
+            if (outcome == "fragment" && Bytes(backup.copyPath) == old &&
+                backup.originalPath == kind.folder + "/show.kss")
+                outcome = "old in the save backups";
+            SaveBackups::Discard(backup);
+        }
+        std::cout << kind.folder << ", killed at stop " << killAt << " of " << kind.stops << ": "
+                  << outcome << (code == 0 ? " (finished)" : "") << "\n";
+        EXPECT_NE(outcome, "fragment") << content.size() << " bytes, no copy of the old show";
+    }
+
+    for (const Kind& kind : kinds) {
+        ASSERT_EQ(build(kind, -1).first, 0) << kind.folder;
+        EXPECT_EQ(Bytes(kind.folder + "/show.kss"), now);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(kind.folder), {}), 1)
+            << kind.folder << ": a temporary file was left";
+        EXPECT_TRUE(SaveBackups::Left().empty());
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
 #endif

@@ -164,10 +164,15 @@ private Q_SLOTS:
     }
 
     // A file that cannot be read, or a list that holds no show, is refused with a message; a text
-    // that is no list at all ends Open silently. Either way the window keeps its show.
+    // that is no list at all ends Open silently. Either way the window keeps its show. A show in
+    // UTF-16 is no file of this program's and refused, not read as a show with empty lists.
     void Open_RefusesWhatIsNoShow() {
+        const QString newShow = QString::fromStdString(ShowFunctions::ShowToText(Show()));
+        const QByteArray utf16 =
+            QByteArray("\xFF\xFE") +
+            QByteArray(reinterpret_cast<const char*>(newShow.utf16()), newShow.size() * 2);
         for (const QByteArray& bytes :
-             {QByteArray(), QByteArray("(a)\r\n"), QByteArray("Yard\r\n")}) {
+             {QByteArray(), QByteArray("(a)\r\n"), QByteArray("Yard\r\n"), utf16}) {
             const QString path = QDir::current().filePath("refused.kss");
             QFile file(path);
             QVERIFY(bytes.isNull() ? !file.exists()
@@ -184,6 +189,24 @@ private Q_SLOTS:
             QCOMPARE(editor.window->windowTitle(), Title);
             QVERIFY(QFile::remove(path) || bytes.isNull());
         }
+    }
+
+    // A name with a byte that is not valid in the file's encoding is kept as it is, and the
+    // person is told which it is once the show is open.
+    void Open_TellsOfDamagedNamesAndKeepsThem() {
+        const QString path = QDir::current().filePath("damaged.kss");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,Caf\xE9.kas,,T,F,F),"
+                   "(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n");
+        file.close();
+        Editor editor;
+        editor.Open(path);
+        QCOMPARE(editor.prompts.Said(),
+                 QStringList{"BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), "
+                             "kept as they are:\n\nCaf\\xE9.kas (!)"});
+        QCOMPARE(editor.show().Main()->CleanUp(), std::string("Caf\xE9.kas"));
+        QVERIFY(QFile::remove(path));
     }
 
     void HelpAndOptions() {
