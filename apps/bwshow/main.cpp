@@ -1,11 +1,11 @@
-#include "dialogs/EditorIcons.h"
-#include "dialogs/QtUserPrompts.h"
 #include "editor/DesktopHelp.h"
 #include "editor/EditorCommandLine.h"
 #include "editor/SaveBackupOffer.h"
 #include "editor/frmShow.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
+#include "widgets/EditorIcons.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QApplication>
 

@@ -13,8 +13,9 @@
 #include "showfile/ShowFunctions.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -74,9 +75,9 @@ int main(int argc, char** argv) {
     }
 
     bw::frmShow window(prompts, {});
-    window.ToolbarCommand(QStringLiteral("Open"));
+    window.findChild<QAction*>(QStringLiteral("Open"))->trigger();
     Find<QTabBar>(window, "tsMain")->setCurrentIndex(bw::frmShow::AnimationTab - 1);
-    auto* list = Find<QListWidget>(window, "lbSequences");
+    auto* list = Find<QAbstractItemView>(window, "lbSequences");
     auto& stack = *window.findChild<QUndoStack*>();
     // Measured without the history's limit, which then tells what the history keeps at most.
     const int limit = stack.undoLimit();
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
             Find<QAbstractButton>(window, playOptions[step / 5 % 2])->click();
             break;
         case 1:
-            list->setCurrentRow(row);
+            list->setCurrentIndex(list->model()->index(row, 0));
             Find<QAbstractButton>(window, "btDown")->click();
             break;
         case 2:
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
             Find<QAbstractButton>(window, "btAdd")->click();
             break;
         case 3:
-            list->setCurrentRow(row);
+            list->setCurrentIndex(list->model()->index(row, 0));
             Find<QAbstractButton>(window, "btRemove")->click();
             break;
         default:

@@ -12,6 +12,8 @@
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -71,19 +73,21 @@ void OpenShowAndShowAnimationTab(benchmark::State& state) {
     prompts.next = path;
     bw::frmShow window(prompts, {});
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tsMain"));
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lbSequences"));
+    auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("lbSequences"))->model();
+    auto* newShow = window.findChild<QAction*>(QStringLiteral("New"));
+    auto* open = window.findChild<QAction*>(QStringLiteral("Open"));
     for (auto _ : state) {
         // Each opening starts, as after the program's start, from a new show on the first tab.
         state.PauseTiming();
-        window.ToolbarCommand(QStringLiteral("New"));
+        newShow->trigger();
         tabs->setCurrentIndex(bw::frmShow::BackgroundTab - 1);
         state.ResumeTiming();
 
-        window.ToolbarCommand(QStringLiteral("Open"));
+        open->trigger();
         tabs->setCurrentIndex(bw::frmShow::AnimationTab - 1);
-        benchmark::DoNotOptimize(list->count());
+        benchmark::DoNotOptimize(list->rowCount());
     }
-    if (list->count() != EntryCount)
+    if (list->rowCount() != EntryCount)
         state.SkipWithError("the Animation tab does not list the show's sequences");
 }
 BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);
@@ -91,7 +95,6 @@ BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);
 // Typing in the Delay box of a 100,000-song show, one key and the events it leaves per iteration,
 // with autosave keeping a copy (argument 1) or without. The keys come faster than autosave's
 // pause, as a person's do, so its copy is made only once the typing stops.
-// The Delay box's own signal stands in for the window's edit notice until the window has one.
 void TypeInDelayBox(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.path() + QStringLiteral("/Songs.kss");
@@ -106,7 +109,7 @@ void TypeInDelayBox(benchmark::State& state) {
     NextFilePrompts prompts;
     prompts.next = path;
     bw::frmShow window(prompts, {});
-    window.ToolbarCommand(QStringLiteral("Open"));
+    window.findChild<QAction*>(QStringLiteral("Open"))->trigger();
     window.findChild<QTabBar*>(QStringLiteral("tsMain"))
         ->setCurrentIndex(bw::frmShow::MusicalTab - 1);
     auto* delay = window.findChild<QLineEdit*>(QStringLiteral("txtDelay"));
@@ -120,7 +123,7 @@ void TypeInDelayBox(benchmark::State& state) {
             store, bw::AutosaveController::Document{
                        [&window] { return bw::ShowFunctions::ShowToText(*window.MyShow()); },
                        [&window] { return window.ShowFileName(); }});
-        QObject::connect(delay, &QLineEdit::textEdited, autosave.get(),
+        QObject::connect(&window.Document(), &bw::ShowDocument::changed, autosave.get(),
                          &bw::AutosaveController::DocumentChanged);
         autosave->ModifiedChanged(true);
     }

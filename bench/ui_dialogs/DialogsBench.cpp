@@ -4,10 +4,10 @@
 
 #include "KeepingReporter.h"
 #include "dialogs/LibDropdown.h"
-#include "dialogs/QtUserPrompts.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/frmOptions.h"
 #include "model/TriggerFunctions.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "dialogs/frmChooseGroupType.h"
 
-#include "dialogs/FormControls.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
+#include "widgets/FormControls.h"
 
 #include <QLabel>
 #include <QPushButton>

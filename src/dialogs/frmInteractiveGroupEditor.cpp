@@ -1,12 +1,12 @@
 #include "dialogs/frmInteractiveGroupEditor.h"
 
-#include "dialogs/FormControls.h"
-#include "dialogs/ListKeyCommands.h"
-#include "dialogs/QtText.h"
 #include "dialogs/ShowEditorHost.h"
-#include "dialogs/UserPrompts.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
+#include "document/QtText.h"
 #include "model/TriggerFunctions.h"
+#include "widgets/FormControls.h"
+#include "widgets/ListKeyCommands.h"
+#include "widgets/UserPrompts.h"
 
 #include <QFrame>
 #include <QLabel>

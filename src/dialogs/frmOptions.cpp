@@ -1,10 +1,10 @@
 #include "dialogs/frmOptions.h"
 
-#include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
-#include "dialogs/LibErr.h"
 #include "dialogs/ShowEditorHost.h"
 #include "listtext/Error.h"
+#include "widgets/FormControls.h"
+#include "widgets/LibErr.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,17 +1,18 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
-#include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
-#include "dialogs/LibListView.h"
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/ListKeyCommands.h"
-#include "dialogs/QtText.h"
-#include "dialogs/SequenceFileFilter.h"
 #include "dialogs/ShowEditorHost.h"
-#include "dialogs/UserPrompts.h"
+#include "document/QtText.h"
 #include "environment/LibFile.h"
 #include "environment/PathText.h"
 #include "model/TriggerFunctions.h"
+#include "widgets/FormControls.h"
+#include "widgets/LibListView.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/ListKeyCommands.h"
+#include "widgets/MissingFileMark.h"
+#include "widgets/SequenceFileFilter.h"
+#include "widgets/UserPrompts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -211,6 +212,11 @@ void frmTriggeredSequenceEditor::AddEntry(const QString& fileName) {
     auto* entry = new QTreeWidgetItem(lvSequences_);
     entry->setText(FileColumn, Text(std::string(PathText::FileNamePart(path))));
     entry->setText(LocationColumn, Text(std::string(PathText::FolderPart(path))));
+    const QString fullPath = Text(path);
+    const bool missing = MissingFileMark::IsMissing(path);
+    if (missing)
+        entry->setIcon(FileColumn, MissingFileMark::Icon());
+    entry->setToolTip(FileColumn, MissingFileMark::ToolTip(fullPath, missing));
 }
 
 void frmTriggeredSequenceEditor::Refresh() {

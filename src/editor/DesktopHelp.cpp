@@ -1,7 +1,7 @@
 #include "editor/DesktopHelp.h"
 
-#include "dialogs/UserPrompts.h"
 #include "environment/Help.h"
+#include "widgets/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "editor/SaveBackupOffer.h"
 
-#include "dialogs/UserPrompts.h"
 #include "environment/SaveBackups.h"
 #include "environment/WholeFile.h"
+#include "widgets/UserPrompts.h"
 
 #include <QDir>
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "dialogs/ShowEditorHost.h"
-#include "editor/ShowHistory.h"
+#include "document/ShowDocument.h"
 #include "model/Playlist.h"
 #include "model/Show.h"
+#include "widgets/WrappingButton.h"
 
 #include <QHash>
 #include <QIcon>
@@ -16,7 +17,7 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class QSessionManager;
@@ -26,9 +27,8 @@ class QToolBar;
 namespace bw {
 
 class ListDragDrop;
-class SequenceFileMarks;
+class SectionListModel;
 class UpDown;
-class WrapCheckBox;
 
 // What the main window takes from the installation around it.
 struct frmShowEnvironment {
@@ -41,8 +41,9 @@ struct frmShowEnvironment {
 
 // The show editor's main window: the toolbar with the show file commands, the six section tabs
 // over one shared sequence list with its editing buttons, and the play options of the section.
-// The window owns the one show being edited; every edit goes straight into the show.
-class frmShow : public QWidget, public ShowEditorHost, public ShowHistoryHost {
+// The show, its file and its history are the document's; the window shows them, hands every
+// edit to the document and follows its signals.
+class frmShow : public QWidget, public ShowEditorHost {
     Q_OBJECT
 
 public:
@@ -66,18 +67,18 @@ public:
     void SetUnsavedInfo() override;
     void PopulateListboxWithInteractive() override;
 
+    ShowDocument& Document() const { return *document_; }
     // Full path of the file the show was opened from or last saved to; empty for a show that has
     // never been saved.
-    QString ShowFileName() const { return showFileName_; }
-    bool HasUnsavedChanges() const { return hasUnsavedChanges_; }
-
-    // The toolbar command of a button key ("New", "Open", "Options", "Save", "SaveAs", "Help",
-    // "Exit"), followed by the refresh that ends every command.
-    void ToolbarCommand(const QString& key);
+    QString ShowFileName() const { return document_->FileName(); }
+    bool HasUnsavedChanges() const { return document_->IsModified(); }
 
     // The unsaved-changes question; true when there is nothing to lose or the user lets it go.
     bool ConfirmDiscardChanges();
-    void SetSaveButton();
+    // The enabled state of the commands (the Save button rule): the one place that computes it,
+    // run whenever the document's file name or modified state changes.
+    void UpdateActions();
+    // The caption rule, run whenever the document's file name changes.
     void SetCaption();
     void EditShowOptions();
     // The unsaved-changes question when the desktop session is about to end; false cancels the
@@ -108,8 +109,8 @@ public:
     // to date. For a file dropped on the window or named when the program starts.
     void OpenShowFile(const QString& path);
 
-    // The missing-file marks of the sequence list; the drags over it.
-    SequenceFileMarks& FileMarks() const { return *marks_; }
+    // The entries of the section list, with their missing-file marks; the drags over the list.
+    SectionListModel& SectionEntries() const { return *entries_; }
     ListDragDrop& ListDrags() const { return *listDragDrop_; }
 
 protected:
@@ -125,6 +126,7 @@ protected:
     virtual void RunModal(QDialog& dialog);
 
 private:
+    void CreateActions();
     void CreateToolbar();
     void CreateTabStrip();
     void CreateListEditor();
@@ -134,14 +136,23 @@ private:
     void FitFontToLayout();
     void SetUpKeysAndDrops();
 
-    // The undo history (frmShowHistory.cpp).
-    void CreateHistory();
-    ShowPlace CurrentPlace() const override;
-    void RestoreShow(ShowPtr show, const ShowPlace& place) override;
+    // Listening to the document.
+    void ConnectDocument();
+    ShowPlace CurrentPlace() const;
+    // Sets the window up for a show that the document has replaced, at the given place.
+    void ShowReplaced(const ShowPlace& place);
+    // Undo and Redo with their standard keys; in the text boxes the keys undo the show too, so
+    // that a run of typing goes back as the one step it made.
+    void CreateHistoryCommands();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void RefreshOnActivate();
 
-    // Toolbar commands.
+    // Toolbar commands, each run by RunCommand: a command that fails ends where it failed, and
+    // the window is brought up to date after every command.
+    void RunCommand(void (frmShow::*command)());
+    void ShowHelp();
+    void Exit();
     void NewShow();
     void OpenShow();
     void ReadShowFile(const QString& path);
@@ -149,13 +160,6 @@ private:
     void SaveShowAs();
 
     // Section tabs.
-    void SetupBackgroundTab();
-    void SetupStartupTab();
-    void SetupAnimationTab();
-    void SetupMusicalTab();
-    void SetupInteractiveTab();
-    void SetupShutdownTab();
-    void SetupTab(const QString& title, const QString& instructions);
     void SetupOptionsHidden();
     void SetupAnimationOptions();
     void SetupMusicalOptions();
@@ -175,6 +179,8 @@ private:
     void DownClicked();
     void EditClicked();
     void ListSelectionChanged();
+    // Selects the entry at `position` (none for -1), then what a list click does.
+    void SelectEntry(int position);
 
     // Play options.
     void LightsOffClicked(bool checked);
@@ -186,28 +192,38 @@ private:
     void DelayEdited();
     void CleanupEdited(const QString& text);
     void CleanupClicked();
+    void MarkCleanupFile();
 
     void CommitDataRequested(QSessionManager& manager);
 
     UserPrompts& prompts_;
     frmShowEnvironment environment_;
-    ShowPtr show_;
-    QString showFileName_;
-    bool hasUnsavedChanges_ = false;
+    ShowDocument* document_ = nullptr;
     bool shownBefore_ = false;
+    bool closeAfterCommand_ = false;
     // The user let the changes go when the desktop session asked to end; the closing that
     // follows does not ask again. Any later edit takes it back.
     bool sessionEndAgreed_ = false;
-    ShowHistory* history_ = nullptr;
 
     // The toolbar's icons by key.
     QHash<QString, QIcon> imlToolbarIcons;
 
+    // The commands, in the toolbar's order; each is named after its button's key.
+    QAction* actNew_ = nullptr;
+    QAction* actOpen_ = nullptr;
+    QAction* actOptions_ = nullptr;
+    QAction* actSave_ = nullptr;
+    QAction* actSaveAs_ = nullptr;
+    QAction* actHelp_ = nullptr;
+    QAction* actExit_ = nullptr;
+    QAction* actUndo_ = nullptr;
+    QAction* actRedo_ = nullptr;
+
     QToolBar* Toolbar1 = nullptr;
-    QHash<QString, QAction*> toolbarButtons_;
     QTabBar* tsMain = nullptr;
     QWidget* tsMainPane_ = nullptr;
-    QListWidget* lbSequences = nullptr;
+    QListView* lbSequences = nullptr;
+    SectionListModel* entries_ = nullptr;
     QFrame* frameInstructions = nullptr;
     QLabel* lblTabDescription = nullptr;
     QLabel* lblTabInstructions = nullptr;
@@ -232,8 +248,9 @@ private:
     QLabel* lblCleanup = nullptr;
     QLineEdit* txtCleanup = nullptr;
     QPushButton* btCleanup = nullptr;
+    // The mark in the cleanup box when its file is missing.
+    QAction* cleanupMark_ = nullptr;
 
-    SequenceFileMarks* marks_ = nullptr;
     ListDragDrop* listDragDrop_ = nullptr;
 };
 

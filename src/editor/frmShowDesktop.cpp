@@ -3,18 +3,15 @@
 
 #include "editor/frmShow.h"
 
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/ListKeyCommands.h"
-#include "dialogs/QtText.h"
-#include "dialogs/SequenceFileFilter.h"
-#include "dialogs/UserPrompts.h"
 #include "editor/KeyboardCommands.h"
-#include "editor/SequenceFileMarks.h"
-#include "editor/ShowHistory.h"
-#include "environment/LibFile.h"
+#include "editor/SectionListModel.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/ListKeyCommands.h"
+#include "widgets/SequenceFileFilter.h"
+#include "widgets/UserPrompts.h"
 
 #include <QDropEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
@@ -51,23 +48,10 @@ void AcceptShowFileDrag(QDragMoveEvent& event) {
 } // namespace
 
 void frmShow::SetUpKeysAndDrops() {
-    KeyboardCommands::AddToolbarKeys(toolbarButtons_);
     KeyboardCommands::AddSectionKeys(*this, *tsMain);
     new ListKeyCommands(*lbSequences, {btRemove, btEdit, btUp, btDown});
     // The window opens with the list in the keyboard's hands, not the first toolbar button.
     lbSequences->setFocus();
-
-    // The sequence folder does not change while the program runs; names are resolved against it
-    // as the show check resolves them.
-    marks_ = new SequenceFileMarks(*lbSequences, [this](int row) {
-        const PlaylistPtr playlist = CurrentPlaylist();
-        if (!playlist || row < 0 || row >= playlist->Count())
-            return QString();
-        return QtText::FromBytes(
-            LibFile::ResolveSequencePath(playlist->List()[static_cast<std::size_t>(row)],
-                                         QtText::ToBytes(environment_.defaultPath)));
-    });
-    lbSequences->setItemDelegate(marks_);
 
     ListDragDrop::Handlers handlers;
     handlers.canMove = [this] { return CurrentPlaylist() != nullptr; };
@@ -86,47 +70,33 @@ void frmShow::SetUpKeysAndDrops() {
 void frmShow::DropSequenceFiles(const QStringList& files) {
     if (!CurrentPlaylist())
         return;
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     int filterIndex = 1;
     const QString filter = AddFilter(&filterIndex);
     const SequenceFileFilter::Sorted sorted = SequenceFileFilter::SortByFilter(files, filter);
     AppendSequences(sorted.taken);
-    SetSaveButton();
     SetLightsOffCheckbox();
     if (!sorted.refused.isEmpty())
         prompts_.Message(this, SequenceFileFilter::RefusedMessage(sorted.refused, filter),
                          ProgramTitle, UserPrompts::Icon::None);
 }
 
-// The same steps as the Up and Down buttons, so that list and show change exactly as they do.
+// One step of the history, however many places the entry moves; undo brings the entry back to
+// its place, selected.
 void frmShow::MoveEntry(int from, int to) {
-    if (!CurrentPlaylist() || from < 0 || from >= lbSequences->count() || to < 0 ||
-        to >= lbSequences->count())
+    const int count = entries_->rowCount();
+    if (!CurrentPlaylist() || from < 0 || from >= count || to < 0 || to >= count)
         return;
-    // One drag is one step of the history, however many places it moves the entry.
-    const ShowHistory::Action action(*history_);
-    lbSequences->setCurrentRow(from);
-    for (int row = from; row > to; --row)
-        UpClicked();
-    for (int row = from; row < to; ++row)
-        DownClicked();
-}
-
-void frmShow::OpenShowFile(const QString& path) {
-    try {
-        if (ConfirmDiscardChanges())
-            ReadShowFile(path);
-    } catch (const std::exception&) {
-        // As with Open: a file that is no show ends the command without a word.
-    }
-    RefreshOnActivate();
+    SelectEntry(from);
+    document_->MoveEntry(CurrentTabIndex(), from, to);
+    SelectEntry(to);
 }
 
 void frmShow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // Files may have been moved or renamed while another program was in front.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        marks_->Recheck();
+        entries_->Recheck();
 }
 
 void frmShow::dragEnterEvent(QDragEnterEvent* event) {

@@ -3,16 +3,18 @@
 
 #include "editor/frmShow.h"
 
-#include "dialogs/QtText.h"
-#include "dialogs/UserPrompts.h"
-#include "editor/UpDown.h"
-#include "editor/WrapCheckBox.h"
+#include "document/QtText.h"
+#include "environment/LibFile.h"
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"
+#include "widgets/MissingFileMark.h"
+#include "widgets/UpDown.h"
+#include "widgets/UserPrompts.h"
+#include "widgets/WrappingButton.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 namespace bw {
@@ -43,7 +45,7 @@ void frmShow::SetupAnimationOptions() {
     opVariant->show();
     chkVariantOption1->hide();
     chkVariantOption2->hide();
-    if (show_->Main()->AnimationType() == PlayConcurrently)
+    if (MyShow()->Main()->AnimationType() == PlayConcurrently)
         opStandard->setChecked(true);
     else
         opVariant->setChecked(true);
@@ -52,7 +54,7 @@ void frmShow::SetupAnimationOptions() {
 }
 
 void frmShow::SetupMusicalOptions() {
-    const Playlist& musical = *show_->Musical();
+    const Playlist& musical = *MyShow()->Musical();
     opStandard->setText(QStringLiteral("Play in order"));
     opStandard->show();
     opVariant->setText(QStringLiteral("Shuffle"));
@@ -77,6 +79,7 @@ void frmShow::SetupMusicalOptions() {
     txtDelay->setText(QString::number(musical.Delay()));
     frameDelay->show();
     txtCleanup->setText(QtText::FromBytes(musical.CleanUp()));
+    MarkCleanupFile();
     frameCleanup->show();
 }
 
@@ -101,19 +104,7 @@ void frmShow::SetLightsOffCheckbox() {
 }
 
 void frmShow::LightsOffClicked(bool checked) {
-    if (CurrentTabIndex() == InteractiveTab) {
-        const InteractiveGroupPtr group = SelectedGroup();
-        if (!group || group->LightsOffAtEnd() == checked)
-            return;
-        group->SetLightsOffAtEnd(checked);
-        SetUnsavedInfo();
-        return;
-    }
-    const PlaylistPtr playlist = CurrentPlaylist();
-    if (!playlist || playlist->LightsOffAtEnd() == checked)
-        return;
-    playlist->SetLightsOffAtEnd(checked);
-    SetUnsavedInfo();
+    document_->SetLightsOffAtEnd(CurrentTabIndex(), SelectedPosition(), checked);
 }
 
 void frmShow::StandardClicked() {
@@ -129,46 +120,26 @@ void frmShow::VariantClicked() {
 void frmShow::PlayOptionClicked(int animationType, int musicalType) {
     const int tab = CurrentTabIndex();
     if (tab == AnimationTab) {
-        const PlaylistPtr& animation = show_->Main();
-        if (animation->AnimationType() != animationType) {
-            animation->SetAnimationType(animationType);
-            SetUnsavedInfo();
-        }
+        document_->SetAnimationType(animationType);
     } else if (tab == MusicalTab) {
-        const PlaylistPtr& musical = show_->Musical();
-        if (musical->MusicalType() != musicalType) {
-            musical->SetMusicalType(musicalType);
-            // The shuffle choices apply only while shuffling.
-            chkVariantOption1->setEnabled(musicalType == Shuffle);
-            chkVariantOption2->setEnabled(musicalType == Shuffle);
-            SetUnsavedInfo();
-        }
+        document_->SetMusicalType(musicalType);
+        // The shuffle choices apply only while shuffling.
+        chkVariantOption1->setEnabled(musicalType == Shuffle);
+        chkVariantOption2->setEnabled(musicalType == Shuffle);
     }
-    SetSaveButton();
 }
 
 void frmShow::VariantOption1Clicked(bool checked) {
-    if (CurrentTabIndex() != MusicalTab)
-        return;
-    const PlaylistPtr& musical = show_->Musical();
-    if (musical->ShuffleWithReplacement() == checked)
-        return;
-    musical->SetShuffleWithReplacement(checked);
-    SetUnsavedInfo();
+    if (CurrentTabIndex() == MusicalTab)
+        document_->SetShuffleWithReplacement(checked);
 }
 
 void frmShow::VariantOption2Clicked(bool checked) {
-    if (CurrentTabIndex() != MusicalTab)
-        return;
-    const PlaylistPtr& musical = show_->Musical();
-    if (musical->ShuffleAllowsBackToBack() == checked)
-        return;
-    musical->SetShuffleAllowsBackToBack(checked);
-    SetUnsavedInfo();
+    if (CurrentTabIndex() == MusicalTab)
+        document_->SetShuffleAllowsBackToBack(checked);
 }
 
 void frmShow::DelayEdited() {
-    const ShowHistory::Action action(*history_, ShowHistory::TypingDelay);
     int delay = 0;
     try {
         // The number the text begins with, fractions rounded half to even; beyond the spinner's
@@ -178,14 +149,24 @@ void frmShow::DelayEdited() {
         // No 32-bit number: the previous delay stays and nothing else changes.
         return;
     }
-    show_->Musical()->SetDelay(delay);
-    SetUnsavedInfo();
+    document_->SetDelay(delay);
 }
 
 void frmShow::CleanupEdited(const QString& text) {
-    const ShowHistory::Action action(*history_, ShowHistory::TypingCleanup);
-    show_->Musical()->SetCleanUp(QtText::ToBytes(text));
-    SetUnsavedInfo();
+    document_->SetCleanUp(text, ShowDocument::TypingCleanup);
+    MarkCleanupFile();
+}
+
+// The cleanup file is resolved against the sequence folder, as the section's sequences are.
+void frmShow::MarkCleanupFile() {
+    const std::string file = LibFile::ResolveSequencePath(
+        QtText::ToBytes(txtCleanup->text()), QtText::ToBytes(environment_.defaultPath));
+    const QString path = QtText::FromBytes(file);
+    const bool missing = MissingFileMark::IsMissing(file);
+    if (missing && cleanupMark_->icon().isNull())
+        cleanupMark_->setIcon(MissingFileMark::Icon());
+    cleanupMark_->setVisible(missing);
+    cleanupMark_->setToolTip(missing ? MissingFileMark::ToolTip(path, missing) : QString());
 }
 
 void frmShow::CleanupClicked() {
@@ -198,9 +179,9 @@ void frmShow::CleanupClicked() {
     if (!chosen || chosen->isEmpty())
         return;
     const QString file = chosen->constFirst();
-    show_->Musical()->SetCleanUp(QtText::ToBytes(file));
     txtCleanup->setText(file);
-    SetUnsavedInfo();
+    MarkCleanupFile();
+    document_->SetCleanUp(file);
 }
 
 } // namespace bw

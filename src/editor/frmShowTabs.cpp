@@ -3,16 +3,16 @@
 
 #include "editor/frmShow.h"
 
-#include "dialogs/QtText.h"
-#include "dialogs/UserPrompts.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
-#include "editor/SequenceFileMarks.h"
-#include "environment/SequenceName.h"
+#include "document/QtText.h"
+#include "editor/SectionListModel.h"
+#include "editor/ShowSections.h"
+#include "widgets/UserPrompts.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -20,142 +20,46 @@
 
 namespace bw {
 
-namespace {
-
-const QString AnimationFilter = QStringLiteral("Animation Sequences|*.kas");
-const QString AllSequencesFilter =
-    QStringLiteral("All Sequences|*.kas;*.kms|Animation Sequences|*.kas|Musical Sequences|*.kms");
-
-QString DisplayName(const std::string& fileName) {
-    const std::string_view name = File::SequenceDisplayNameView(fileName);
-    return QtText::FromBytes(name);
-}
-
-} // namespace
-
 int frmShow::CurrentTabIndex() const {
     return tsMain->currentIndex() + 1;
 }
 
 PlaylistPtr frmShow::CurrentPlaylist() const {
-    switch (CurrentTabIndex()) {
-    case BackgroundTab:
-        return show_->Background();
-    case StartupTab:
-        return show_->Startup();
-    case AnimationTab:
-        return show_->Main();
-    case MusicalTab:
-        return show_->Musical();
-    case ShutdownTab:
-        return show_->Shutdown();
-    default:
-        return nullptr;
-    }
+    return document_->SectionPlaylist(CurrentTabIndex());
 }
 
 void frmShow::ShowCurrentTab() {
-    switch (CurrentTabIndex()) {
-    case BackgroundTab:
-        SetupBackgroundTab();
+    const ShowSectionInfo& section = SectionOfTab(CurrentTabIndex());
+    if (const PlaylistPtr playlist = CurrentPlaylist())
+        PopulateListboxWithPlaylist(*playlist);
+    else
+        PopulateListboxWithInteractive();
+    switch (section.options) {
+    case SectionOptions::Animation:
+        SetupAnimationOptions();
         break;
-    case StartupTab:
-        SetupStartupTab();
+    case SectionOptions::Musical:
+        SetupMusicalOptions();
         break;
-    case AnimationTab:
-        SetupAnimationTab();
-        break;
-    case MusicalTab:
-        SetupMusicalTab();
-        break;
-    case InteractiveTab:
-        SetupInteractiveTab();
-        break;
-    case ShutdownTab:
-        SetupShutdownTab();
-        break;
-    default:
+    case SectionOptions::None:
+        SetupOptionsHidden();
         break;
     }
+    // What every tab's setup does after the list and the options panel.
+    frameInstructions->show();
+    SetLightsOffCheckbox();
+    lblTabDescription->setText(QString::fromUtf8(section.title));
+    lblTabInstructions->setText(QString::fromUtf8(section.instructions));
+    SetListButtons();
 }
 
-void frmShow::PopulateListboxWithPlaylist(const Playlist& playlist) {
-    QStringList names;
-    names.reserve(playlist.Count());
-    for (const std::string& fileName : playlist.List())
-        names.append(DisplayName(fileName));
-    lbSequences->clear();
-    lbSequences->addItems(names);
-    marks_->Recheck();
+// The list shows the section of the selected tab, read anew from the show.
+void frmShow::PopulateListboxWithPlaylist(const Playlist&) {
+    entries_->SetSection(CurrentTabIndex());
 }
 
 void frmShow::PopulateListboxWithInteractive() {
-    QStringList names;
-    const GroupCollectionPtr& groups = show_->InteractiveGroups();
-    if (groups) {
-        names.reserve(static_cast<qsizetype>(groups->size()));
-        for (const InteractiveGroupPtr& group : *groups)
-            names.append(group ? QtText::FromBytes(group->Name()) : QString());
-    }
-    lbSequences->clear();
-    lbSequences->addItems(names);
-    marks_->Recheck();
-}
-
-void frmShow::SetupBackgroundTab() {
-    PopulateListboxWithPlaylist(*show_->Background());
-    SetupOptionsHidden();
-    SetupTab(QStringLiteral("Background Sequences"),
-             QStringLiteral("List the animation sequences that will run during the entire "
-                            "show.\n\nFor static displays using X10 controllers, the sequences "
-                            "should contain a single ON event and be about one minute long."));
-}
-
-void frmShow::SetupStartupTab() {
-    PopulateListboxWithPlaylist(*show_->Startup());
-    SetupOptionsHidden();
-    SetupTab(QStringLiteral("Startup Sequences"),
-             QStringLiteral("List the sequences that will be run when the show starts."));
-}
-
-void frmShow::SetupAnimationTab() {
-    PopulateListboxWithPlaylist(*show_->Main());
-    SetupAnimationOptions();
-    SetupTab(QStringLiteral("Animation Sequences"),
-             QStringLiteral("List the animation sequences that will run during the show "
-                            "(between Startup and Shutdown)."));
-}
-
-void frmShow::SetupMusicalTab() {
-    PopulateListboxWithPlaylist(*show_->Musical());
-    SetupMusicalOptions();
-    SetupTab(QStringLiteral("Musical Sequences"),
-             QStringLiteral("List the musical sequences that will run during the show (between "
-                            "Startup and Shutdown)."));
-}
-
-void frmShow::SetupInteractiveTab() {
-    PopulateListboxWithInteractive();
-    SetupOptionsHidden();
-    SetupTab(QStringLiteral("Interactive Groups"),
-             QStringLiteral("List the interactive groups that will wait on triggers during the "
-                            "show (between Startup and Shutdown)."));
-}
-
-void frmShow::SetupShutdownTab() {
-    PopulateListboxWithPlaylist(*show_->Shutdown());
-    SetupOptionsHidden();
-    SetupTab(QStringLiteral("Shutdown Sequences"),
-             QStringLiteral("List the sequences that will be run to shut down the show."));
-}
-
-// What every tab's setup does after the list and the options panel.
-void frmShow::SetupTab(const QString& title, const QString& instructions) {
-    frameInstructions->show();
-    SetLightsOffCheckbox();
-    lblTabDescription->setText(title);
-    lblTabInstructions->setText(instructions);
-    SetListButtons();
+    entries_->SetSection(InteractiveTab);
 }
 
 int frmShow::SelectedPosition() const {
@@ -165,7 +69,7 @@ int frmShow::SelectedPosition() const {
 
 InteractiveGroupPtr frmShow::SelectedGroup() const {
     const int position = SelectedPosition();
-    const GroupCollectionPtr& groups = show_->InteractiveGroups();
+    const GroupCollectionPtr& groups = MyShow()->InteractiveGroups();
     if (position < 0 || !groups || position >= static_cast<int>(groups->size()))
         return nullptr;
     return (*groups)[static_cast<std::size_t>(position)];
@@ -188,7 +92,7 @@ void frmShow::SetListButtons() {
     }
 
     const int position = SelectedPosition();
-    const int count = lbSequences->count();
+    const int count = entries_->rowCount();
     btAdd->setEnabled(true);
     btRemove->setEnabled(position >= 0);
     btEdit->setEnabled(position >= 0);
@@ -201,29 +105,24 @@ void frmShow::ListSelectionChanged() {
     SetLightsOffCheckbox();
 }
 
+void frmShow::SelectEntry(int position) {
+    lbSequences->setCurrentIndex(entries_->index(position));
+    ListSelectionChanged();
+}
+
 void frmShow::AddClicked() {
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     if (CurrentTabIndex() == InteractiveTab)
         AddInteractiveGroup();
     else
         AddSequences();
-    SetSaveButton();
     SetLightsOffCheckbox();
 }
 
 QString frmShow::AddFilter(int* filterIndex) const {
-    switch (CurrentTabIndex()) {
-    case BackgroundTab:
-    case AnimationTab:
-        *filterIndex = 1;
-        return AnimationFilter;
-    case MusicalTab:
-        *filterIndex = 3;
-        return AllSequencesFilter;
-    default:
-        *filterIndex = 1;
-        return AllSequencesFilter;
-    }
+    const ShowSectionInfo& section = SectionOfTab(CurrentTabIndex());
+    *filterIndex = section.addFilterIndex;
+    return section.addFilter ? QString::fromLatin1(section.addFilter) : QString();
 }
 
 void frmShow::AddSequences() {
@@ -243,22 +142,15 @@ void frmShow::AddSequences() {
 
 void frmShow::AppendSequences(const QStringList& files) {
     try {
-        for (const QString& file : files) {
-            const std::string fileName = QtText::ToBytes(file);
-            AddSequenceToPlaylist(fileName);
-            lbSequences->addItem(DisplayName(fileName));
-        }
+        document_->AppendSequences(CurrentTabIndex(), files);
     } catch (const std::exception&) {
-        // The files added so far stay; adding ends without a word.
+        // Adding ends without a word.
     }
 }
 
 void frmShow::AddSequenceToPlaylist(const std::string& fileName) {
-    const PlaylistPtr playlist = CurrentPlaylist();
-    if (!playlist)
-        return;
-    playlist->List().push_back(fileName);
-    SetUnsavedInfo();
+    if (CurrentPlaylist())
+        document_->AppendSequences(CurrentTabIndex(), {QtText::FromBytes(fileName)});
 }
 
 void frmShow::AddInteractiveGroup() {
@@ -275,11 +167,9 @@ bool frmShow::ConfirmRemove() {
 }
 
 void frmShow::RemoveClicked() {
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     if (ConfirmRemove()) {
         const int position = SelectedPosition();
-        if (position >= 0)
-            delete lbSequences->takeItem(position);
         if (CurrentTabIndex() == InteractiveTab)
             RemoveInteractiveGroup(position + 1);
         else
@@ -288,60 +178,37 @@ void frmShow::RemoveClicked() {
     }
     SetLightsOffCheckbox();
     SetListButtons();
-    SetSaveButton();
 }
 
 void frmShow::RemoveSequence(int position) {
-    const PlaylistPtr playlist = CurrentPlaylist();
-    if (!playlist || position < 1 || position > playlist->Count())
-        return;
-    playlist->List().erase(playlist->List().begin() + (position - 1));
-    SetUnsavedInfo();
+    if (CurrentPlaylist())
+        document_->RemoveEntry(CurrentTabIndex(), position - 1);
 }
 
 void frmShow::RemoveInteractiveGroup(int position) {
-    const GroupCollectionPtr& groups = show_->InteractiveGroups();
-    if (!groups || position < 1 || position > static_cast<int>(groups->size()))
-        return;
-    groups->erase(groups->begin() + (position - 1));
-    SetUnsavedInfo();
+    document_->RemoveEntry(InteractiveSection, position - 1);
 }
 
 void frmShow::SwapSequences(int first, int second) {
-    const PlaylistPtr playlist = CurrentPlaylist();
-    if (!playlist || first < 1 || second < 1 || first > playlist->Count() ||
-        second > playlist->Count())
-        return;
-    std::vector<std::string>& list = playlist->List();
-    std::swap(list[static_cast<std::size_t>(first - 1)],
-              list[static_cast<std::size_t>(second - 1)]);
-    SetUnsavedInfo();
+    document_->SwapEntries(CurrentTabIndex(), first - 1, second - 1);
 }
 
 void frmShow::UpClicked() {
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     const int position = SelectedPosition();
     if (position < 1)
         return;
-    const QString text = lbSequences->item(position)->text();
-    lbSequences->insertItem(position - 1, text);
-    delete lbSequences->takeItem(position + 1);
-    lbSequences->setCurrentRow(position - 1);
     SwapSequences(position, position + 1);
-    SetSaveButton();
+    SelectEntry(position - 1);
 }
 
 void frmShow::DownClicked() {
-    const ShowHistory::Action action(*history_);
+    const ShowDocument::Action action(*document_);
     const int position = SelectedPosition();
-    if (position < 0 || position >= lbSequences->count() - 1)
+    if (position < 0 || position >= entries_->rowCount() - 1)
         return;
-    const QString text = lbSequences->item(position)->text();
-    lbSequences->insertItem(position + 2, text);
-    delete lbSequences->takeItem(position);
-    lbSequences->setCurrentRow(position + 1);
     SwapSequences(position + 1, position + 2);
-    SetSaveButton();
+    SelectEntry(position + 1);
 }
 
 void frmShow::EditClicked() {

@@ -2,7 +2,6 @@
 
 #include "model/PlaylistFunctions.h"
 #include "model/PointeeEqual.h"
-#include "showfile/ShowFunctions.h"
 
 #include <algorithm>
 
@@ -21,17 +20,6 @@ Show::Show()
 
 void Show::SetMonitoring(std::shared_ptr<MonitoredShowEvent> value) {
     monitoring_ = value ? std::move(value) : std::make_shared<MonitoredShowEvent>();
-}
-
-bool Show::HasSameContents(const std::shared_ptr<Show>& other) const {
-    if (!other)
-        return false;
-    try {
-        const std::string mine = ShowFunctions::ShowToText(*this);
-        return mine == ShowFunctions::ShowToText(*other);
-    } catch (...) {
-        return false;
-    }
 }
 
 bool Show::operator==(const Show& other) const {

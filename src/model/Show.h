@@ -51,10 +51,6 @@ public:
     const std::shared_ptr<MonitoredShowEvent>& Monitoring() const { return monitoring_; }
     void SetMonitoring(std::shared_ptr<MonitoredShowEvent> value);
 
-    // Whether both shows have the same show text; false for no show or when either text cannot
-    // be made. The monitoring record is not part of the text.
-    bool HasSameContents(const std::shared_ptr<Show>& other) const;
-
     // Every part compared by content: playlists, groups, options, startup trigger and the
     // monitoring record.
     bool operator==(const Show& other) const;

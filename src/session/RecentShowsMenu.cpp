@@ -1,6 +1,6 @@
 #include "session/RecentShowsMenu.h"
 
-#include "dialogs/UserPrompts.h"
+#include "widgets/UserPrompts.h"
 
 #include <QFileInfo>
 

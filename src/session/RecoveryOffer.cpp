@@ -1,6 +1,6 @@
 #include "session/RecoveryOffer.h"
 
-#include "dialogs/UserPrompts.h"
+#include "widgets/UserPrompts.h"
 #include "environment/RecoveryStore.h"
 #include "showfile/ShowFunctions.h"
 

@@ -161,4 +161,14 @@ ShowPtr ShowFromParts(PlaylistPtr startup, PlaylistPtr shutdown, PlaylistPtr mai
     return show;
 }
 
+bool HasSameContents(const Show& show, const ShowPtr& other) {
+    if (!other)
+        return false;
+    try {
+        return ShowToText(show) == ShowToText(*other);
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace bw::ShowFunctions

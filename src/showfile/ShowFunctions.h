@@ -22,4 +22,8 @@ ShowPtr ShowFromParts(PlaylistPtr startup, PlaylistPtr shutdown, PlaylistPtr mai
                       PlaylistPtr musical, PlaylistPtr background, GroupCollectionPtr groups,
                       int startupType, TriggerPtr startupTrigger, bool preloadSequences);
 
+// Whether both shows have the same show text; false for no show or when either text cannot be
+// made. The monitoring record is not part of the text.
+bool HasSameContents(const Show& show, const ShowPtr& other);
+
 } // namespace bw::ShowFunctions

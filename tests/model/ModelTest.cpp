@@ -196,22 +196,6 @@ TEST(Show, EqualityComparesEveryPartByContent) {
     }
 }
 
-TEST(Show, SameContentsComparesShowTexts) {
-    const auto a = std::make_shared<Show>(), b = std::make_shared<Show>();
-    EXPECT_TRUE(a->HasSameContents(b) && !a->HasSameContents(nullptr));
-    b->Musical()->List().push_back("song.kms");
-    EXPECT_FALSE(a->HasSameContents(b));
-    a->Musical()->List().push_back("song.kms");
-    b->Monitoring()->SetShuttingDown(true); // not part of the show text
-    EXPECT_TRUE(a->HasSameContents(b));
-    // A show whose text cannot be made compares false instead of raising.
-    b->SetMain(nullptr);
-    EXPECT_FALSE(a->HasSameContents(b) || b->HasSameContents(a));
-    b->SetMain(NewAnimationPlaylist(1));
-    b->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>()); // no entries
-    EXPECT_FALSE(a->HasSameContents(b));
-}
-
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
     const std::map<std::string, std::function<std::string(const std::string&)>> rewrite = {
         {"trigger", [](const std::string& t) { return TriggerToText(TriggerFromText(t)); }},

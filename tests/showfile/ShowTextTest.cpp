@@ -1,4 +1,5 @@
 #include "DocumentedErrors.h"
+#include "model/PlaylistFunctions.h"
 #include "model/TriggerFunctions.h"
 #include "model/TriggeredSequencesFunctions.h"
 #include "showfile/ShowFunctions.h"
@@ -75,4 +76,20 @@ TEST(ShowText, OnlyTopLevelErrorsReachTheCaller) {
     const ShowPtr deep = ShowFromText("(" + playlist + playlist + playlist + playlist + ")");
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(deep->Main()->List().at(0), nested);
+}
+
+TEST(ShowText, SameContentsComparesShowTexts) {
+    const auto a = std::make_shared<Show>(), b = std::make_shared<Show>();
+    EXPECT_TRUE(HasSameContents(*a, b) && !HasSameContents(*a, nullptr));
+    b->Musical()->List().push_back("song.kms");
+    EXPECT_FALSE(HasSameContents(*a, b));
+    a->Musical()->List().push_back("song.kms");
+    b->Monitoring()->SetShuttingDown(true); // not part of the show text
+    EXPECT_TRUE(HasSameContents(*a, b));
+    // A show whose text cannot be made compares false instead of raising.
+    b->SetMain(nullptr);
+    EXPECT_FALSE(HasSameContents(*a, b) || HasSameContents(*b, a));
+    b->SetMain(PlaylistFunctions::NewAnimationPlaylist(1));
+    b->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>()); // no entries
+    EXPECT_FALSE(HasSameContents(*a, b));
 }

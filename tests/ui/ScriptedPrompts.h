@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/UserPrompts.h"
+#include "widgets/UserPrompts.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,15 +1,16 @@
 // The editor as a desktop program: keys, drops and drags, file marks, help page, message boxes.
 
 #include "DesktopTestSupport.h"
-#include "dialogs/FormControls.h"
-#include "dialogs/ListDragDrop.h"
-#include "dialogs/QtUserPrompts.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
 #include "dialogs/frmTriggeredSequenceEditor.h"
 #include "editor/DesktopHelp.h"
-#include "editor/SequenceFileMarks.h"
+#include "editor/SectionListModel.h"
+#include "widgets/FormControls.h"
+#include "widgets/ListDragDrop.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QDrag>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
@@ -181,6 +182,9 @@ private Q_SLOTS:
         QVERIFY(DropOn(*list->viewport(), DropPoint(*list, 0, 2), *entry));
         for (const auto& [row, name] : {std::pair{0, "b.kas"}, {1, "c.kas"}, {2, "a.kas"}})
             QCOMPARE(list->topLevelItem(row)->text(0), QLatin1String(name));
+        // None of the files is there: each is marked, as in the main window.
+        QVERIFY(!list->topLevelItem(2)->icon(0).isNull());
+        QCOMPARE(ShownText(list->topLevelItem(2)->toolTip(0)), "File not found: /d/a.kas");
     }
 
     // A missing file is marked and named so in the tooltip, looked for again when the tab is set
@@ -191,13 +195,12 @@ private Q_SLOTS:
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
         Window w(folder);
         w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas"});
-        SequenceFileMarks& marks = w.window->FileMarks();
-        QCOMPARE(marks.ToolTip(0) + '|' + marks.ToolTip(1),
+        SectionListModel& marks = w.window->SectionEntries();
+        const auto data = [&](int row, int role) { return marks.index(row).data(role); };
+        QCOMPARE(ShownText(data(0, Qt::ToolTipRole).toString()) + '|' +
+                     ShownText(data(1, Qt::ToolTipRole).toString()),
                  here + "|File not found: " + folder + "gone.kas");
-        QStyleOptionViewItem present, missing;
-        marks.initStyleOption(&present, w.list->model()->index(0, 0));
-        marks.initStyleOption(&missing, w.list->model()->index(1, 0));
-        QVERIFY(present.icon.isNull() && !missing.icon.isNull());
+        QVERIFY(data(0, Qt::DecorationRole).isNull() && !data(1, Qt::DecorationRole).isNull());
         QVERIFY(QFile::remove(here));
         w.window->ShowCurrentTab();
         QVERIFY(marks.Missing(0));
@@ -205,6 +208,14 @@ private Q_SLOTS:
         QEvent activation(QEvent::ActivationChange);
         QApplication::sendEvent(w.window.get(), &activation);
         QVERIFY(!marks.Missing(0));
+        // The cleanup box marks its file the same way.
+        auto* cleanupMark = w.Get<QAction>("cleanupMissing");
+        for (const auto& [file, missing] : {std::pair{"gone.kas", true}, {"here.kas", false}}) {
+            w.window->MyShow()->Musical()->SetCleanUp(file);
+            w.SelectTab(frmShow::MusicalTab);
+            QCOMPARE(cleanupMark->isVisible(), missing);
+            w.SelectTab(frmShow::BackgroundTab);
+        }
     }
 
     // A file name that looks like markup shows in the list's tooltip as it is named.

@@ -11,7 +11,7 @@ namespace bw::test {
 
 // The main window as a person has it: shown and active, with a sequence folder.
 struct Window : Editor {
-    QListWidget* list = List();
+    QListView* list = List();
 
     explicit Window(const QString& folder = QStringLiteral("/seq/")) : Editor(folder) {
         window->show();

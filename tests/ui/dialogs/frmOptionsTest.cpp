@@ -2,9 +2,9 @@
 // shares with the other dialogs: the trigger lists and the captioned frame.
 #include "dialogs/frmOptions.h"
 #include "DialogTestSupport.h"
-#include "dialogs/FormControls.h"
 #include "dialogs/LibDropdown.h"
-#include "dialogs/QtUserPrompts.h"
+#include "widgets/FormControls.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -70,12 +70,12 @@ public:
         FillShow(show(), tab, names);
         window->ShowCurrentTab();
     }
-    QListWidget* List() const { return Get<QListWidget>("lbSequences"); }
-    void Select(int row) const { List()->setCurrentRow(row); }
+    QListView* List() const { return Get<QListView>("lbSequences"); }
+    void Select(int row) const { List()->setCurrentIndex(List()->model()->index(row, 0)); }
     QStringList Entries() const {
         QStringList entries;
-        for (int row = 0; row < List()->count(); ++row)
-            entries << List()->item(row)->text();
+        for (int row = 0; row < List()->model()->rowCount(); ++row)
+            entries << List()->model()->index(row, 0).data().toString();
         return entries;
     }
     // The selected list position, -1 for none.

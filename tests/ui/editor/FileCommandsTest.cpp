@@ -1,6 +1,6 @@
 // The toolbar, its show file commands, the window states, the caption and the session's end.
 #include "EditorTestSupport.h"
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 #include "listtext/Error.h"
 
 #include <QDir>

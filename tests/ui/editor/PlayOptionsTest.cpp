@@ -1,7 +1,7 @@
 // The play options panel: filled from the show, and the user's changes written back into it.
 #include "EditorTestSupport.h"
-#include "editor/UpDown.h"
-#include "editor/WrapCheckBox.h"
+#include "widgets/UpDown.h"
+#include "widgets/WrappingButton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace bw::test {
@@ -91,6 +92,28 @@ private Q_SLOTS:
                 enabled += editor.Get(name)->isEnabled() ? '+' : '-';
             QCOMPARE(enabled, field[5]);
             QCOMPARE(editor.window->HasUnsavedChanges(), entries != "abcd");
+        }
+    }
+
+    // Leaving the Musical section, by a click or by Ctrl+Tab, from a box that the next section
+    // hides gives the keyboard to the list.
+    void TabChange_FromHiddenBox_FocusesTheList() {
+        for (const char* name : {"txtDelay", "txtCleanup"}) {
+            for (const bool byKey : {false, true}) {
+                Editor editor;
+                editor.ShowWindow();
+                QApplication::setActiveWindow(editor.window.get());
+                editor.SelectTab(frmShow::MusicalTab);
+                auto* box = editor.Get<QLineEdit>(name);
+                box->setFocus();
+                QCOMPARE(QApplication::focusWidget(), box);
+                if (byKey)
+                    QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
+                else
+                    editor.SelectTab(frmShow::AnimationTab);
+                QCOMPARE(editor.window->CurrentTabIndex(), byKey ? 5 : 3);
+                QCOMPARE(QApplication::focusWidget(), editor.List());
+            }
         }
     }
 

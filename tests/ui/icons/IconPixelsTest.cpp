@@ -2,7 +2,7 @@
 // without Qt Svg draws them from PNGs that the host's Qt Svg rendered at build time: there the
 // icons must draw, at every size and scale, the PNG rendered at exactly the drawn size, as Qt's
 // own icon of that one PNG draws it.
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 
 #include <QPainter>
 #include <QTest>

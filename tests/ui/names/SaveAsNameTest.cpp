@@ -3,7 +3,7 @@
 // names whose bytes are not UTF-8 pass through Qt's strings unchanged.
 
 #include "EditorTestSupport.h"
-#include "dialogs/QtText.h"
+#include "document/QtText.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Draws the main window and the four dialogs, each as it first opens, into <folder>/<name>.png.
 // Usage: ui_screenshots <folder> [Qt options such as -platform offscreen]
 
-#include "dialogs/QtUserPrompts.h"
+#include "widgets/QtUserPrompts.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"

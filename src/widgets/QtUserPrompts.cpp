@@ -1,4 +1,4 @@
-#include "dialogs/QtUserPrompts.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QDir>
 #include <QFileDialog>

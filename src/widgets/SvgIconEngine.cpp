@@ -1,6 +1,6 @@
-#include "dialogs/SvgIconEngine.h"
+#include "widgets/SvgIconEngine.h"
 
-#include "dialogs/IconDrawing.h"
+#include "widgets/IconDrawing.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "dialogs/FormControls.h"
+#include "widgets/FormControls.h"
 
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,47 +12,6 @@
 #include <cmath>
 
 namespace bw {
-
-// Everything right of the indicator and its spacing, over the button's full height.
-QRect WrappingRadioButton::CaptionRect() const {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-    const int left = indicator.right() + 1 +
-                     style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
-    return QRect(left, 0, width() - left, height());
-}
-
-void WrappingRadioButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-
-    QStyleOptionButton indicator = option;
-    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
-
-    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
-        flags |= Qt::TextHideMnemonic;
-    const QRect caption = CaptionRect();
-    painter.drawItemText(caption, flags, option.palette, isEnabled(), text(), QPalette::WindowText);
-
-    if (option.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = painter.fontMetrics()
-                         .boundingRect(caption, flags, text())
-                         .adjusted(-1, 0, 1, 0)
-                         .intersected(rect());
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
-}
-
-// The whole button answers a click, the second line of the caption included.
-bool WrappingRadioButton::hitButton(const QPoint& pos) const {
-    return rect().contains(pos);
-}
 
 void SetTabChain(std::initializer_list<QWidget*> controls) {
     QWidget* previous = nullptr;

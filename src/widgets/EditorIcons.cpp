@@ -1,6 +1,6 @@
-#include "dialogs/EditorIcons.h"
+#include "widgets/EditorIcons.h"
 
-#include "dialogs/IconDrawing.h"
+#include "widgets/IconDrawing.h"
 
 namespace bw::EditorIcons {
 

@@ -1,4 +1,4 @@
-#include "dialogs/SequenceFileFilter.h"
+#include "widgets/SequenceFileFilter.h"
 
 #include <QRegularExpression>
 

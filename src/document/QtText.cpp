@@ -1,4 +1,4 @@
-#include "dialogs/QtText.h"
+#include "document/QtText.h"
 
 #include "environment/Utf8Text.h"
 

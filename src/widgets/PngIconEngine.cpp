@@ -1,6 +1,6 @@
-#include "dialogs/PngIconEngine.h"
+#include "widgets/PngIconEngine.h"
 
-#include "dialogs/IconDrawing.h"
+#include "widgets/IconDrawing.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "dialogs/ListDragDrop.h"
+#include "widgets/ListDragDrop.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

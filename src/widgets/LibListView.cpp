@@ -1,4 +1,4 @@
-#include "dialogs/LibListView.h"
+#include "widgets/LibListView.h"
 
 #include <QHeaderView>
 #include <QTableView>

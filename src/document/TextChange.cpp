@@ -1,4 +1,4 @@
-#include "editor/TextChange.h"
+#include "document/TextChange.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialogs/ListKeyCommands.h"
+#include "widgets/ListKeyCommands.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

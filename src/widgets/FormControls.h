@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dialogs/Twips.h"
+#include "widgets/Twips.h"
+#include "widgets/WrappingButton.h"
 
 #include <QGroupBox>
-#include <QRadioButton>
 
 #include <initializer_list>
 
@@ -11,21 +11,6 @@ class QLabel;
 class QPushButton;
 
 namespace bw {
-
-// An option button whose caption wraps within the button's width, as the long captions of the
-// show options need; text() keeps the caption as it is.
-class WrappingRadioButton : public QRadioButton {
-    Q_OBJECT
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
-
-private:
-    QRect CaptionRect() const;
-};
 
 // A frame with a caption. Its border runs through the middle of the caption, so that controls
 // placed near the frame's top edge stay clear of it.

@@ -1,4 +1,4 @@
-#include "editor/UpDown.h"
+#include "widgets/UpDown.h"
 
 #include "listtext/Error.h"
 #include "listtext/PlainInt.h"

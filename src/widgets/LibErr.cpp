@@ -1,7 +1,7 @@
-#include "dialogs/LibErr.h"
+#include "widgets/LibErr.h"
 
-#include "dialogs/UserPrompts.h"
 #include "listtext/Error.h"
+#include "widgets/UserPrompts.h"
 
 namespace bw::LibErr {
 

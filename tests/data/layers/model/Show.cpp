@@ -1,0 +1,2 @@
+#include "model/Show.h"
+#include "showfile/ShowFunctions.h"

@@ -1,0 +1,2 @@
+#include "widgets/Twips.h"
+#include "dialogs/frmOptions.h"
