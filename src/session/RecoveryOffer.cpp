@@ -1,8 +1,8 @@
 #include "session/RecoveryOffer.h"
 
-#include "widgets/UserPrompts.h"
 #include "environment/RecoveryStore.h"
 #include "showfile/ShowFunctions.h"
+#include "widgets/UserPrompts.h"
 
 #include <QDateTime>
 #include <QFileInfo>
