@@ -75,7 +75,7 @@ void frmShow::CreateActions() {
         void (frmShow::*run)();
     };
     using KS = QKeySequence;
-    const std::array<Command, 7> commands{{
+    const std::array<Command, 8> commands{{
         {&actNew_, "New", "New", "Create a new show", "New", KS::keyBindings(KS::New),
          &frmShow::NewShow},
         {&actOpen_, "Open", "Open", "Open a show file", "Open", KS::keyBindings(KS::Open),
@@ -100,6 +100,13 @@ void frmShow::CreateActions() {
          KS::keyBindings(KS::HelpContents), &frmShow::ShowHelp},
         {&actExit_, "Exit", "Exit", "Close the Show Editor", "Quit", KS::keyBindings(KS::Quit),
          &frmShow::Exit},
+        {&actCheck_,
+         "CheckShow",
+         "Check Show",
+         "Check the show for problems",
+         "",
+         {KS(Qt::Key_F7)},
+         &frmShow::OpenCheckWindow},
     }};
     for (const Command& command : commands) {
         auto* action = new QAction(imlToolbarIcons.value(QString::fromLatin1(command.iconKey)),
@@ -213,7 +220,10 @@ void frmShow::CreateHistoryCommands() {
             redoKeys.append(key);
     actRedo_->setShortcuts(redoKeys);
     addActions({actNew_, actOpen_, actOptions_, actSave_, actSaveAs_, actHelp_, actExit_, actUndo_,
-                actRedo_});
+                actRedo_, actCheck_});
+    // Check Show has no place on the toolbar; the mouse finds it on the list's context menu.
+    lbSequences->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lbSequences->addAction(actCheck_);
 
     for (QLineEdit* textBox : findChildren<QLineEdit*>())
         textBox->installEventFilter(this);

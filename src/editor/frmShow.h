@@ -4,6 +4,7 @@
 #include "document/ShowDocument.h"
 #include "model/Playlist.h"
 #include "model/Show.h"
+#include "showcheck/Relink.h"
 #include "widgets/WrappingButton.h"
 
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -27,6 +29,7 @@ class QToolBar;
 namespace bw {
 
 class ListDragDrop;
+class frmShowCheck;
 class SectionListModel;
 class UpDown;
 
@@ -112,6 +115,8 @@ public:
     // The entries of the section list, with their missing-file marks; the drags over the list.
     SectionListModel& SectionEntries() const { return *entries_; }
     ListDragDrop& ListDrags() const { return *listDragDrop_; }
+    // The check window, once Check Show has opened it; none before.
+    frmShowCheck* CheckWindow() const { return checkWindow_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,6 +163,12 @@ private:
     void ReadShowFile(const QString& path);
     void SaveShow();
     void SaveShowAs();
+
+    // The check window: opened once by Check Show, then kept on the document's show.
+    void OpenCheckWindow();
+    void FollowFinding(int section, int entry, int groupEntry);
+    void EditFoundGroup(int index);
+    void RelinkFiles(const std::vector<Relink::Choice>& choices);
 
     // Section tabs.
     void SetupOptionsHidden();
@@ -216,6 +227,7 @@ private:
     QAction* actSaveAs_ = nullptr;
     QAction* actHelp_ = nullptr;
     QAction* actExit_ = nullptr;
+    QAction* actCheck_ = nullptr;
     QAction* actUndo_ = nullptr;
     QAction* actRedo_ = nullptr;
 
@@ -252,6 +264,7 @@ private:
     QAction* cleanupMark_ = nullptr;
 
     ListDragDrop* listDragDrop_ = nullptr;
+    frmShowCheck* checkWindow_ = nullptr;
 };
 
 } // namespace bw
