@@ -118,27 +118,6 @@ TEST_F(ShowToolTest, FileInUtf8IsReportedByBuildAndCheck) {
 }
 
 #ifndef _WIN32
-// check resolves names against the sequence folder of the user's settings: of a show whose
-// sections all hold the one file of that folder, only the name that is not there is listed.
-TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
-    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1); // each test runs on its own
-    Put(PathOf("config/Brightwave/registry.reg"),
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
-            PathOf("seq") + "\"\r\n");
-    Put(PathOf("seq/here.kas"), "x");
-    const std::string show = PathOf("show.kss"),
-                      gone = "Musical section, entry 2: sequence file not found: \"gone.kms\" "
-                             "(looked for \"" +
-                             PathOf("seq/gone.kms") + "\")\n";
-    std::string json = test::DataFile("tooling/in-sequence-folder.json");
-    for (const auto& [code, listed] : {std::pair{int(Findings), gone}, {int(Success), ""}}) {
-        RunTool({"build", "-o", show}, json);
-        EXPECT_EQ(RunTool({"check", show}), std::make_tuple(code, listed, std::string()));
-        if (code == Findings)
-            json.erase(json.find(R"(, "gone.kms")"), 12);
-    }
-}
-
 // Inputs that are not regular files, or far larger than any show, are refused at once by every
 // command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
 // an output FIFO that no one reads and a standard output that cannot be written.
@@ -310,9 +289,6 @@ TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
-#endif
-
-#ifndef _WIN32
 // relink searches the given folder, or else the sequence folder of the settings, writes the
 // show to -o or back to itself, lists every missing file and counts the relinked ones; exit code
 // 3 while files stay missing.
