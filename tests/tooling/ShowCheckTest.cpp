@@ -3,7 +3,6 @@
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
-#include "tooling/ShowJson.h"
 #include "tooling/ShowTool.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +20,6 @@ protected:
         TemporaryFolder::SetUp();
         for (const std::string& name : test::CheckFolderFiles)
             Put(PathOf(name), "x");
-    }
-    ShowPtr CheckShow(const std::string& name) const {
-        ShowPtr show =
-            ShowJson::ShowFromJson(ShowJson::ParseJson(test::CheckData(name + ".json", Folder())));
-        test::EmptyMarkedParts(*show);
-        return show;
     }
 };
 
@@ -49,7 +42,7 @@ TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
                 Place(finding.section, finding.entry, finding.groupEntry, finding.warning) + "\t" +
                 finding.text);
         for (const ShowCheck::Finding& finding :
-             ShowCheck::CheckShow(*CheckShow(name), {Folder(), {}, {}}))
+             ShowCheck::CheckShow(*test::CheckShow(name, Folder()), {Folder(), {}, {}}))
             actual.push_back(Place(static_cast<int>(finding.section), finding.entry,
                                    finding.groupEntry,
                                    finding.severity == ShowCheck::Severity::Warning) +
@@ -76,13 +69,14 @@ TEST_F(ShowCheckTest, TriggerMapMarksInputsOfTwoUsers) {
     };
     for (const auto& [name, expected] : cases) {
         std::vector<Row> actual;
-        for (const ShowCheck::TriggerUse& use : ShowCheck::TriggerMap(*CheckShow(name)))
+        for (const ShowCheck::TriggerUse& use :
+             ShowCheck::TriggerMap(*test::CheckShow(name, Folder())))
             actual.emplace_back(use.network, use.unitId, use.inputNumber, use.group, use.groupEntry,
                                 use.conflict, use.starts);
         EXPECT_EQ(actual, expected) << name;
     }
     const std::vector<ShowCheck::TriggerUse> shared =
-        ShowCheck::TriggerMap(*CheckShow("shared-triggers"));
+        ShowCheck::TriggerMap(*test::CheckShow("shared-triggers", Folder()));
     ASSERT_EQ(shared.size(), 9u);
     EXPECT_EQ(shared[0].trigger, "Regular, Unit 01, Input 1");
     EXPECT_EQ(shared[1].trigger, "\"again\" (Regular, Unit 01, Input 1)");
@@ -102,7 +96,9 @@ TEST_F(ShowCheckTest, ToolPrintsTheSameLines) {
         if (name == "empty-group")
             continue;
         const std::string path = PathOf(name + ".kss");
-        ASSERT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(*CheckShow(name))), 0);
+        ASSERT_EQ(
+            File::WriteWholeFile(path, ShowFunctions::ShowToText(*test::CheckShow(name, Folder()))),
+            0);
         std::string expected;
         for (const std::string& line : test::ExpectedLines(name, Folder()))
             expected += line + "\n";
