@@ -14,6 +14,8 @@
 using namespace bw;
 using namespace bw::LibRegistry;
 using bw::test::DataFile;
+using bw::test::DataRows;
+using bw::test::Unescaped;
 
 namespace {
 
@@ -45,26 +47,12 @@ std::string Nul(const std::string& text) {
 } // namespace
 
 TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
-    const std::string key = "Software\\BWShowTest", sub = key + "\\Sub",
-                      missing = key + "\\Missing";
-    // Key, value: as a long (default 7), as a bool (default true), as a string ("-" default).
-    // clang-format off
-    const std::tuple<std::string, const char*, int, bool, std::string> cases[] = {
-        {key, "Five", 5, true, std::string("\x05\0\0", 3)}, {key, "Minus", -1, true, "\xC3\xBF\xC3\xBF\xC3\xBF"},
-        {key, "ZeroDword", 0, false, std::string(3, '\0')},
-        {key, "One", 49, true, "1"}, // the text "1" is the bytes "1" and NUL
-        {key, "Short", 0x0201, true, "\x01"}, // shorter data leave the upper bytes 0
-        {key, "Empty", 0, false, ""}, {key, "NoData", 0, false, "-"}, // only no bytes give the default
-        {key, "TooLong", 7, true, "\x01\x02\x03\x04"}, // longer than four bytes: default
-        {key, "Ansi", 7, true, "Caf\xC3\xA9"}, {key, "Expand", 7, true, "%TEMP%\\x"},
-        {sub, "Deep", 120, true, "x"}, {key, "Missing", 7, true, "-"}, {missing, "Five", 7, true, "-"},
-        {"software\\bwshowtest", "FIVE", 5, true, std::string("\x05\0\0", 3)}}; // any letter case
-    // clang-format on
-    for (const auto& [keyPath, value, number, flag, text] : cases) {
-        EXPECT_EQ(ReadRegLong(HkeyCurrentUser, keyPath, value, 7), number) << value;
-        EXPECT_EQ(ReadRegBool(HkeyCurrentUser, keyPath, value, true), flag) << value;
-        EXPECT_EQ(ReadRegString(HkeyCurrentUser, keyPath, value, "-"), text) << value;
+    for (const auto& row : DataRows("registry/reads.txt")) {
+        EXPECT_EQ(ReadRegLong(HkeyCurrentUser, row[0], row[1], 7), std::stoi(row[2])) << row[1];
+        EXPECT_EQ(ReadRegBool(HkeyCurrentUser, row[0], row[1], true), row[3] == "T") << row[1];
+        EXPECT_EQ(ReadRegString(HkeyCurrentUser, row[0], row[1], "-"), Unescaped(row[4])) << row[1];
     }
+    const std::string key = "Software\\BWShowTest", missing = key + "\\Missing";
     EXPECT_FALSE(ReadRegBool(HkeyCurrentUser, key, "TooLong", false));
 
     const Error error =
@@ -74,21 +62,8 @@ TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
 
 TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
     const std::string text = DataFile("registry/values.reg");
-    // clang-format off
-    const std::pair<const char*, std::string> cases[] = {
-        {"Text", Nul("a \"quoted\" C:\\path")}, {"Word", "\x0d\x0c\x0b\x0a"},
-        {"Small", std::string("\x05\0\0\0", 4)}, {"Bytes", "\xde\xad\xbe\xef"},
-        {"Wrapped", "\x01\x02\x03\x04\x05"}, {"Qword", std::string("\x01\0\0\0\0\0\0\0", 8)},
-        // A text written as hex in a "Version 5.00" file is UTF-16 there; it is kept in UTF-8.
-        {"Utf16", Nul("A\xC3\xA9")}, {"", Nul("default value")}, {"later", Nul("second")},
-        {"Gone", "<no value>"}, {"Non-ASCII \xC3\xA9", Nul("\xC3\xA9t\xC3\xA9")}, {"Good", Nul("kept")},
-        {"AfterBadSection", Nul("still in Shared")}};
-    // clang-format on
-    for (const auto& [value, bytes] : cases)
-        EXPECT_EQ(Read(text, value), bytes) << value;
-    for (const char* value : {"BadWord", "TooWide", "BadHex", "BadType", "Unclosed", "Trailing",
-                              "NoEquals", "Unknown", "Bare"})
-        EXPECT_EQ(Read(text, value), "<no value>") << value;
+    for (const auto& row : DataRows("registry/value-bytes.txt"))
+        EXPECT_EQ(Read(text, Unescaped(row[0])), Unescaped(row[1])) << row[0];
 
     // Two sections of one key make one key; a key exists through a key below it.
     const std::string keys = DataFile("registry/keys.reg");
