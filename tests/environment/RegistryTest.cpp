@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace bw;
 using namespace bw::LibRegistry;
 using bw::test::DataFile;
@@ -77,25 +79,17 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
 }
 
 TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
-    const std::string utf8 = "Windows Registry Editor Version 5.00\r\n\"A\"=\"\xC3\xA9\"\r\n";
     using enum RegFile::Encoding;
-    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; any other file
-    // without a mark is UTF-8, and a byte that is not UTF-8 (a surrogate is not) stays as it is,
-    // in UTF-16 as a lone surrogate U+DC80 to U+DCFF. "\xFF\xFE" is an empty file.
-    // clang-format off
-    const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
-        {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
-        {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
-        {std::string("\xFF\xFE\x3C\xD8\x84\xDF", 6), Utf16LeWithBom, "\xF0\x9F\x8E\x84"}, // a pair
-        {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
-        {"\xED\xA0\x80", Utf8, "\xED\xA0\x80"}, {"\"A\"=\"/caf\xE9\"\r\n", Utf8, "\"A\"=\"/caf\xE9\"\r\n"},
-        {std::string("\xFF\xFE" "a\0\xE9\xDC", 6), Utf16LeWithBom, "a\xE9"}};
-    // clang-format on
-    for (const auto& [bytes, encoding, text] : cases) {
+    const std::map<std::string, RegFile::Encoding> encodings{{"UTF-8", Utf8},
+                                                             {"UTF-8 with mark", Utf8WithBom},
+                                                             {"UTF-16LE with mark", Utf16LeWithBom},
+                                                             {"ANSI", Ansi}};
+    for (const auto& row : DataRows("registry/decoding.txt")) {
+        const std::string bytes = Unescaped(row[0]);
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
-        EXPECT_EQ(decoded.encoding, encoding) << text;
-        EXPECT_EQ(decoded.utf8, text);
-        EXPECT_EQ(RegFile::Encode(decoded.utf8, decoded.encoding), bytes) << text;
+        EXPECT_EQ(decoded.encoding, encodings.at(row[1])) << row[0];
+        EXPECT_EQ(decoded.utf8, row[2] == "=" ? bytes : Unescaped(row[2])) << row[0];
+        EXPECT_EQ(RegFile::Encode(decoded.utf8, decoded.encoding), bytes) << row[0];
     }
 }
 
