@@ -68,30 +68,23 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
         Put(PathOf(name), bytes);
     const std::string newShow = ShowFunctions::ShowToText(Show());
     Put(PathOf("new.kss"), newShow);
-    // Arguments, standard input, exit code, a text expected in standard output, or else the start
-    // of the one line of errors.
-    const std::string f = Folder();
-    // clang-format off
-    const std::tuple<std::vector<std::string>, std::string, int, std::string, std::string> cases[] = {
-        {{"--version"}, "", Success, "bwshowtool " BWSHOW_VERSION "\n", ""},
-        {{"--help"}, "", Success, "Exit codes: 0 done", ""},
-        {{"check", "--help"}, "", Success, "Exit code 3 when anything is listed", ""},
-        {{}, "", Usage, "", "A subcommand is required"},
-        {{"dump", f + "new.kss"}, "", Success, test::DataFile("tooling/new-show.json"), ""},
-        {{"build", f + "new.json", "-o", f + "rebuilt.kss"}, "", Success, "", ""},
-        {{"dump", f + "missing.kss"}, "", CannotRead, "", "cannot read " + f + "missing.kss: no such file\n"},
-        {{"check", f}, "", CannotRead, "", "cannot read " + f + ": it is a folder\n"},
-        {{"dump", f + "empty.kss"}, "", NotAShow, "", f + "empty.kss is not a show file: its text holds no list\n"},
-        {{"check", f + "cut.kss"}, "", NotAShow, "", f + "cut.kss is not a show file: Badly formatted list, missing closing paren\n"},
-        {{"dump", f + "three.kss"}, "", NotAShow, "", f + "three.kss is not a show file: no show can be built from its text (a section cannot be read)\n"},
-        {{"build", f + "bad.json", "-o", f + "out.kss"}, "", NotAShow, "", f + "bad.json: Musical.Delay: "},
-        {{"build", "-o", f + "out.kss"}, R"({"Mian": {}})", NotAShow, "", "standard input: unknown key"},
-        {{"build", f + "none.json", "-o", f + "out.kss"}, "", CannotRead, "", "cannot read " + f + "none.json: no such file\n"},
-        {{"build", "-o", f + "no/o.kss"}, "{}", CannotWrite, "", "unable to write to " + f + "no/o.kss\n"}};
-    // clang-format on
-    for (const auto& [args, input, code, out, err] : cases) {
-        const auto [actualCode, actualOut, actualErr] = RunTool(args, input);
-        EXPECT_EQ(actualCode, code) << testing::PrintToString(args);
+    const auto filled = [&](const std::string& field) {
+        std::string text = test::Unescaped(field);
+        for (const auto& [mark, by] :
+             {std::pair<std::string, std::string>{"<f>", Folder()},
+              {"<version>", "bwshowtool " BWSHOW_VERSION "\n"},
+              {"<new-show.json>", test::DataFile("tooling/new-show.json")}})
+            for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+                text.replace(at, mark.size(), by);
+        return text;
+    };
+    for (const auto& row : test::DataRows("tooling/exit-codes.txt")) {
+        std::vector<std::string> args = test::Split(row[0], ' ');
+        for (std::string& arg : args)
+            arg = filled(arg);
+        const std::string out = filled(row[3]), err = filled(row[4]);
+        const auto [actualCode, actualOut, actualErr] = RunTool(args, row[1]);
+        EXPECT_EQ(actualCode, std::stoi(row[2])) << row[0];
         EXPECT_TRUE(out.empty() ? actualOut.empty() : actualOut.find(out) != std::string::npos);
         EXPECT_TRUE(err.empty() ? actualErr.empty() : actualErr.starts_with("bwshowtool: " + err))
             << actualErr;
