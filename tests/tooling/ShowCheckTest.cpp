@@ -108,34 +108,17 @@ TEST_F(ShowCheckTest, ToolPrintsTheSameLines) {
 // What the file's encoding tells: damaged names, a UTF-8 file with characters beyond ASCII (not
 // one whose mark stands before ASCII alone), and a code page file whose bytes read as UTF-8 too.
 TEST(ShowCheck, EncodingFindings) {
-    using enum TextEncoding::Encoding;
-    const std::string utf8 = "Show file is written in UTF-8 (for \"\xC5\x81\", \"\xC3\xB3\"), "
-                             "which the editor on Windows does not read: names with these "
-                             "characters will be wrong there";
-    const std::string notUtf8 =
-        " holds bytes that are not UTF-8 (shown as \\xHH), kept as they are";
-    const std::string alsoUtf8 = "Show file has no byte order mark and was read in the code page, "
-                                 "but its bytes also read as UTF-8 (";
-    const std::string markAdvice =
-        "): if an earlier BWShow on Linux saved it in UTF-8, put the byte order mark EF BB BF at "
-        "its start";
-    // clang-format off
-    const std::tuple<std::string, TextEncoding::Encoding, std::vector<std::string>> cases[] = {
-        {"(plain, 1,T)", Utf8, {}},
-        {"(\xC5\x81\xC3\xB3,\xC3\xB3)", Utf8, {utf8}},
-        {"(\xC5\x81\xC3\xB3,Caf\xE9,new\nline\xC3)", Utf8,
-         {"Name \"Caf\\xE9\"" + notUtf8, "Name \"new\\x0Aline\\xC3\"" + notUtf8, utf8}},
-        {"(x\xC2\x81)", AnsiCodePage, {"Name \"x\\x81\" holds bytes that the code page does not define (shown as \\xHH), kept as they are"}},
-        {"(Caf\xC3\xA9,Gro\xC3\x9F\xE2\x80\x99 Lichter.kas)", AnsiCodePage,
-         {alsoUtf8 + "\"Gro\xC3\x9F\xE2\x80\x99 Lichter.kas\" would be \"Gro\xDF\x92 Lichter.kas\"" + markAdvice}},
-        {"(Caf\xC3\xA9,new\nline)", AnsiCodePage, {}}};
-    // clang-format on
     const Show empty;
-    for (const auto& [text, encoding, findings] : cases) {
-        std::vector<std::string> found;
-        for (const ShowCheck::Finding& finding : ShowCheck::CheckShow(empty, {"", encoding, text}))
+    for (const auto& row : test::DataRows("check/encoding-findings.txt")) {
+        const auto encoding =
+            row[1] == "UTF-8" ? TextEncoding::Encoding::Utf8 : TextEncoding::Encoding::AnsiCodePage;
+        std::vector<std::string> expected, found;
+        for (const std::string& finding : test::Split(row[2], '|'))
+            expected.push_back(test::Unescaped(finding));
+        for (const ShowCheck::Finding& finding :
+             ShowCheck::CheckShow(empty, {"", encoding, test::Unescaped(row[0])}))
             if (finding.section == ShowCheck::Section::ShowFile)
                 found.push_back(finding.text);
-        EXPECT_EQ(found, findings) << text;
+        EXPECT_EQ(found, expected) << row[0];
     }
 }
