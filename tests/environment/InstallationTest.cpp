@@ -78,14 +78,9 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
 // Help pages lie in the help folder of the installation, whose shape the build tree has. A topic
 // without a page of its own opens the introduction.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
-    const std::string start = "getting_started_with_brightwave.htm";
-    // clang-format off
-    const std::pair<std::int32_t, std::string> topics[] = {
-        {1, "hardware_utility.htm"}, {2, "schedule_editor.htm"}, {3, "sequence_editor.htm"},
-        {4, "show_editor.htm"}, {5, "control_panel.htm"}, {6, "Verifier.htm"},
-        {0, start}, {7, start}, {-1, start}};
-    // clang-format on
-    for (const auto& [topic, page] : topics) {
+    for (const auto& row : DataRows("environment/help-topics.txt")) {
+        const std::int32_t topic = std::stoi(row[0]);
+        const std::string& page = row[1];
         std::vector<std::string> shown;
         WriteShared(StringLine("AppPath", "/opt/Suite"));
         libHelp::ShowHelpTopic(42, topic, [&](libHelp::NativeWindow owner, const std::string& at) {
