@@ -44,30 +44,21 @@ TEST_F(InstallationTest, FoldersAndProgramsFromTheSharedSettings) {
 
 TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
     const std::string here = BWCommon::ExeFolder();
-    std::string upper = here; // this folder in capitals: the letter case counts
+    std::string upper = here;
     for (char& ch : upper)
         ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    // Version, done marker and folder before; whether they are complete; whether BWPost completes
-    // them; the result.
-    // clang-format off
-    const std::tuple<int, int, std::string, bool, bool, bool> cases[] = {
-        {5, 1, here, true, true, true},
-        {6, 1, here, true, false, true},
-        {4, 1, here, false, true, true},
-        {4, 1, here, false, false, false},
-        {5, 0, here, false, false, false},
-        {5, 1, "/opt/Suite", false, false, false},
-        {5, 1, upper, false, false, false}};
-    // clang-format on
-    for (const auto& [version, done, folder, complete, completes, ok] : cases) {
-        const std::string before = Markers(version, done) + StringLine("AppPath", folder);
+    for (const auto& row : DataRows("environment/installation-check.txt")) {
+        const bool complete = row[3] == "T", completes = row[4] == "T", ok = row[5] == "T";
+        const std::string folder = row[2] == "here" ? here : row[2] == "HERE" ? upper : row[2];
+        const std::string before =
+            Markers(std::stoi(row[0]), std::stoi(row[1])) + StringLine("AppPath", folder);
         WriteShared(before);
         std::vector<std::string> runs, messages;
         const bool checked = PostInstallLaunch::CheckInstallation(
             [&](const std::string& text, const std::string& title) {
                 messages.push_back(title + ": " + text);
             },
-            [&, completes = completes](const std::string& path) {
+            [&](const std::string& path) {
                 runs.push_back(path);
                 if (completes)
                     WriteShared(Markers(5, 1) + StringLine("AppPath", here));
@@ -87,14 +78,9 @@ TEST_F(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder) {
 // Help pages lie in the help folder of the installation, whose shape the build tree has. A topic
 // without a page of its own opens the introduction.
 TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
-    const std::string start = "getting_started_with_brightwave.htm";
-    // clang-format off
-    const std::pair<std::int32_t, std::string> topics[] = {
-        {1, "hardware_utility.htm"}, {2, "schedule_editor.htm"}, {3, "sequence_editor.htm"},
-        {4, "show_editor.htm"}, {5, "control_panel.htm"}, {6, "Verifier.htm"},
-        {0, start}, {7, start}, {-1, start}};
-    // clang-format on
-    for (const auto& [topic, page] : topics) {
+    for (const auto& row : DataRows("environment/help-topics.txt")) {
+        const std::int32_t topic = std::stoi(row[0]);
+        const std::string& page = row[1];
         std::vector<std::string> shown;
         WriteShared(StringLine("AppPath", "/opt/Suite"));
         libHelp::ShowHelpTopic(42, topic, [&](libHelp::NativeWindow owner, const std::string& at) {

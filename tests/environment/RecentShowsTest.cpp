@@ -2,6 +2,7 @@
 #include "environment/RecentShows.h"
 #include "environment/ProductSettings.h"
 
+#include "DataFile.h"
 #include "TemporaryHome.h"
 
 #include <gtest/gtest.h>
@@ -10,30 +11,21 @@ using namespace bw;
 using List = std::vector<std::string>;
 
 TEST(RecentShowsListTest, AddedAndRemoved_KeepNewestFirstEightAtMostAndNoDuplicates) {
-    const List eight{"1", "2", "3", "4", "5", "6", "7", "8"};
-    // The list before, the path added (+) or removed (-), the list after.
-    const std::tuple<List, std::string, List> cases[] = {
-        {{}, "+a", {"a"}},
-        {{"a", "b"}, "+c", {"c", "a", "b"}},
-        {{"a", "b", "c"}, "+b", {"b", "a", "c"}},
-        {{"a"}, "+a", {"a"}},
-        {eight, "+9", {"9", "1", "2", "3", "4", "5", "6", "7"}},
-        {eight, "+8", {"8", "1", "2", "3", "4", "5", "6", "7"}},
-        {{"a", "b"}, "-a", {"b"}},
-        {{"a"}, "-x", {"a"}},
-#ifdef _WIN32
-        {{"C:\\S\\a.kss", "C:\\S\\b.kss"}, "+c:\\s\\B.KSS", {"c:\\s\\B.KSS", "C:\\S\\a.kss"}},
-#else
-        {{"/s/a.kss"}, "+/s/A.kss", {"/s/A.kss", "/s/a.kss"}},
-#endif
-    };
-    for (const auto& [before, change, after] : cases) {
-        const std::string path = change.substr(1);
-        EXPECT_EQ(change[0] == '+' ? RecentShows::Added(before, path)
+    for (const auto& row : test::DataRows("environment/recent-shows.txt")) {
+        const List before = test::Split(row[0], '|'), after = test::Split(row[2], '|');
+        const std::string path = row[1].substr(1);
+        EXPECT_EQ(row[1][0] == '+' ? RecentShows::Added(before, path)
                                    : RecentShows::Removed(before, path),
                   after)
-            << change;
+            << row[1];
     }
+    // Paths differing only in letter case are one show only where the file system says so.
+#ifdef _WIN32
+    EXPECT_EQ(RecentShows::Added({"C:\\S\\a.kss", "C:\\S\\b.kss"}, "c:\\s\\B.KSS"),
+              (List{"c:\\s\\B.KSS", "C:\\S\\a.kss"}));
+#else
+    EXPECT_EQ(RecentShows::Added({"/s/a.kss"}, "/s/A.kss"), (List{"/s/A.kss", "/s/a.kss"}));
+#endif
 }
 
 #ifdef _WIN32

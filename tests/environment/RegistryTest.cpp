@@ -11,9 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace bw;
 using namespace bw::LibRegistry;
 using bw::test::DataFile;
+using bw::test::DataRows;
+using bw::test::Unescaped;
 
 namespace {
 
@@ -45,26 +49,12 @@ std::string Nul(const std::string& text) {
 } // namespace
 
 TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
-    const std::string key = "Software\\BWShowTest", sub = key + "\\Sub",
-                      missing = key + "\\Missing";
-    // Key, value: as a long (default 7), as a bool (default true), as a string ("-" default).
-    // clang-format off
-    const std::tuple<std::string, const char*, int, bool, std::string> cases[] = {
-        {key, "Five", 5, true, std::string("\x05\0\0", 3)}, {key, "Minus", -1, true, "\xC3\xBF\xC3\xBF\xC3\xBF"},
-        {key, "ZeroDword", 0, false, std::string(3, '\0')},
-        {key, "One", 49, true, "1"}, // the text "1" is the bytes "1" and NUL
-        {key, "Short", 0x0201, true, "\x01"}, // shorter data leave the upper bytes 0
-        {key, "Empty", 0, false, ""}, {key, "NoData", 0, false, "-"}, // only no bytes give the default
-        {key, "TooLong", 7, true, "\x01\x02\x03\x04"}, // longer than four bytes: default
-        {key, "Ansi", 7, true, "Caf\xC3\xA9"}, {key, "Expand", 7, true, "%TEMP%\\x"},
-        {sub, "Deep", 120, true, "x"}, {key, "Missing", 7, true, "-"}, {missing, "Five", 7, true, "-"},
-        {"software\\bwshowtest", "FIVE", 5, true, std::string("\x05\0\0", 3)}}; // any letter case
-    // clang-format on
-    for (const auto& [keyPath, value, number, flag, text] : cases) {
-        EXPECT_EQ(ReadRegLong(HkeyCurrentUser, keyPath, value, 7), number) << value;
-        EXPECT_EQ(ReadRegBool(HkeyCurrentUser, keyPath, value, true), flag) << value;
-        EXPECT_EQ(ReadRegString(HkeyCurrentUser, keyPath, value, "-"), text) << value;
+    for (const auto& row : DataRows("registry/reads.txt")) {
+        EXPECT_EQ(ReadRegLong(HkeyCurrentUser, row[0], row[1], 7), std::stoi(row[2])) << row[1];
+        EXPECT_EQ(ReadRegBool(HkeyCurrentUser, row[0], row[1], true), row[3] == "T") << row[1];
+        EXPECT_EQ(ReadRegString(HkeyCurrentUser, row[0], row[1], "-"), Unescaped(row[4])) << row[1];
     }
+    const std::string key = "Software\\BWShowTest", missing = key + "\\Missing";
     EXPECT_FALSE(ReadRegBool(HkeyCurrentUser, key, "TooLong", false));
 
     const Error error =
@@ -74,21 +64,8 @@ TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
 
 TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
     const std::string text = DataFile("registry/values.reg");
-    // clang-format off
-    const std::pair<const char*, std::string> cases[] = {
-        {"Text", Nul("a \"quoted\" C:\\path")}, {"Word", "\x0d\x0c\x0b\x0a"},
-        {"Small", std::string("\x05\0\0\0", 4)}, {"Bytes", "\xde\xad\xbe\xef"},
-        {"Wrapped", "\x01\x02\x03\x04\x05"}, {"Qword", std::string("\x01\0\0\0\0\0\0\0", 8)},
-        // A text written as hex in a "Version 5.00" file is UTF-16 there; it is kept in UTF-8.
-        {"Utf16", Nul("A\xC3\xA9")}, {"", Nul("default value")}, {"later", Nul("second")},
-        {"Gone", "<no value>"}, {"Non-ASCII \xC3\xA9", Nul("\xC3\xA9t\xC3\xA9")}, {"Good", Nul("kept")},
-        {"AfterBadSection", Nul("still in Shared")}};
-    // clang-format on
-    for (const auto& [value, bytes] : cases)
-        EXPECT_EQ(Read(text, value), bytes) << value;
-    for (const char* value : {"BadWord", "TooWide", "BadHex", "BadType", "Unclosed", "Trailing",
-                              "NoEquals", "Unknown", "Bare"})
-        EXPECT_EQ(Read(text, value), "<no value>") << value;
+    for (const auto& row : DataRows("registry/value-bytes.txt"))
+        EXPECT_EQ(Read(text, Unescaped(row[0])), Unescaped(row[1])) << row[0];
 
     // Two sections of one key make one key; a key exists through a key below it.
     const std::string keys = DataFile("registry/keys.reg");
@@ -102,25 +79,17 @@ TEST(RegFile, ValueLinesGiveTheBytesOfTheRegistryQuery) {
 }
 
 TEST(RegFile, DecodingFollowsTheFileAndEncodingKeepsIt) {
-    const std::string utf8 = "Windows Registry Editor Version 5.00\r\n\"A\"=\"\xC3\xA9\"\r\n";
     using enum RegFile::Encoding;
-    // "REGEDIT4" files are ANSI even where the bytes happen to be valid UTF-8; any other file
-    // without a mark is UTF-8, and a byte that is not UTF-8 (a surrogate is not) stays as it is,
-    // in UTF-16 as a lone surrogate U+DC80 to U+DCFF. "\xFF\xFE" is an empty file.
-    // clang-format off
-    const std::tuple<std::string, RegFile::Encoding, std::string> cases[] = {
-        {utf8, Utf8, utf8}, {"\xEF\xBB\xBF" + utf8, Utf8WithBom, utf8},
-        {std::string("\xFF\xFEW\0\xE9\0", 6), Utf16LeWithBom, "W\xC3\xA9"}, {"\xFF\xFE", Utf16LeWithBom, ""},
-        {std::string("\xFF\xFE\x3C\xD8\x84\xDF", 6), Utf16LeWithBom, "\xF0\x9F\x8E\x84"}, // a pair
-        {"REGEDIT4\r\n\"A\"=\"\xC3\xA9\"\r\n", Ansi, "REGEDIT4\r\n\"A\"=\"\xC3\x83\xC2\xA9\"\r\n"},
-        {"\xED\xA0\x80", Utf8, "\xED\xA0\x80"}, {"\"A\"=\"/caf\xE9\"\r\n", Utf8, "\"A\"=\"/caf\xE9\"\r\n"},
-        {std::string("\xFF\xFE" "a\0\xE9\xDC", 6), Utf16LeWithBom, "a\xE9"}};
-    // clang-format on
-    for (const auto& [bytes, encoding, text] : cases) {
+    const std::map<std::string, RegFile::Encoding> encodings{{"UTF-8", Utf8},
+                                                             {"UTF-8 with mark", Utf8WithBom},
+                                                             {"UTF-16LE with mark", Utf16LeWithBom},
+                                                             {"ANSI", Ansi}};
+    for (const auto& row : DataRows("registry/decoding.txt")) {
+        const std::string bytes = Unescaped(row[0]);
         const RegFile::DecodedText decoded = RegFile::Decode(bytes);
-        EXPECT_EQ(decoded.encoding, encoding) << text;
-        EXPECT_EQ(decoded.utf8, text);
-        EXPECT_EQ(RegFile::Encode(decoded.utf8, decoded.encoding), bytes) << text;
+        EXPECT_EQ(decoded.encoding, encodings.at(row[1])) << row[0];
+        EXPECT_EQ(decoded.utf8, row[2] == "=" ? bytes : Unescaped(row[2])) << row[0];
+        EXPECT_EQ(RegFile::Encode(decoded.utf8, decoded.encoding), bytes) << row[0];
     }
 }
 

@@ -216,22 +216,20 @@ TEST(WeekTime, ComparisonsAndIntervalsOverTheEndOfTheWeek) {
                 !WeekAt(Sun, 1).Equals(WeekAt(Sun, 1, 0, 1)));
     EXPECT_TRUE(WeekAt(Sun, 1).MemberwiseEquals(std::make_shared<WeekTime>(WeekAt(Sun, 1))));
     EXPECT_FALSE(WeekAt(Sun, 1).MemberwiseEquals(nullptr));
-    const WeekTime monTen = WeekAt(Mon, 10), monNoon = WeekAt(Mon, 12), satTen = WeekAt(Sat, 22),
-                   sunTwo = WeekAt(Sun, 2);
-    // Lower, upper, time: Between, BetweenEquals, InRange.
-    // clang-format off
-    const std::tuple<WeekTime, WeekTime, WeekTime, std::array<bool, 3>> cases[] = {
-        {monTen, monNoon, WeekAt(Mon, 11), {true, true, true}},   {monTen, monNoon, monTen, {false, true, true}},
-        {monTen, monNoon, monNoon, {false, true, false}},     {satTen, sunTwo, WeekAt(Sun, 1), {true, true, true}},
-        {satTen, sunTwo, sunTwo, {false, true, false}},       {satTen, sunTwo, WeekAt(Wed, 12), {false, false, false}},
-        {satTen, sunTwo, satTen, {false, true, true}},        {monTen, monTen, WeekAt(Thu, 3), {true, true, true}}};
-    // clang-format on
-    for (const auto& [lower, upper, time, expected] : cases)
-        EXPECT_EQ((std::array{time.Between(lower, upper), time.BetweenEquals(lower, upper),
-                              time.InRange(lower, upper)}),
-                  expected)
-            << lower.WeekTimeToString() << " to " << upper.WeekTimeToString() << " at "
-            << time.WeekTimeToString();
+    const auto at = [](const std::string& text) {
+        return WeekAt(
+            static_cast<int>(std::string("SunMonTueWedThuFriSat").find(text.substr(0, 3))) / 3,
+            std::stoi(text.substr(4)));
+    };
+    for (const auto& row : test::DataRows("schedule/week-intervals.txt")) {
+        const WeekTime lower = at(row[0]), upper = at(row[1]), time = at(row[2]);
+        const auto mark = [](bool answer) { return answer ? "T" : "F"; };
+        EXPECT_EQ(std::string(mark(time.Between(lower, upper))) + " " +
+                      mark(time.BetweenEquals(lower, upper)) + " " +
+                      mark(time.InRange(lower, upper)),
+                  row[3])
+            << row[0] << " to " << row[1] << " at " << row[2];
+    }
 }
 
 TEST(WeekTime, ArithmeticWrapsAroundTheWeekAndRaisesOverflowBeyond32Bits) {

@@ -1,4 +1,5 @@
 #include "showcheck/Relink.h"
+#include "DataFile.h"
 #include "TemporaryFolder.h"
 #include "environment/FileSystemPath.h"
 #include "model/PlaylistFunctions.h"
@@ -58,35 +59,29 @@ protected:
 // that exist stay as they are.
 TEST_F(RelinkTest, MissingFilesFoundOnceSeveralTimesOrNotAtAll) {
     const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(show_, PathOf("seq/"));
-    // Place, old name, where.
-    const std::vector<std::tuple<Relink::Place, std::string, std::string>> expectedMissing{
-        {{Section::Background, 1, -1, -1}, "C:\\Old\\Seq\\a.kas", "Background section, entry 1"},
-        {{Section::Background, 3, -1, -1}, "gone.kas", "Background section, entry 3"},
-        {{Section::Musical, 1, -1, -1}, "D:\\Свет\\灯光秀\\c.kms", "Musical section, entry 1"},
-        {{Section::Musical, 0, -1, -1},
-         "C:\\Users\\bob\\Xmas\\Yard\\b.kas",
-         "Musical section, cleanup sequence"},
-        {{Section::Interactive, 1, 0, 1},
-         "E:\\SHOWS\\D.KAS",
-         "Interactive group 1 \"Door\", entry 1"},
-    };
-    ASSERT_EQ(missing.size(), expectedMissing.size());
-    for (std::size_t i = 0; i < missing.size(); ++i)
-        EXPECT_EQ(std::tie(missing[i].place, missing[i].name, missing[i].where),
-                  std::tie(std::get<0>(expectedMissing[i]), std::get<1>(expectedMissing[i]),
-                           std::get<2>(expectedMissing[i])))
-            << i;
+    // Section, entry, entry within the group, sequence within the entry; old name; where.
+    std::vector<std::string> listed;
+    for (const auto& [place, name, where] : missing)
+        listed.push_back(std::to_string(static_cast<int>(place.section)) + " " +
+                         std::to_string(place.entry) + " " + std::to_string(place.groupEntry) +
+                         " " + std::to_string(place.sequence) + " " + name + " | " + where);
+    EXPECT_EQ(listed, (std::vector<std::string>{
+                          "1 1 -1 -1 C:\\Old\\Seq\\a.kas | Background section, entry 1",
+                          "1 3 -1 -1 gone.kas | Background section, entry 3",
+                          "4 1 -1 -1 D:\\Свет\\灯光秀\\c.kms | Musical section, entry 1",
+                          "4 0 -1 -1 C:\\Users\\bob\\Xmas\\Yard\\b.kas | Musical section, "
+                          "cleanup sequence",
+                          "5 1 0 1 E:\\SHOWS\\D.KAS | Interactive group 1 \"Door\", entry 1"}));
 
     const Relink::Search search = Relink::FindMovedFiles(missing, PathOf("tree"));
-    const std::vector<std::vector<std::string>> expectedCandidates{
-        {Tree("x/a.kas")},
-        {Tree("Свет/灯光秀/c.kms"), Tree("Φώτα/c.kms")},
-        {Tree("Xmas/Yard/b.kas"), Tree("Easter/Yard/b.kas"), Tree("b.kas")},
-        {Tree("shows/d.kas")},
-    };
-    ASSERT_EQ(search.found.size(), expectedCandidates.size());
-    for (std::size_t i = 0; i < search.found.size(); ++i)
-        EXPECT_EQ(search.found[i].candidates, expectedCandidates[i]) << i;
+    std::vector<std::vector<std::string>> candidates;
+    for (const Relink::Found& found : search.found)
+        candidates.push_back(found.candidates);
+    EXPECT_EQ(candidates, (std::vector<std::vector<std::string>>{
+                              {Tree("x/a.kas")},
+                              {Tree("Свет/灯光秀/c.kms"), Tree("Φώτα/c.kms")},
+                              {Tree("Xmas/Yard/b.kas"), Tree("Easter/Yard/b.kas"), Tree("b.kas")},
+                              {Tree("shows/d.kas")}}));
     ASSERT_EQ(search.notFound.size(), 1u);
     EXPECT_EQ(search.notFound[0].name, "gone.kas");
 
@@ -115,15 +110,6 @@ TEST_F(RelinkTest, StaleRelinksAndUnreadableFoldersChangeNothing) {
 }
 
 TEST(SharedFolderEnding, CountsAgreeingFolderNamesFromTheFileUp) {
-    const std::tuple<std::string, std::string, int> cases[] = {
-        {"C:\\a\\b\\x.kas", "/r/a/b/x.kas", 2},
-        {"C:\\A\\B\\x.kas", "/r/a/b/x.kas", 2},
-        {"C:\\a\\c\\x.kas", "/r/a/b/x.kas", 0},
-        {"x.kas", "/r/x.kas", 0},
-        {"D:\\Свет\\x.kas", "/home/Свет/x.kas", 1},
-        {"D:\\СВЕТ\\x.kas", "/home/Свет/x.kas", 0}, // letter case aside for ASCII only
-        {"\\\\srv\\share\\x.kas", "/mnt/share/x.kas", 1},
-    };
-    for (const auto& [oldName, candidate, shared] : cases)
-        EXPECT_EQ(Relink::SharedFolderEnding(oldName, candidate), shared) << oldName;
+    for (const auto& row : test::DataRows("showcheck/shared-folder-ending.txt"))
+        EXPECT_EQ(Relink::SharedFolderEnding(row[0], row[1]), std::stoi(row[2])) << row[0];
 }

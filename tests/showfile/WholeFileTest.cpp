@@ -60,12 +60,6 @@ TEST_F(WholeFileTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     ASSERT_EQ(File::WriteWholeFile(path, text), 0);
     EXPECT_EQ(Bytes(path), all + "\r\n");
     EXPECT_EQ(Entries(folder_), 1);
-#ifndef _WIN32
-    // UTF-8 up to a last byte that is not: the whole file is in the code page.
-    Put(path, "\xc3\xa9\x80");
-    ASSERT_EQ(File::ReadWholeFile(path, text, encoding), 0);
-    EXPECT_EQ(encoding, TextEncoding::Encoding::AnsiCodePage);
-#endif
 }
 
 // A file in a folder, and a text, with names that the code page cannot hold.

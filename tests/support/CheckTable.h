@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Show.h"
+#include "tooling/ShowJson.h"
 
 #include <fstream>
 #include <iterator>
@@ -73,6 +74,13 @@ inline void EmptyMarkedParts(Show& show) {
             if (group->GetTriggeredSequences(i)->Trig()->Name() == "None")
                 group->GetTriggeredSequences(i)->ClearSequences();
     }
+}
+
+// The show of check/NAME.json, its marked parts emptied.
+inline ShowPtr CheckShow(const std::string& name, const std::string& folder) {
+    ShowPtr show = ShowJson::ShowFromJson(ShowJson::ParseJson(CheckData(name + ".json", folder)));
+    EmptyMarkedParts(*show);
+    return show;
 }
 
 } // namespace bw::test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -37,6 +38,29 @@ inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
     if (rows.empty())
         ADD_FAILURE() << "no cases in " << name;
     return rows;
+}
+
+// A field of a table with "\xHH" for each byte that the table does not show as it is.
+inline std::string Unescaped(const std::string& field) {
+    std::string bytes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const bool hex = field.compare(i, 2, "\\x") == 0 && i + 3 < field.size() &&
+                         std::isxdigit(static_cast<unsigned char>(field[i + 2])) &&
+                         std::isxdigit(static_cast<unsigned char>(field[i + 3]));
+        bytes += hex ? static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16)) : field[i];
+        if (hex)
+            i += 3;
+    }
+    return bytes;
+}
+
+// The parts of a field between `separator`s; none of an empty field.
+inline std::vector<std::string> Split(const std::string& field, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(field);
+    for (std::string part; std::getline(in, part, separator);)
+        parts.push_back(part);
+    return parts;
 }
 
 } // namespace bw::test

@@ -1,9 +1,9 @@
 #include "showcheck/ShowCheck.h"
 #include "CheckTable.h"
+#include "DataFile.h"
 #include "TemporaryFolder.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
-#include "tooling/ShowJson.h"
 #include "tooling/ShowTool.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +21,6 @@ protected:
         TemporaryFolder::SetUp();
         for (const std::string& name : test::CheckFolderFiles)
             Put(PathOf(name), "x");
-    }
-    ShowPtr CheckShow(const std::string& name) const {
-        ShowPtr show =
-            ShowJson::ShowFromJson(ShowJson::ParseJson(test::CheckData(name + ".json", Folder())));
-        test::EmptyMarkedParts(*show);
-        return show;
     }
 };
 
@@ -49,7 +43,7 @@ TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
                 Place(finding.section, finding.entry, finding.groupEntry, finding.warning) + "\t" +
                 finding.text);
         for (const ShowCheck::Finding& finding :
-             ShowCheck::CheckShow(*CheckShow(name), {Folder(), {}, {}}))
+             ShowCheck::CheckShow(*test::CheckShow(name, Folder()), {Folder(), {}, {}}))
             actual.push_back(Place(static_cast<int>(finding.section), finding.entry,
                                    finding.groupEntry,
                                    finding.severity == ShowCheck::Severity::Warning) +
@@ -61,28 +55,19 @@ TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
 // Every input in use, groups first and the startup trigger last, with conflicts marked on every
 // use of the input; a startup trigger of a show that starts immediately is not in use.
 TEST_F(ShowCheckTest, TriggerMapMarksInputsOfTwoUsers) {
-    // Show, then per use: network, unit, input, group, entry, conflict, what it starts.
-    using Row = std::tuple<int, int, int, int, int, bool, std::string>;
-    const std::pair<std::string, std::vector<Row>> cases[] = {
-        {"plays-nothing",
-         {{0, 2, 5, 1, 0, true, "Interactive group 1 \"Door\", entry 1: b"},
-          {0, 2, 6, 1, 1, false, "Interactive group 1 \"Door\", entry 2: a"},
-          {0, 2, 5, 0, -1, true, "the show (startup trigger)"}}},
-        {"clean",
-         {{0, 1, 1, 1, 0, false, "Interactive group 1 \"Jukebox\", entry 1: song, a"},
-          {0, 1, 2, 2, 0, false, "Interactive group 2 \"Toy\", entry 1: a"},
-          {0, 1, 3, 2, 1, false, "Interactive group 2 \"Toy\", entry 2: b"},
-          {0, 1, 9, 0, -1, false, "the show (startup trigger)"}}},
-    };
-    for (const auto& [name, expected] : cases) {
-        std::vector<Row> actual;
-        for (const ShowCheck::TriggerUse& use : ShowCheck::TriggerMap(*CheckShow(name)))
-            actual.emplace_back(use.network, use.unitId, use.inputNumber, use.group, use.groupEntry,
-                                use.conflict, use.starts);
-        EXPECT_EQ(actual, expected) << name;
-    }
+    std::vector<std::vector<std::string>> actual;
+    for (const std::string name : {"plays-nothing", "clean"})
+        for (const ShowCheck::TriggerUse& use :
+             ShowCheck::TriggerMap(*test::CheckShow(name, Folder())))
+            actual.push_back({name,
+                              std::to_string(use.network) + " " + std::to_string(use.unitId) + " " +
+                                  std::to_string(use.inputNumber) + " " +
+                                  std::to_string(use.group) + " " + std::to_string(use.groupEntry) +
+                                  (use.conflict ? " T" : " F"),
+                              use.starts});
+    EXPECT_EQ(actual, test::DataRows("check/trigger-map.txt"));
     const std::vector<ShowCheck::TriggerUse> shared =
-        ShowCheck::TriggerMap(*CheckShow("shared-triggers"));
+        ShowCheck::TriggerMap(*test::CheckShow("shared-triggers", Folder()));
     ASSERT_EQ(shared.size(), 9u);
     EXPECT_EQ(shared[0].trigger, "Regular, Unit 01, Input 1");
     EXPECT_EQ(shared[1].trigger, "\"again\" (Regular, Unit 01, Input 1)");
@@ -102,7 +87,9 @@ TEST_F(ShowCheckTest, ToolPrintsTheSameLines) {
         if (name == "empty-group")
             continue;
         const std::string path = PathOf(name + ".kss");
-        ASSERT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(*CheckShow(name))), 0);
+        ASSERT_EQ(
+            File::WriteWholeFile(path, ShowFunctions::ShowToText(*test::CheckShow(name, Folder()))),
+            0);
         std::string expected;
         for (const std::string& line : test::ExpectedLines(name, Folder()))
             expected += line + "\n";
@@ -121,34 +108,17 @@ TEST_F(ShowCheckTest, ToolPrintsTheSameLines) {
 // What the file's encoding tells: damaged names, a UTF-8 file with characters beyond ASCII (not
 // one whose mark stands before ASCII alone), and a code page file whose bytes read as UTF-8 too.
 TEST(ShowCheck, EncodingFindings) {
-    using enum TextEncoding::Encoding;
-    const std::string utf8 = "Show file is written in UTF-8 (for \"\xC5\x81\", \"\xC3\xB3\"), "
-                             "which the editor on Windows does not read: names with these "
-                             "characters will be wrong there";
-    const std::string notUtf8 =
-        " holds bytes that are not UTF-8 (shown as \\xHH), kept as they are";
-    const std::string alsoUtf8 = "Show file has no byte order mark and was read in the code page, "
-                                 "but its bytes also read as UTF-8 (";
-    const std::string markAdvice =
-        "): if an earlier BWShow on Linux saved it in UTF-8, put the byte order mark EF BB BF at "
-        "its start";
-    // clang-format off
-    const std::tuple<std::string, TextEncoding::Encoding, std::vector<std::string>> cases[] = {
-        {"(plain, 1,T)", Utf8, {}},
-        {"(\xC5\x81\xC3\xB3,\xC3\xB3)", Utf8, {utf8}},
-        {"(\xC5\x81\xC3\xB3,Caf\xE9,new\nline\xC3)", Utf8,
-         {"Name \"Caf\\xE9\"" + notUtf8, "Name \"new\\x0Aline\\xC3\"" + notUtf8, utf8}},
-        {"(x\xC2\x81)", AnsiCodePage, {"Name \"x\\x81\" holds bytes that the code page does not define (shown as \\xHH), kept as they are"}},
-        {"(Caf\xC3\xA9,Gro\xC3\x9F\xE2\x80\x99 Lichter.kas)", AnsiCodePage,
-         {alsoUtf8 + "\"Gro\xC3\x9F\xE2\x80\x99 Lichter.kas\" would be \"Gro\xDF\x92 Lichter.kas\"" + markAdvice}},
-        {"(Caf\xC3\xA9,new\nline)", AnsiCodePage, {}}};
-    // clang-format on
     const Show empty;
-    for (const auto& [text, encoding, findings] : cases) {
-        std::vector<std::string> found;
-        for (const ShowCheck::Finding& finding : ShowCheck::CheckShow(empty, {"", encoding, text}))
+    for (const auto& row : test::DataRows("check/encoding-findings.txt")) {
+        const auto encoding =
+            row[1] == "UTF-8" ? TextEncoding::Encoding::Utf8 : TextEncoding::Encoding::AnsiCodePage;
+        std::vector<std::string> expected, found;
+        for (const std::string& finding : test::Split(row[2], '|'))
+            expected.push_back(test::Unescaped(finding));
+        for (const ShowCheck::Finding& finding :
+             ShowCheck::CheckShow(empty, {"", encoding, test::Unescaped(row[0])}))
             if (finding.section == ShowCheck::Section::ShowFile)
                 found.push_back(finding.text);
-        EXPECT_EQ(found, findings) << text;
+        EXPECT_EQ(found, expected) << row[0];
     }
 }

@@ -68,30 +68,23 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
         Put(PathOf(name), bytes);
     const std::string newShow = ShowFunctions::ShowToText(Show());
     Put(PathOf("new.kss"), newShow);
-    // Arguments, standard input, exit code, a text expected in standard output, or else the start
-    // of the one line of errors.
-    const std::string f = Folder();
-    // clang-format off
-    const std::tuple<std::vector<std::string>, std::string, int, std::string, std::string> cases[] = {
-        {{"--version"}, "", Success, "bwshowtool " BWSHOW_VERSION "\n", ""},
-        {{"--help"}, "", Success, "Exit codes: 0 done", ""},
-        {{"check", "--help"}, "", Success, "Exit code 3 when anything is listed", ""},
-        {{}, "", Usage, "", "A subcommand is required"},
-        {{"dump", f + "new.kss"}, "", Success, test::DataFile("tooling/new-show.json"), ""},
-        {{"build", f + "new.json", "-o", f + "rebuilt.kss"}, "", Success, "", ""},
-        {{"dump", f + "missing.kss"}, "", CannotRead, "", "cannot read " + f + "missing.kss: no such file\n"},
-        {{"check", f}, "", CannotRead, "", "cannot read " + f + ": it is a folder\n"},
-        {{"dump", f + "empty.kss"}, "", NotAShow, "", f + "empty.kss is not a show file: its text holds no list\n"},
-        {{"check", f + "cut.kss"}, "", NotAShow, "", f + "cut.kss is not a show file: Badly formatted list, missing closing paren\n"},
-        {{"dump", f + "three.kss"}, "", NotAShow, "", f + "three.kss is not a show file: no show can be built from its text (a section cannot be read)\n"},
-        {{"build", f + "bad.json", "-o", f + "out.kss"}, "", NotAShow, "", f + "bad.json: Musical.Delay: "},
-        {{"build", "-o", f + "out.kss"}, R"({"Mian": {}})", NotAShow, "", "standard input: unknown key"},
-        {{"build", f + "none.json", "-o", f + "out.kss"}, "", CannotRead, "", "cannot read " + f + "none.json: no such file\n"},
-        {{"build", "-o", f + "no/o.kss"}, "{}", CannotWrite, "", "unable to write to " + f + "no/o.kss\n"}};
-    // clang-format on
-    for (const auto& [args, input, code, out, err] : cases) {
-        const auto [actualCode, actualOut, actualErr] = RunTool(args, input);
-        EXPECT_EQ(actualCode, code) << testing::PrintToString(args);
+    const auto filled = [&](const std::string& field) {
+        std::string text = test::Unescaped(field);
+        for (const auto& [mark, by] :
+             {std::pair<std::string, std::string>{"<f>", Folder()},
+              {"<version>", "bwshowtool " BWSHOW_VERSION "\n"},
+              {"<new-show.json>", test::DataFile("tooling/new-show.json")}})
+            for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+                text.replace(at, mark.size(), by);
+        return text;
+    };
+    for (const auto& row : test::DataRows("tooling/exit-codes.txt")) {
+        std::vector<std::string> args = test::Split(row[0], ' ');
+        for (std::string& arg : args)
+            arg = filled(arg);
+        const std::string out = filled(row[3]), err = filled(row[4]);
+        const auto [actualCode, actualOut, actualErr] = RunTool(args, row[1]);
+        EXPECT_EQ(actualCode, std::stoi(row[2])) << row[0];
         EXPECT_TRUE(out.empty() ? actualOut.empty() : actualOut.find(out) != std::string::npos);
         EXPECT_TRUE(err.empty() ? actualErr.empty() : actualErr.starts_with("bwshowtool: " + err))
             << actualErr;
@@ -118,27 +111,6 @@ TEST_F(ShowToolTest, FileInUtf8IsReportedByBuildAndCheck) {
 }
 
 #ifndef _WIN32
-// check resolves names against the sequence folder of the user's settings: of a show whose
-// sections all hold the one file of that folder, only the name that is not there is listed.
-TEST_F(ShowToolTest, CheckResolvesNamesAgainstTheSettingsSequenceFolder) {
-    setenv("XDG_CONFIG_HOME", PathOf("config").c_str(), 1); // each test runs on its own
-    Put(PathOf("config/Brightwave/registry.reg"),
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n\"NonAudioPath\"=\"" +
-            PathOf("seq") + "\"\r\n");
-    Put(PathOf("seq/here.kas"), "x");
-    const std::string show = PathOf("show.kss"),
-                      gone = "Musical section, entry 2: sequence file not found: \"gone.kms\" "
-                             "(looked for \"" +
-                             PathOf("seq/gone.kms") + "\")\n";
-    std::string json = test::DataFile("tooling/in-sequence-folder.json");
-    for (const auto& [code, listed] : {std::pair{int(Findings), gone}, {int(Success), ""}}) {
-        RunTool({"build", "-o", show}, json);
-        EXPECT_EQ(RunTool({"check", show}), std::make_tuple(code, listed, std::string()));
-        if (code == Findings)
-            json.erase(json.find(R"(, "gone.kms")"), 12);
-    }
-}
-
 // Inputs that are not regular files, or far larger than any show, are refused at once by every
 // command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
 // an output FIFO that no one reads and a standard output that cannot be written.
@@ -310,9 +282,6 @@ TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
-#endif
-
-#ifndef _WIN32
 // relink searches the given folder, or else the sequence folder of the settings, writes the
 // show to -o or back to itself, lists every missing file and counts the relinked ones; exit code
 // 3 while files stay missing.

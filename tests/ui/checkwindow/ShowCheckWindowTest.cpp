@@ -1,6 +1,5 @@
 #include "CheckTable.h"
 #include "checkwindow/frmShowCheck.h"
-#include "tooling/ShowJson.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -33,13 +32,6 @@ class ShowCheckWindowTest : public QObject {
 
     std::string Folder() const { return folder_.path().toStdString() + "/"; }
 
-    ShowPtr CheckShow(const std::string& name) const {
-        ShowPtr show =
-            ShowJson::ShowFromJson(ShowJson::ParseJson(test::CheckData(name + ".json", Folder())));
-        test::EmptyMarkedParts(*show);
-        return show;
-    }
-
     static void WaitForCheck(frmShowCheck& window) {
         QSignalSpy checked(&window, &frmShowCheck::checked);
         QVERIFY(checked.wait(10000));
@@ -56,7 +48,7 @@ private Q_SLOTS:
     // columns; selecting a finding names its place to the owner.
     void FindingsOfTheSharedTable() {
         for (const std::string& name : test::CheckShows) {
-            const ShowPtr show = CheckShow(name);
+            const ShowPtr show = test::CheckShow(name, Folder());
             frmShowCheck window;
             QSignalSpy activated(&window, &frmShowCheck::findingActivated);
             window.SetShow(show.get(), QString::fromStdString(Folder()));
@@ -78,7 +70,7 @@ private Q_SLOTS:
 
     // Network, unit and input sort as numbers; every use of a shared input is marked.
     void TriggerMapSortsAndMarksConflicts() {
-        const ShowPtr show = CheckShow("shared-triggers");
+        const ShowPtr show = test::CheckShow("shared-triggers", Folder());
         frmShowCheck window;
         window.SetShow(show.get(), QString::fromStdString(Folder()));
         WaitForCheck(window);
