@@ -1,7 +1,7 @@
 // The toolbar, its show file commands, the window states, the caption and the session's end.
 #include "EditorTestSupport.h"
-#include "widgets/EditorIcons.h"
 #include "listtext/Error.h"
+#include "widgets/EditorIcons.h"
 
 #include <QDir>
 #include <QSessionManager>
@@ -13,9 +13,7 @@ namespace bw::test {
 
 namespace {
 
-const QString Unsaved = QStringLiteral(
-    "Unsaved Changes: Warning.  You have unsaved changes to this show.  If you proceed, these "
-    "changes will be lost.  Do you wish to continue without saving these changes?");
+const QString Unsaved = DataText("editor/unsaved-question.txt").trimmed();
 const QString Title = QStringLiteral("BW Show Editor v" BWSHOW_VERSION);
 const QString ShowDialog = "Select a show file|All Files|*.*|Shows|*.kss|2|/home/user/Sequences/|";
 

@@ -1,5 +1,6 @@
 // The copies that unfinished saves left, offered back when the editor starts.
 #include "editor/SaveBackupOffer.h"
+#include "DataLines.h"
 #include "ScriptedPrompts.h"
 #include "TestRegistry.h"
 #include "environment/SaveBackups.h"
@@ -38,10 +39,8 @@ private Q_SLOTS:
 
             QStringList said;
             if (answer)
-                said << QStringLiteral("Unfinished Save: A save of %1 did not finish, and the file "
-                                       "may be damaged. The show as it was before that save is "
-                                       "kept in %2.\n\nDo you want to put it back in place of "
-                                       "%1? (No leaves the copy where it is.)")
+                said << DataText("editor/unfinished-save.txt")
+                            .trimmed()
                             .arg(show.c_str(), backup->copyPath.c_str());
             if (gone)
                 said << QStringLiteral("BWShow: Unable to write to ") + show.c_str();
