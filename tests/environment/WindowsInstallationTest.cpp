@@ -23,7 +23,9 @@ TEST(WindowsInstallation, FoldersProgramsAndHelp) {
     EXPECT_EQ(LibFile::FullSequencePath("\\\\srv\\share\\a.kas"), "\\\\srv\\share\\a.kas");
     EXPECT_EQ(BWCommon::ProgramPath("environment_tests"),
               BWCommon::ExeFolder() + "environment_tests.exe");
-    EXPECT_EQ(BWCommon::ProgramPath("BWPost"), "C:\\Suite\\BWPost.exe");
+    // BWPost is built beside the tests, and a program beside the editor comes before AppPath's.
+    EXPECT_EQ(BWCommon::ProgramPath("BWPost"), BWCommon::ExeFolder() + "BWPost.exe");
+    EXPECT_EQ(BWCommon::ProgramPath("NotBuilt"), "C:\\Suite\\NotBuilt.exe");
     std::vector<std::string> addresses;
     libHelp::ShowHelpTopic(0, 4, [&](libHelp::NativeWindow, const std::string& address) {
         addresses.push_back(address);
@@ -45,7 +47,7 @@ TEST(WindowsInstallation, CheckInstallation_RunsThePostInstallProgramAndChecksAg
             runs.push_back(program);
             return false;
         }));
-    EXPECT_EQ(runs, std::vector<std::string>{"C:\\Suite\\BWPost.exe"});
+    EXPECT_EQ(runs, std::vector<std::string>{BWCommon::ExeFolder() + "BWPost.exe"});
     EXPECT_EQ(messages,
               std::vector<std::string>{"Brightwave: Brightwave is not correctly installed."});
 
