@@ -1,7 +1,6 @@
 // Draws the main window and the four dialogs, each as it first opens, into <folder>/<name>.png.
 // Usage: ui_screenshots <folder> [Qt options such as -platform offscreen]
 
-#include "widgets/QtUserPrompts.h"
 #include "dialogs/ShowEditorHost.h"
 #include "dialogs/frmChooseGroupType.h"
 #include "dialogs/frmInteractiveGroupEditor.h"
@@ -11,6 +10,7 @@
 #include "model/InteractiveGroup.h"
 #include "model/Show.h"
 #include "model/TriggeredSequences.h"
+#include "widgets/QtUserPrompts.h"
 
 #include <QApplication>
 #include <QDir>
