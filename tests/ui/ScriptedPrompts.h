@@ -27,13 +27,13 @@ public:
     }
     bool Question(QWidget*, const QString& text, const QString& title) override {
         prompts.append({false, title + ": " + text});
-        return Next(questionAnswers, false);
+        return Next(questionAnswers);
     }
     std::optional<QStringList> OpenFiles(QWidget*, const FileDialogRequest& request) override {
-        return Record(request), Next(openAnswers, std::optional<QStringList>());
+        return Record(request), Next(openAnswers);
     }
     std::optional<QString> SaveFile(QWidget*, const FileDialogRequest& request) override {
-        return Record(request), Next(saveAnswers, std::optional<QString>());
+        return Record(request), Next(saveAnswers);
     }
 
     // The message boxes and questions as "title: text", with " (!)" for the exclamation icon.
@@ -54,11 +54,12 @@ private:
                 texts << prompt.second;
         return texts;
     }
-    template <class Answer> Answer Next(QQueue<Answer>& answers, Answer none) {
+    // No, or Cancel (an empty answer), when nothing is queued.
+    template <class Answer> Answer Next(QQueue<Answer>& answers) {
         if (!answers.isEmpty())
             return answers.dequeue();
         QTest::qFail(qPrintable("unscripted prompt " + prompts.last().second), __FILE__, __LINE__);
-        return none;
+        return Answer{};
     }
 };
 
