@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIconEngine>
+#include "widgets/CachedIconEngine.h"
+
 #include <QImage>
 #include <QMap>
 #include <QString>
@@ -12,24 +13,20 @@ namespace bw {
 // the size asked for, keeping its proportions, taken from the PNG rendered at exactly that size
 // when there is one and otherwise scaled smoothly from the nearest larger one; and the style's
 // generated look in every mode but the normal one.
-class PngIconEngine : public QIconEngine {
+class PngIconEngine : public CachedIconEngine {
 public:
     // The files by their width; there must be at least one.
     explicit PngIconEngine(QString key, QMap<int, QString> files);
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine* clone() const override;
-    bool isNull() override;
 
     // The PNGs of a key in the program's icon set, by width; empty when there are none.
     static QMap<int, QString> Files(const QString& key);
 
-private:
-    QImage Drawn(const QSize& size) const;
+protected:
+    QImage Drawn(const QSize& size) override;
 
-    QString key_;
+private:
     QMap<int, QString> files_;
 };
 

@@ -2,14 +2,9 @@
 
 #include "widgets/IconDrawing.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
-#include <QStyle>
-#include <QStyleOption>
 #include <QSvgRenderer>
 
 namespace bw {
@@ -21,7 +16,8 @@ QIconEngine* DrawnIconEngine(const QString& key) {
     return new SvgIconEngine(std::move(path));
 }
 
-SvgIconEngine::SvgIconEngine(QString fileName) : fileName_(std::move(fileName)) {}
+SvgIconEngine::SvgIconEngine(QString fileName)
+    : CachedIconEngine(QStringLiteral("svg_") + fileName), fileName_(std::move(fileName)) {}
 
 QSvgRenderer& SvgIconEngine::Renderer() {
     if (!renderer_)
@@ -29,31 +25,7 @@ QSvgRenderer& SvgIconEngine::Renderer() {
     return *renderer_;
 }
 
-void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-                          QIcon::State state) {
-    QSize pixmapSize = rect.size();
-    if (painter->device())
-        pixmapSize *= painter->device()->devicePixelRatio();
-    painter->drawPixmap(rect, pixmap(pixmapSize, mode, state));
-}
-
-QSize SvgIconEngine::actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    const QPixmap drawn = pixmap(size, mode, state);
-    return drawn.isNull() ? QSize() : drawn.size();
-}
-
-QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    // The file has one drawing for both states.
-    Q_UNUSED(state);
-    const QString key = QStringLiteral("bw_svgicon_%1_%2x%3_%4")
-                            .arg(fileName_)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(int(mode));
-    QPixmap drawn;
-    if (QPixmapCache::find(key, &drawn))
-        return drawn;
-
+QImage SvgIconEngine::Drawn(const QSize& size) {
     QSvgRenderer& renderer = Renderer();
     if (!renderer.isValid())
         return {};
@@ -68,26 +40,11 @@ QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State 
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    drawn = QPixmap::fromImage(image);
-
-    // The other modes are the style's variations of the normal drawing.
-    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QStyleOption option(0);
-        option.palette = QGuiApplication::palette();
-        const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
-        if (!generated.isNull())
-            drawn = generated;
-    }
-    QPixmapCache::insert(key, drawn);
-    return drawn;
+    return image;
 }
 
 QIconEngine* SvgIconEngine::clone() const {
     return new SvgIconEngine(*this);
-}
-
-bool SvgIconEngine::isNull() {
-    return false;
 }
 
 } // namespace bw

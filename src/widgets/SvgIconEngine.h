@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIconEngine>
+#include "widgets/CachedIconEngine.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,16 +15,15 @@ namespace bw {
 // every mode but the normal one. The file is read when the icon is first drawn rather than when
 // it is made, and read once for all sizes, so that a window full of icons opens without reading
 // each file before it can be shown and again for every size it is drawn at.
-class SvgIconEngine : public QIconEngine {
+class SvgIconEngine : public CachedIconEngine {
 public:
     // The file must exist; an icon is never null.
     explicit SvgIconEngine(QString fileName);
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine* clone() const override;
-    bool isNull() override;
+
+protected:
+    QImage Drawn(const QSize& size) override;
 
 private:
     QSvgRenderer& Renderer();
