@@ -250,14 +250,6 @@ bool Write(const std::string& path, std::string_view bytes, bool inPlaceWhereNee
 
 } // namespace
 
-bool Write(const std::string& path, std::string_view bytes) {
-    return Write(path, bytes, true);
-}
-
-bool WriteReplacing(const std::string& path, std::string_view bytes) {
-    return Write(path, bytes, false);
-}
-
 ReadResult ReadWithResult(const std::string& path, std::string& bytes) {
     const std::wstring source = WidePath(path);
     if (source.empty())
@@ -569,14 +561,6 @@ bool Write(const std::string& path, std::string_view bytes, bool inPlaceWhereNee
 
 } // namespace
 
-bool Write(const std::string& path, std::string_view bytes) {
-    return Write(path, bytes, true);
-}
-
-bool WriteReplacing(const std::string& path, std::string_view bytes) {
-    return Write(path, bytes, false);
-}
-
 ReadResult ReadWithResult(const std::string& path, std::string& bytes) {
     if (path.empty())
         return {ReadFailure::Missing, ENOENT};
@@ -604,6 +588,14 @@ std::string SystemErrorText(int error) {
 } // namespace
 
 #endif
+
+bool Write(const std::string& path, std::string_view bytes) {
+    return Write(path, bytes, true);
+}
+
+bool WriteReplacing(const std::string& path, std::string_view bytes) {
+    return Write(path, bytes, false);
+}
 
 std::string Describe(const ReadResult& result) {
     switch (result.failure) {
