@@ -4,12 +4,18 @@
 #include "editor/frmShow.h"
 #include "environment/LibFile.h"
 #include "environment/PostInstallLaunch.h"
+#include "environment/ProcessIdentity.h"
+#include "environment/RecoveryStore.h"
+#include "environment/UserDataFolder.h"
+#include "session/DocumentAutosave.h"
+#include "session/RecoveryOffer.h"
 #include "widgets/EditorIcons.h"
 #include "widgets/QtUserPrompts.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -60,11 +66,27 @@ int main(int argc, char* argv[]) {
         bw::ShowHelpTopic(owner, topic, prompts);
     };
 
+    if (!commandLine.printCaption)
+        environment.recentShows = bw::RecentShows::UserPlace();
+
     bw::frmShow window(prompts, std::move(environment));
     window.show();
-    // Saves that did not finish left copies of the shows they wrote over; a named show may be one.
-    if (!commandLine.printCaption)
+    // An editor that only prints its caption leaves the user's kept work alone.
+    bw::RecoveryStore recovery(bw::UserDataFolder::SubFolder("recovery"),
+                               bw::ProcessIdentity::Current());
+    std::unique_ptr<bw::AutosaveController> autosave;
+    if (!commandLine.printCaption) {
+        // Saves that did not finish left copies of the shows they wrote over; a named show may
+        // be one.
         bw::OfferLeftSaveBackups(&window, prompts);
+        // Unsaved changes of an editor that ended without saving them come back as unsaved
+        // changes, before any show named on the command line asks to replace them.
+        if (auto recovered = bw::OfferRecovery(recovery, prompts, &window))
+            window.Document().TakeUnsaved(std::move(recovered->show), recovered->fileName);
+        autosave = bw::AutosaveDocument(recovery, window.Document());
+        QObject::connect(&window, &bw::frmShow::changesLetGo, autosave.get(),
+                         &bw::AutosaveController::Discard);
+    }
     // A show named on the command line, as the file manager hands it over, opens like one chosen
     // with Open.
     if (!commandLine.showFile.isEmpty())

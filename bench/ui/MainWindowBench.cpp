@@ -9,6 +9,7 @@
 #include "environment/RecoveryStore.h"
 #include "environment/SequenceName.h"
 #include "session/AutosaveController.h"
+#include "session/DocumentAutosave.h"
 #include "showfile/File.h"
 #include "showfile/ShowFunctions.h"
 
@@ -119,12 +120,7 @@ void TypeInDelayBox(benchmark::State& state) {
                             bw::ProcessIdentity::Current());
     std::unique_ptr<bw::AutosaveController> autosave;
     if (state.range(0) == 1) {
-        autosave = std::make_unique<bw::AutosaveController>(
-            store, bw::AutosaveController::Document{
-                       [&window] { return bw::ShowFunctions::ShowToText(*window.MyShow()); },
-                       [&window] { return window.ShowFileName(); }});
-        QObject::connect(&window.Document(), &bw::ShowDocument::changed, autosave.get(),
-                         &bw::AutosaveController::DocumentChanged);
+        autosave = bw::AutosaveDocument(store, window.Document());
         autosave->ModifiedChanged(true);
     }
     bool digit = true;

@@ -152,6 +152,7 @@ bool ShowDocument::Open(const QString& path, std::string* damagedNotice) {
     Reset(std::move(opened), path);
     if (damagedNotice)
         *damagedNotice = DamagedNames::Notice(text, encoding);
+    Q_EMIT fileUsed(path);
     return true;
 }
 
@@ -170,7 +171,13 @@ bool ShowDocument::SaveAs(const QString& target) {
     modifiedWithoutStep_ = false;
     stack_->setClean();
     UpdateModified();
+    Q_EMIT fileUsed(target);
     return true;
+}
+
+void ShowDocument::TakeUnsaved(ShowPtr show, const QString& fileName) {
+    Reset(std::move(show), fileName);
+    MarkModified();
 }
 
 PlaylistPtr ShowDocument::SectionPlaylist(int tab) const {

@@ -80,6 +80,9 @@ public:
     bool Save();
     // Writes the show to `target`, which becomes the file name also when the write failed.
     bool SaveAs(const QString& target);
+    // Takes up a show whose changes were not saved (a recovered copy) under the file it belongs
+    // to, empty for a show never saved: it is modified, and Save writes it there.
+    void TakeUnsaved(ShowPtr show, const QString& fileName);
 
     // The playlist of a section; none for the Interactive section.
     PlaylistPtr SectionPlaylist(int tab) const;
@@ -115,6 +118,8 @@ Q_SIGNALS:
     // undo and redo at the place of the step.
     void showReplaced(const ShowPlace& place);
     void fileNameChanged(const QString& fileName);
+    // The show was read from or written to this file (Open, Save, Save As).
+    void fileUsed(const QString& fileName);
     void modifiedChanged(bool modified);
 
 private:

@@ -52,6 +52,7 @@ frmShow::frmShow(UserPrompts& prompts, frmShowEnvironment environment, QWidget* 
     SetUpKeysAndDrops();
     CreateHistoryCommands();
     ConnectDocument();
+    CreateRecentShows();
 
     // Loading: the document's new empty show on the Background tab.
     tsMain->setCurrentIndex(BackgroundTab - 1);

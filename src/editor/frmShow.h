@@ -2,6 +2,7 @@
 
 #include "dialogs/ShowEditorHost.h"
 #include "document/ShowDocument.h"
+#include "environment/RecentShows.h"
 #include "model/Playlist.h"
 #include "model/Show.h"
 #include "showcheck/Relink.h"
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -29,6 +31,7 @@ class QToolBar;
 namespace bw {
 
 class ListDragDrop;
+class RecentShowsMenu;
 class frmShowCheck;
 class SectionListModel;
 class UpDown;
@@ -40,6 +43,8 @@ struct frmShowEnvironment {
     QString defaultPath;
     // Opens the suite's help on a topic page, owned by the given window.
     std::function<void(QWidget* owner, int topic)> showHelpTopic;
+    // Where the list of recent shows is kept; none, and the Open command has no such list.
+    std::optional<RecentShows::Place> recentShows;
 };
 
 // The show editor's main window: the toolbar with the show file commands, the six section tabs
@@ -117,6 +122,14 @@ public:
     ListDragDrop& ListDrags() const { return *listDragDrop_; }
     // The check window, once Check Show has opened it; none before.
     frmShowCheck* CheckWindow() const { return checkWindow_; }
+    // The recent shows on the Open button (held down, or Ctrl+Shift+O); none without a place
+    // for the list.
+    RecentShowsMenu* RecentMenu() const { return recentShows_; }
+
+Q_SIGNALS:
+    // The user let the unsaved changes go for good: the window closes, or the desktop session
+    // ends, without saving them.
+    void changesLetGo();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -140,6 +153,7 @@ private:
     void ConnectHandlers();
     void FitFontToLayout();
     void SetUpKeysAndDrops();
+    void CreateRecentShows();
 
     // Listening to the document.
     void ConnectDocument();
@@ -265,6 +279,7 @@ private:
 
     ListDragDrop* listDragDrop_ = nullptr;
     frmShowCheck* checkWindow_ = nullptr;
+    RecentShowsMenu* recentShows_ = nullptr;
 };
 
 } // namespace bw

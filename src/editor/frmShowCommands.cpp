@@ -192,14 +192,19 @@ void frmShow::OpenShowFile(const QString& path) {
 }
 
 void frmShow::closeEvent(QCloseEvent* event) {
-    if (sessionEndAgreed_ || ConfirmDiscardChanges())
-        event->accept();
-    else
+    if (!sessionEndAgreed_ && !ConfirmDiscardChanges()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    if (HasUnsavedChanges())
+        Q_EMIT changesLetGo();
 }
 
 bool frmShow::AgreeToEndSession() {
     sessionEndAgreed_ = ConfirmDiscardChanges();
+    if (sessionEndAgreed_ && HasUnsavedChanges())
+        Q_EMIT changesLetGo();
     return sessionEndAgreed_;
 }
 

@@ -49,18 +49,22 @@ std::string FirstLine(const std::string& path) {
     return text.substr(0, text.find('\n'));
 }
 
-// The start time in clock ticks since boot: field 22 of /proc/<pid>/stat. The program name in
-// field 2 may hold blanks and parentheses, so counting starts after its last ")".
-std::string StartTicks(std::int64_t pid) {
+// What /proc/<pid>/stat tells of a process that has not ended: its start time in clock ticks
+// since boot (field 22); empty for a process that has ended and waits to be reaped (state Z or X
+// in field 3), or one that cannot be read. The program name in field 2 may hold blanks and
+// parentheses, so counting starts after its last ")".
+std::optional<std::string> StartTicksIfAlive(std::int64_t pid) {
     const std::string stat = FirstLine("/proc/" + std::to_string(pid) + "/stat");
     std::size_t at = stat.rfind(')');
     if (at == std::string::npos)
-        return {};
+        return std::string{};
+    if (at + 2 < stat.size() && (stat[at + 2] == 'Z' || stat[at + 2] == 'X'))
+        return std::nullopt;
     // Fields 3 to 21 lie between the name and the start time.
     for (int field = 3; field <= 22; ++field) {
         at = stat.find(' ', at);
         if (at == std::string::npos)
-            return {};
+            return std::string{};
         ++at;
     }
     const std::string ticks = stat.substr(at, stat.find(' ', at) - at);
@@ -76,7 +80,11 @@ bool IdInUse(std::int64_t pid) {
 std::optional<Identity> Of(std::int64_t pid) {
     if (!IdInUse(pid))
         return std::nullopt;
-    const std::string ticks = StartTicks(pid);
+    // A killed editor whose parent has not collected it yet runs no more.
+    const std::optional<std::string> alive = StartTicksIfAlive(pid);
+    if (!alive)
+        return std::nullopt;
+    const std::string& ticks = *alive;
     if (ticks.empty())
         return Identity{pid, {}};
     // Ticks count from the boot; the boot's own id keeps a process of an earlier boot apart.

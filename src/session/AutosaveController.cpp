@@ -1,8 +1,11 @@
 #include "session/AutosaveController.h"
 
+#include "document/QtText.h"
 #include "environment/RecoveryStore.h"
 
 #include <QDateTime>
+
+#include <exception>
 
 namespace bw {
 
@@ -46,8 +49,13 @@ void AutosaveController::WriteCopy() {
     latest_.stop();
     if (!modified_)
         return;
-    const bool written = store_.Write(document_.showText(), document_.fileName().toStdString(),
-                                      QDateTime::currentSecsSinceEpoch());
+    bool written = false;
+    try {
+        written = store_.Write(document_.showText(), QtText::ToBytes(document_.fileName()),
+                               QDateTime::currentSecsSinceEpoch());
+    } catch (const std::exception&) {
+        // A show that cannot be written as text now is kept at the next change.
+    }
     Q_EMIT copyWritten(written);
 }
 

@@ -1,5 +1,6 @@
 #include "session/RecentShowsMenu.h"
 
+#include "document/QtText.h"
 #include "widgets/UserPrompts.h"
 
 #include <QFileInfo>
@@ -14,7 +15,7 @@ RecentShowsMenu::RecentShowsMenu(RecentShows::Place place, UserPrompts& prompts,
 }
 
 void RecentShowsMenu::ShowUsed(const QString& path) {
-    RecentShows::Save(place_, RecentShows::Added(RecentShows::Load(place_), path.toStdString()));
+    RecentShows::Save(place_, RecentShows::Added(RecentShows::Load(place_), QtText::ToBytes(path)));
 }
 
 void RecentShowsMenu::Refresh() {
@@ -23,7 +24,7 @@ void RecentShowsMenu::Refresh() {
     if (shows.empty())
         addAction(NoShows)->setEnabled(false);
     for (std::size_t i = 0; i < shows.size(); ++i) {
-        const QString path = QString::fromStdString(shows[i]);
+        const QString path = QtText::FromBytes(shows[i]);
         QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace('&', "&&"));
         if (!QFileInfo(path).isFile())
             text += MissingMark;
@@ -43,7 +44,7 @@ void RecentShowsMenu::Chosen(const QString& path) {
                                  .arg(path);
     if (prompts_.Question(parentWidget(), question, title()))
         RecentShows::Save(place_,
-                          RecentShows::Removed(RecentShows::Load(place_), path.toStdString()));
+                          RecentShows::Removed(RecentShows::Load(place_), QtText::ToBytes(path)));
 }
 
 } // namespace bw

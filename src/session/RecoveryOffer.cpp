@@ -1,5 +1,6 @@
 #include "session/RecoveryOffer.h"
 
+#include "document/QtText.h"
 #include "environment/RecoveryStore.h"
 #include "showfile/ShowFunctions.h"
 #include "widgets/UserPrompts.h"
@@ -22,7 +23,7 @@ ShowPtr ShowOf(const RecoveryCopy& copy) {
 } // namespace
 
 QString RecoveryQuestion(const RecoveryCopy& copy) {
-    const QString fileName = QString::fromStdString(copy.showFileName);
+    const QString fileName = QtText::FromBytes(copy.showFileName);
     QString show = QStringLiteral("a new show that was never saved");
     if (!fileName.isEmpty()) {
         show = QStringLiteral("the show %1 (%2)")
@@ -45,7 +46,7 @@ std::optional<RecoveredShow> OfferRecovery(RecoveryStore& store, UserPrompts& pr
         const std::optional<RecoveryCopy> copy = RecoveryStore::Read(store.OwnPath());
         ShowPtr show = copy ? ShowOf(*copy) : nullptr;
         if (show && prompts.Question(parent, RecoveryQuestion(*copy), RecoveryTitle))
-            return RecoveredShow{std::move(show), QString::fromStdString(copy->showFileName)};
+            return RecoveredShow{std::move(show), QtText::FromBytes(copy->showFileName)};
         store.Remove();
     }
     return std::nullopt;

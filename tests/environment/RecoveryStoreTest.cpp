@@ -7,6 +7,12 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 using namespace bw;
 
 namespace {
@@ -77,3 +83,26 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     EXPECT_TRUE(mine.Remove());
     EXPECT_FALSE(std::filesystem::exists(mine.OwnPath()));
 }
+
+#ifndef _WIN32
+// An editor killed a moment ago whose parent has not collected it yet (a zombie) runs no more:
+// its copy is offered at once.
+TEST(ProcessIdentityTest, KilledChildNotYetCollected_IsNotRunning) {
+    const pid_t child = fork();
+    if (child == 0) {
+        pause();
+        _exit(0);
+    }
+    ASSERT_GT(child, 0);
+    const std::optional<ProcessIdentity::Identity> identity = ProcessIdentity::Of(child);
+    const bool runningBefore = identity && ProcessIdentity::IsRunning(*identity);
+    kill(child, SIGKILL);
+    siginfo_t info{};
+    // Waits for its end without collecting it.
+    waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT);
+    const bool runningAfter = identity && ProcessIdentity::IsRunning(*identity);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(runningBefore);
+    EXPECT_FALSE(runningAfter);
+}
+#endif

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         return 1;
 
     bw::QtUserPrompts prompts;
-    bw::frmShow window(prompts, bw::frmShowEnvironment{QStringLiteral("C:\\Shows\\"), {}});
+    bw::frmShow window(prompts, bw::frmShowEnvironment{QStringLiteral("C:\\Shows\\"), {}, {}});
     bool saved = Save(window, folder, QStringLiteral("main-window"));
 
     Host host;

@@ -48,11 +48,14 @@ public:
     std::unique_ptr<frmShow> window;
     Show& show() const { return *window->MyShow(); }
 
-    explicit Editor(const QString& defaultPath = QStringLiteral("/home/user/Sequences/")) {
+    explicit Editor(const QString& defaultPath = QStringLiteral("/home/user/Sequences/"),
+                    std::optional<RecentShows::Place> recentShows = std::nullopt) {
         window = std::make_unique<frmShow>(
-            prompts, frmShowEnvironment{defaultPath, [this](QWidget* owner, int topic) {
+            prompts, frmShowEnvironment{defaultPath,
+                                        [this](QWidget* owner, int topic) {
                                             helpTopics << (owner == window.get() ? topic : -1);
-                                        }});
+                                        },
+                                        std::move(recentShows)});
     }
     // A named control of the window; a missing one fails the test.
     template <class Control = QPushButton> Control* Get(const char* objectName) const {

@@ -1,8 +1,10 @@
 // Autosave, the recovery offer at start and the recent shows menu, each on its own; and an editor
 // killed with unsaved changes, played by a child process that this program starts.
 #include "ScriptedPrompts.h"
+#include "editor/EditorTestSupport.h"
 #include "environment/RecoveryStore.h"
 #include "session/AutosaveController.h"
+#include "session/DocumentAutosave.h"
 #include "session/RecentShowsMenu.h"
 #include "session/RecoveryOffer.h"
 #include "showfile/File.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,20 +37,25 @@ std::string EditedShowText() {
     return ShowFunctions::ShowToText(show);
 }
 
-// The killed editor: keeps a copy of its edited show, writes beside it what its Save would have
-// written, says "ready" and waits to be killed.
+// The killed editor: the editor's window with its autosave, on the show file, given an evening's
+// work through its controls (a song dropped on the Musical tab, its delay typed). Once the copy is
+// kept it writes beside it what its Save would have written, says "ready" and waits to be killed.
 int RunKilledEditor(const QString& folder, const QString& showFile) {
     RecoveryStore store(folder.toStdString(), ProcessIdentity::Current());
-    const std::string text = EditedShowText();
-    AutosaveController autosave(store, {[&text] { return text; }, [showFile] { return showFile; }},
-                                50, 50);
-    QObject::connect(&autosave, &AutosaveController::copyWritten, [&](bool written) {
-        File::WriteWholeFile((folder + "/expected.kss").toStdString(), text);
+    Editor editor;
+    editor.window->OpenShowFile(showFile);
+    const auto autosave = AutosaveDocument(store, editor.window->Document());
+    QObject::connect(autosave.get(), &AutosaveController::copyWritten, [&](bool written) {
+        File::WriteWholeFile((folder + "/expected.kss").toStdString(),
+                             ShowFunctions::ShowToText(editor.show()));
         std::puts(written ? "ready" : "failed");
         std::fflush(stdout);
     });
-    autosave.ModifiedChanged(true);
-    autosave.DocumentChanged();
+    editor.SelectTab(frmShow::MusicalTab);
+    editor.window->DropSequenceFiles({"/home/ann/Songs/\u0141\u00f3d\u017a (live).kms"});
+    auto* delay = editor.Get<QLineEdit>("txtDelay");
+    delay->selectAll();
+    QTest::keyClicks(delay, "17");
     return QApplication::exec();
 }
 
@@ -205,35 +213,73 @@ private Q_SLOTS:
         QCOMPARE(texts(), (QStringList{"&1 " + Path("a.kss"), "&2 " + Path("b&&c.kss")}));
     }
 
+    void EditorWindow_ListsOpenedAndSavedShowsAndOpensThemFromTheKeyboard() {
+        QTemporaryDir shows;
+        const QString a = shows.filePath("a.kss"), b = shows.filePath("b.kss");
+        QVERIFY(WriteShowFile(a, Show()));
+        const RecentShows::Place place{"Software\\Brightwave\\BWShow",
+                                       shows.filePath("registry.reg").toStdString()};
+        Editor plain;
+        Editor editor(QString(), place);
+        plain.ShowWindow();
+        editor.ShowWindow();
+        // The Open button keeps its place and size with the list on it.
+        const auto* openButton =
+            editor.Get<QToolBar>("Toolbar1")->widgetForAction(editor.Button("Open"));
+        QCOMPARE(
+            openButton->geometry(),
+            plain.Get<QToolBar>("Toolbar1")->widgetForAction(plain.Button("Open"))->geometry());
+
+        editor.Open(a);
+        editor.window->DropSequenceFiles({"/seq/x.kas"});
+        editor.prompts.saveAnswers << b;
+        editor.Click("SaveAs");
+        QCOMPARE(RecentShows::Load(place),
+                 (std::vector<std::string>{b.toStdString(), a.toStdString()}));
+
+        QTest::keyClick(editor.window.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        RecentShowsMenu* menu = editor.window->RecentMenu();
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::keyClick(menu, Qt::Key_2);
+        QCOMPARE(editor.window->ShowFileName(), a);
+        QCOMPARE(editor.prompts.Said(), QStringList{});
+    }
+
     void KilledEditor_OffersItsChangesAndTheRecoveredShowSavesAsItWould() {
         QTemporaryDir shows;
         const QString showFile = shows.filePath("Yard.kss");
-        QVERIFY(File::WriteWholeFile(showFile.toStdString(), ShowFunctions::ShowToText(Show())) ==
-                0);
+        QVERIFY(WriteShowFile(showFile, Show()));
         const QByteArray before = Bytes(showFile);
         const QString recovery = shows.filePath("recovery");
 
-        QProcess editor;
-        editor.start(QCoreApplication::applicationFilePath(),
+        QProcess killed;
+        killed.start(QCoreApplication::applicationFilePath(),
                      {"--killed-editor", recovery, showFile});
-        QVERIFY(editor.waitForReadyRead(10000));
-        QCOMPARE(editor.readAllStandardOutput(), QByteArray("ready\n"));
-        editor.kill(); // SIGKILL: nothing of the editor's own runs any more
-        QVERIFY(editor.waitForFinished(10000));
-        QCOMPARE(editor.exitStatus(), QProcess::CrashExit);
+        QVERIFY(killed.waitForReadyRead(20000));
+        QCOMPARE(killed.readAllStandardOutput(), QByteArray("ready\n"));
+        killed.kill(); // SIGKILL: nothing of the editor's own runs any more
+        QVERIFY(killed.waitForFinished(10000));
+        QCOMPARE(killed.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(Bytes(showFile), before);
 
-        ScriptedPrompts prompts;
-        prompts.questionAnswers << true;
+        // The next editor takes the changes up as unsaved changes of the show, and Save writes
+        // them there.
+        Editor editor;
+        editor.prompts.questionAnswers << true;
         RecoveryStore store(recovery.toStdString(), ProcessIdentity::Current());
-        const std::optional<RecoveredShow> got = OfferRecovery(store, prompts, nullptr);
+        std::optional<RecoveredShow> got =
+            OfferRecovery(store, editor.prompts, editor.window.get());
         QVERIFY(got);
-        QCOMPARE(got->fileName, showFile);
-        // Save, as the editor saves.
-        QCOMPARE(File::WriteWholeFile(got->fileName.toStdString(),
-                                      ShowFunctions::ShowToText(*got->show)),
-                 0);
+        editor.window->Document().TakeUnsaved(std::move(got->show), got->fileName);
+        const auto autosave = AutosaveDocument(store, editor.window->Document());
+        QCOMPARE(editor.window->ShowFileName(), showFile);
+        QVERIFY(editor.window->HasUnsavedChanges());
+        QVERIFY(editor.Button("Save")->isEnabled());
+        editor.Click("Save");
         QCOMPARE(Bytes(showFile), Bytes(recovery + "/expected.kss"));
         QVERIFY(Bytes(showFile) != before);
+        // Saved, the changes need no copy any more.
+        QVERIFY(!QFile::exists(QString::fromStdString(store.OwnPath())));
     }
 };
 
