@@ -94,22 +94,6 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
     EXPECT_EQ(Bytes(PathOf("rebuilt.kss")), newShow + "\r\n");
 }
 
-// Characters outside the code page make a UTF-8 file, as the editor does, which build warns of
-// and check lists: the first eight, each once. "-" reads standard input, as no name does.
-TEST_F(ShowToolTest, FileInUtf8IsReportedByBuildAndCheck) {
-    const std::string path = PathOf("out.kss");
-    const std::string finding =
-        "Show file is written in UTF-8 (for \"Ω\", \"α\", \"β\", \"γ\", \"δ\", \"ε\", \"ζ\", "
-        "\"η\", "
-        "...), which the editor on Windows does not read: names with these characters will be "
-        "wrong there\n";
-    EXPECT_EQ(RunTool({"build", "-", "-o", path}, R"({"Main": {"CleanUp": "ΩΩαβγδεζηθ"}})"),
-              std::make_tuple(int(Success), std::string(),
-                              "bwshowtool: warning: " + path + ": " + finding));
-    EXPECT_NE(Bytes(path).find("(1,0,1,0,ΩΩαβγδεζηθ,,T,F,F)"), std::string::npos);
-    EXPECT_NE(std::get<1>(RunTool({"check", path})).find("\n" + finding), std::string::npos);
-}
-
 #ifndef _WIN32
 // Inputs that are not regular files, or far larger than any show, are refused at once by every
 // command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
