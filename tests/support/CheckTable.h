@@ -57,13 +57,6 @@ inline std::vector<ExpectedFinding> ExpectedFindings(const std::string& show,
     return findings;
 }
 
-inline std::vector<std::string> ExpectedLines(const std::string& show, const std::string& folder) {
-    std::vector<std::string> lines;
-    for (const ExpectedFinding& finding : ExpectedFindings(show, folder))
-        lines.push_back(finding.text);
-    return lines;
-}
-
 // Takes the entries of every group named "Empty" and the files of every trigger named "None".
 inline void EmptyMarkedParts(Show& show) {
     for (const InteractiveGroupPtr& group : *show.InteractiveGroups()) {
