@@ -1,13 +1,24 @@
-// The toolbar, its show file commands, the window states, the caption and the session's end.
+// The toolbar, its show file commands, the window states, the caption and the session's end; the
+// check window as the main window opens it and answers it; the copies that unfinished saves left,
+// offered back when the editor starts.
 #include "EditorTestSupport.h"
+#include "checkwindow/frmShowCheck.h"
+#include "document/QtText.h"
+#include "document/ShowDocument.h"
+#include "editor/SaveBackupOffer.h"
+#include "environment/SaveBackups.h"
+#include "environment/WholeFile.h"
 #include "listtext/Error.h"
-#include "widgets/EditorIcons.h"
 
 #include <QDir>
 #include <QSessionManager>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUndoStack>
 #include <QtGui/private/qsessionmanager_p.h>
 #include <qpa/qplatformsessionmanager.h>
+
+#include <algorithm>
 
 namespace bw::test {
 
@@ -42,6 +53,13 @@ bool HoldsIntro(const QString& path) {
     return ReadBytes(path) == DataText("editor/intro.kss").toUtf8();
 }
 
+// Whether a finding names the file.
+bool Names(const std::vector<ShowCheck::Finding>& findings, const std::string& name) {
+    return std::any_of(findings.begin(), findings.end(), [&](const ShowCheck::Finding& f) {
+        return f.text.find(name) != std::string::npos;
+    });
+}
+
 } // namespace
 
 // The files go to a fresh folder, the working one, under the names the dialogs return.
@@ -56,13 +74,6 @@ private Q_SLOTS:
     }
 
     void Toolbar() {
-        for (const QString& key : EditorIcons::Keys()) {
-            // Without the SVG support at run time the icons are empty.
-            const QImage image = EditorIcons::Icon(key).pixmap(QSize(32, 32)).toImage();
-            QImage blank(image.size(), image.format());
-            blank.fill(0);
-            QVERIFY2(image != blank, qPrintable(key));
-        }
         Editor editor;
         auto* toolbar = editor.Get<QToolBar>("Toolbar1");
         QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -215,7 +226,6 @@ private Q_SLOTS:
                  QStringList{"BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), "
                              "kept as they are:\n\nCaf\\xE9.kas (!)"});
         QCOMPARE(editor.show().Main()->CleanUp(), std::string("Caf\xE9.kas"));
-        QVERIFY(QFile::remove(path));
     }
 
     void HelpAndOptions() {
@@ -240,6 +250,135 @@ private Q_SLOTS:
         editor.Click("Options");
         QCOMPARE(editor.prompts.Said(), QStringList{"Cannot Set Show Options: Overflow (!)"});
         QVERIFY(!editor.window->HasUnsavedChanges());
+    }
+
+    // Check Show opens one window on the show; its findings follow an edit and a replaced show;
+    // a finding selects its entry; a relink of two files is one step of the history.
+    void CheckShow_FollowsTheDocument() {
+        QTemporaryDir folder;
+        Editor editor(folder.path() + QLatin1Char('/'));
+        editor.Fill(frmShow::BackgroundTab, {"gone1.kas", "gone2.kas"});
+        editor.window->Document().Changed();
+        QVERIFY(editor.window->CheckWindow() == nullptr);
+        editor.Click(QStringLiteral("CheckShow"));
+        editor.Click(QStringLiteral("CheckShow"));
+        frmShowCheck* check = editor.window->CheckWindow();
+        QVERIFY(check != nullptr && check->isVisible() && check->isWindow());
+        QCOMPARE(editor.window->findChildren<frmShowCheck*>().size(), 1);
+        QTRY_VERIFY(Names(check->Findings(), "gone2.kas") && !check->Busy());
+        QVERIFY(!Names(check->Findings(), "gone3.kas"));
+
+        editor.window->Document().AppendSequences(frmShow::BackgroundTab, {"gone3.kas"});
+        QTRY_VERIFY(Names(check->Findings(), "gone3.kas"));
+
+        // Each row: the finding's section and entry, then where the main window stands.
+        editor.SelectTab(frmShow::MusicalTab);
+        const int rows[][2] = {{1, 3}, {1, 2}};
+        for (const auto& [section, entry] : rows) {
+            const auto& findings = check->Findings();
+            const auto found = std::find_if(findings.begin(), findings.end(), [&](const auto& f) {
+                return static_cast<int>(f.section) == section && f.entry == entry;
+            });
+            QVERIFY(found != findings.end());
+            check->FindingList()->setCurrentItem(
+                check->FindingList()->topLevelItem(static_cast<int>(found - findings.begin())));
+            QCOMPARE(editor.Get<QTabBar>("tsMain")->currentIndex(), section - 1);
+            QCOMPARE(editor.List()->currentIndex().row(), entry - 1);
+        }
+
+        const std::string moved = folder.filePath(QStringLiteral("moved/")).toStdString();
+        const int steps = editor.window->Document().UndoStack().count();
+        Q_EMIT check->relinkRequested(
+            {{{ShowCheck::Section::Background, 1}, "gone1.kas", moved + "gone1.kas"},
+             {{ShowCheck::Section::Background, 2}, "gone2.kas", moved + "gone2.kas"}});
+        QCOMPARE(editor.show().Background()->List(),
+                 (std::vector<std::string>{moved + "gone1.kas", moved + "gone2.kas", "gone3.kas"}));
+        QCOMPARE(editor.window->Document().UndoStack().count(), steps + 1);
+        editor.Get<QAction>("actionUndo")->trigger();
+        QCOMPARE(editor.show().Background()->List(),
+                 (std::vector<std::string>{"gone1.kas", "gone2.kas", "gone3.kas"}));
+
+        // Undo replaced the show object; the window checks the new one.
+        editor.window->Document().New();
+        QTRY_VERIFY(!Names(check->Findings(), "gone1.kas") && !check->Busy());
+    }
+
+    // Save As asks before it replaces the file its added ".kss" names (in Cyrillic, in a folder
+    // named in Chinese, as people may); Open reads the show back from there.
+    void AddedExtensionNamesAnExistingFile_AsksFirst() {
+        QTemporaryDir temporary;
+        const QString folder = temporary.filePath(QStringLiteral("灯光秀/")),
+                      name = QStringLiteral("Свет"), file = folder + name + ".kss";
+        QVERIFY(QDir().mkpath(folder));
+        for (const bool replace : {false, true}) {
+            QVERIFY(File::WriteWholeFile(file.toStdString(), "old") == 0);
+            Editor editor;
+            editor.window->AddSequenceToPlaylist("/seq/" + name.toStdString() + ".kas");
+            editor.prompts.saveAnswers << folder + name << std::nullopt; // No: dialog again
+            editor.prompts.questionAnswers.enqueue(replace);
+            editor.Click(QStringLiteral("SaveAs"));
+            QCOMPARE(editor.prompts.Said(),
+                     QStringList("Select a show file: " + name +
+                                 ".kss already exists.\nDo you want to replace it?"));
+            QCOMPARE(editor.prompts.Dialogs().size(), replace ? 1 : 2);
+            QVERIFY(replace || ReadBytes(file).startsWith("old"));
+            Editor opened;
+            opened.Open(file);
+            QCOMPARE(opened.show() == editor.show(), replace);
+        }
+    }
+
+    // Names whose bytes are not UTF-8 pass through Qt's strings unchanged.
+    void NamesThatAreNotUtf8_PassThroughQtStringsUnchanged() {
+        const std::string names[] = {
+            "plain",        "/home/caf\xE9/\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x8E\x84",
+            "cut off \xC5", "\xED\xB2\x80 no surrogate",
+            "\xEF\xBF\xBD", "\xFF\xFE"};
+        for (const std::string& name : names)
+            QVERIFY(QtText::ToBytes(QtText::FromBytes(name)) == name);
+        // Valid text is what Qt makes of it; a byte that is not UTF-8 is no U+FFFD.
+        QCOMPARE(QtText::FromBytes("\xC5\x81 \xF0\x9F\x8E\x84"), QStringLiteral("Ł 🎄"));
+        QCOMPARE(QtText::FromBytes("a\xE9").size(), 2);
+        QVERIFY(QtText::FromBytes("a\xE9") != QString::fromUtf8("a\xE9"));
+    }
+
+    // The file as the save left it ("-": gone with its folder), the answer, the file afterwards;
+    // a copy is set aside on No and still offered when it cannot be put back.
+    void LeftCopies_AreOfferedBack() {
+        const std::tuple<const char*, std::optional<bool>, const char*> cases[] = {
+            {"(fragm", true, "(old)"},
+            {"(fragm", false, "(fragm"},
+            {"(old)", std::nullopt, "(old)"},
+            {"-", true, "(none)"}};
+        for (const auto& [now, answer, after] : cases) {
+            QTemporaryDir home;
+            qputenv("XDG_STATE_HOME", home.filePath("state").toUtf8());
+            const std::string show = home.filePath("shows/Yard.kss").toStdString();
+            QVERIFY(QDir(home.path()).mkpath("shows"));
+            const auto backup = SaveBackups::Keep(show, "(old)");
+            const bool gone = now == std::string("-");
+            QVERIFY(backup && (gone ? QDir(home.filePath("shows")).removeRecursively()
+                                    : WholeFile::Write(show, now)));
+            ScriptedPrompts prompts;
+            if (answer)
+                prompts.questionAnswers.enqueue(*answer);
+            OfferLeftSaveBackups(nullptr, prompts);
+
+            QStringList said;
+            if (answer)
+                said << DataText("editor/unfinished-save.txt")
+                            .trimmed()
+                            .arg(show.c_str(), backup->copyPath.c_str());
+            if (gone)
+                said << QStringLiteral("BWShow: Unable to write to ") + show.c_str();
+            QCOMPARE(prompts.Said(), said);
+            std::string file = "(none)";
+            WholeFile::Read(show, file);
+            QCOMPARE(file, std::string(after));
+            QCOMPARE(SaveBackups::Left().size(), std::size_t(gone));
+            const QDir copies(QString::fromStdString(SaveBackups::Folder()));
+            QCOMPARE(copies.entryList({"*.set-aside"}).size(), answer == false ? 1 : 0);
+        }
     }
 };
 
