@@ -44,15 +44,8 @@ class RecentShowsStoreTest : public test::TemporaryHome {};
 
 TEST_F(RecentShowsStoreTest, DamagedOrMissingEntries_AreLeftOutAndSavingKeepsTheSuitesValues) {
     const RecentShows::Place place = RecentShows::UserPlace();
-    EXPECT_EQ(RecentShows::Load(place), List{}); // no settings file at all
-    WriteStore("Windows Registry Editor Version 5.00\r\n\r\n"
-               "[HKEY_CURRENT_USER\\Software\\Brightwave\\Shared]\r\n" +
-               test::StringLine("AppPath", "/opt/bw/") +
-               "\r\n[HKEY_CURRENT_USER\\Software\\Brightwave\\BWShow]\r\n" +
-               test::StringLine("Recent1", "/s/b.kss") + "\"Recent3\"=dword:00000005\r\n" +
-               test::StringLine("Recent4", "") + "\"Recent5\"=\"unclosed\r\n" +
-               test::StringLine("Recent6", "/s/b.kss") + test::StringLine("Recent7", "/s/c.kss") +
-               test::StringLine("Recent9", "/s/nine.kss"));
+    EXPECT_EQ(RecentShows::Load(place), List{});                // no settings file at all
+    WriteStore(test::DataFile("environment/recent-shows.reg")); // with the suite's AppPath
     EXPECT_EQ(RecentShows::Load(place), (List{"/s/b.kss", "/s/c.kss"}));
 
     const List shows{"/s/\xC5\x81\xC3\xB3"
