@@ -100,15 +100,6 @@ TEST(Playlist, OptionsFollowTheType) {
     EXPECT_EQ(OptionsOf(playlist), (std::array{3, 0, 1, 0}));
 }
 
-TEST(Show, MonitoringIsNeverAbsent) {
-    Show show;
-    const auto event = std::make_shared<MonitoredShowEvent>();
-    show.SetMonitoring(event);
-    EXPECT_EQ(show.Monitoring(), event);
-    show.SetMonitoring(nullptr);
-    EXPECT_TRUE(show.Monitoring() && show.Monitoring() != event);
-}
-
 TEST(Trigger, SameTriggerWhatEverItsName) {
     const TriggerPtr a = NewTrigger(1, 2, 3, "front");
     EXPECT_TRUE(a->Equals(NewTrigger(1, 2, 3, "back")));
@@ -183,6 +174,13 @@ TEST(Show, EqualityComparesEveryPartByContent) {
         EXPECT_FALSE(changed == reference) << "change " << i;
         EXPECT_FALSE(reference == changed) << "change " << i;
     }
+    // Monitoring is never absent: none given, the show makes a new one.
+    Show show;
+    const auto event = std::make_shared<MonitoredShowEvent>();
+    show.SetMonitoring(event);
+    EXPECT_EQ(show.Monitoring(), event);
+    show.SetMonitoring(nullptr);
+    EXPECT_TRUE(show.Monitoring() && show.Monitoring() != event);
 }
 
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
