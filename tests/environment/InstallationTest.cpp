@@ -95,8 +95,8 @@ TEST_F(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile) {
 
 // The suite installed in a home folder of its own, named in scripts that Windows-1252 cannot hold,
 // in bytes that are not UTF-8, with line breaks, or deeper than a program's path is first looked
-// up with. The editor's installation check, run
-// from there, runs BWPost, which records the folders and keeps every setting it finds.
+// up with. The editor's installation check, run from there, runs BWPost, which records the
+// folders and keeps every setting it finds.
 TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
     std::vector<std::string> names(NonLatinNames.begin(), NonLatinNames.end());
     names.push_back(std::string(150, 'd') + "/" + std::string(150, 'e'));

@@ -185,47 +185,41 @@ private Q_SLOTS:
 
     // A file that cannot be read, or a list that holds no show, is refused with a message; a text
     // that is no list at all ends Open silently. Either way the window keeps its show. A show in
-    // UTF-16 is no file of this program's and refused, not read as a show with empty lists.
-    void Open_RefusesWhatIsNoShow() {
+    // UTF-16 is no file of this program's and refused, not read as a show with empty lists. A name
+    // with a byte that is not valid in the file's encoding is kept as it is, and the person is told
+    // which it is once the show is open.
+    void Open_RefusesWhatIsNoShowAndTellsOfDamagedNames() {
         const QString newShow = QString::fromStdString(ShowFunctions::ShowToText(Show()));
         const QByteArray utf16 =
             QByteArray("\xFF\xFE") +
             QByteArray(reinterpret_cast<const char*>(newShow.utf16()), newShow.size() * 2);
-        for (const QByteArray& bytes :
-             {QByteArray(), QByteArray("(a)\r\n"), QByteArray("Yard\r\n"), utf16}) {
-            const QString path = QDir::current().filePath("refused.kss");
+        const QByteArray damaged =
+            "\xEF\xBB\xBF((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,Caf\xE9"
+            ".kas,,T,F,F),(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n";
+        const QString path = QDir::current().filePath("opened.kss");
+        const QString refused = "BWShow: Unable to open " + path;
+        const std::pair<QByteArray, QString> cases[] = {
+            {QByteArray(), refused},
+            {"(a)\r\n", refused},
+            {"Yard\r\n", ""},
+            {utf16, refused},
+            {damaged, "BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), kept as "
+                      "they are:\n\nCaf\\xE9.kas (!)"}};
+        for (const auto& [bytes, said] : cases) {
             QFile file(path);
             QVERIFY(bytes.isNull() ? !file.exists()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
             file.close();
             Editor editor;
             const ShowPtr before = editor.window->MyShow();
-            editor.prompts.openAnswers.enqueue(QStringList{path});
-            editor.Click("Open");
-            QCOMPARE(editor.prompts.Said(), bytes.startsWith("Yard")
-                                                ? QStringList()
-                                                : QStringList{"BWShow: Unable to open " + path});
-            QCOMPARE(editor.window->MyShow(), before);
-            QCOMPARE(editor.window->windowTitle(), Title);
+            editor.Open(path);
+            const bool opens = bytes == damaged;
+            QCOMPARE(editor.prompts.Said().join('|'), said);
+            QCOMPARE(editor.window->MyShow() == before, !opens);
+            QCOMPARE(editor.window->windowTitle(), Title + (opens ? " - opened" : ""));
+            QVERIFY(!opens || editor.show().Main()->CleanUp() == "Caf\xE9.kas");
             QVERIFY(QFile::remove(path) || bytes.isNull());
         }
-    }
-
-    // A name with a byte that is not valid in the file's encoding is kept as it is, and the
-    // person is told which it is once the show is open.
-    void Open_TellsOfDamagedNamesAndKeepsThem() {
-        const QString path = QDir::current().filePath("damaged.kss");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,Caf\xE9.kas,,T,F,F),"
-                   "(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n");
-        file.close();
-        Editor editor;
-        editor.Open(path);
-        QCOMPARE(editor.prompts.Said(),
-                 QStringList{"BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), "
-                             "kept as they are:\n\nCaf\\xE9.kas (!)"});
-        QCOMPARE(editor.show().Main()->CleanUp(), std::string("Caf\xE9.kas"));
     }
 
     void HelpAndOptions() {
@@ -364,11 +358,9 @@ private Q_SLOTS:
                 prompts.questionAnswers.enqueue(*answer);
             OfferLeftSaveBackups(nullptr, prompts);
 
-            QStringList said;
-            if (answer)
-                said << DataText("editor/unfinished-save.txt")
-                            .trimmed()
-                            .arg(show.c_str(), backup->copyPath.c_str());
+            QStringList said(answer ? 1 : 0, DataText("editor/unfinished-save.txt")
+                                                 .trimmed()
+                                                 .arg(show.c_str(), backup->copyPath.c_str()));
             if (gone)
                 said << QStringLiteral("BWShow: Unable to write to ") + show.c_str();
             QCOMPARE(prompts.Said(), said);
