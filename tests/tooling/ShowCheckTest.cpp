@@ -24,9 +24,11 @@ protected:
     }
 };
 
-std::string Place(int section, int entry, int groupEntry, bool warning) {
-    return std::to_string(section) + " " + std::to_string(entry) + " " +
-           (groupEntry < 0 ? "-" : std::to_string(groupEntry)) + (warning ? " W" : " P");
+// A finding, expected or found, as a line of check/NAME.txt.
+template <class Finding> std::string Line(const Finding& f, bool warning) {
+    return std::to_string(static_cast<int>(f.section)) + " " + std::to_string(f.entry) + " " +
+           (f.groupEntry < 0 ? "-" : std::to_string(f.groupEntry)) + (warning ? " W\t" : " P\t") +
+           f.text;
 }
 
 } // namespace
@@ -44,28 +46,21 @@ TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
             Folder() + "\"\r\n");
 #endif
     for (const std::string& name : test::CheckShows) {
+        const ShowPtr show = test::CheckShow(name, Folder());
         std::vector<std::string> expected, actual;
         std::string lines;
         for (const test::ExpectedFinding& finding : test::ExpectedFindings(name, Folder())) {
-            expected.push_back(
-                Place(finding.section, finding.entry, finding.groupEntry, finding.warning) + "\t" +
-                finding.text);
+            expected.push_back(Line(finding, finding.warning));
             lines += finding.text + "\n";
         }
-        for (const ShowCheck::Finding& finding :
-             ShowCheck::CheckShow(*test::CheckShow(name, Folder()), {Folder(), {}, {}}))
-            actual.push_back(Place(static_cast<int>(finding.section), finding.entry,
-                                   finding.groupEntry,
-                                   finding.severity == ShowCheck::Severity::Warning) +
-                             "\t" + finding.text);
+        for (const ShowCheck::Finding& finding : ShowCheck::CheckShow(*show, {Folder(), {}, {}}))
+            actual.push_back(Line(finding, finding.severity == ShowCheck::Severity::Warning));
         EXPECT_EQ(actual, expected) << name;
 #ifndef _WIN32
         if (name == "empty-group")
             continue;
         const std::string path = PathOf(name + ".kss");
-        ASSERT_EQ(
-            File::WriteWholeFile(path, ShowFunctions::ShowToText(*test::CheckShow(name, Folder()))),
-            0);
+        ASSERT_EQ(File::WriteWholeFile(path, ShowFunctions::ShowToText(*show)), 0);
         const char* argv[] = {"bwshowtool", "check", path.c_str()};
         std::istringstream in;
         std::ostringstream out, err;

@@ -38,21 +38,17 @@ using namespace bw::ShowJson;
 
 namespace {
 
-// The exit code, then standard output and standard error.
-int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+// The exit code, then standard output (unless `out` takes it) and standard error.
+std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
+                                                  const std::string& input = "",
+                                                  std::ostream* out = nullptr) {
     std::vector<const char*> argv{"bwshowtool"};
     for (const std::string& arg : args)
         argv.push_back(arg.c_str());
-    return Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
-}
-
-std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
-                                                  const std::string& input = "") {
     std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = RunTool(args, in, out, err);
-    return {code, out.str(), err.str()};
+    std::ostringstream written, err;
+    const int code = Run(static_cast<int>(argv.size()), argv.data(), in, out ? *out : written, err);
+    return {code, written.str(), err.str()};
 }
 
 using ShowToolTest = test::TemporaryFolder;
@@ -152,9 +148,8 @@ TEST(ShowJson, BuildRefusesWhatItCannotHoldAndSaysWhere) {
 }
 
 #ifndef _WIN32
-// Inputs that are not regular files, or far larger than any show, are refused at once by every
-// command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
-// an output FIFO that no one reads and a standard output that cannot be written.
+// Inputs that are not regular files or far too large are refused at once by every command and by
+// the editor's file reading (1: "Unable to open"), as are an unread output FIFO and a full output.
 TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
     const std::string fifo = PathOf("fifo"), huge = PathOf("huge.kss");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -205,11 +200,10 @@ TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
 #endif
     // A check whose findings cannot be written says so, with the output's exit code.
     RunTool({"build", PathOf("show.json"), "-o", PathOf("empty.kss")});
-    std::istringstream in;
     std::ofstream full("/dev/full");
-    std::ostringstream err;
-    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, in, full, err), int(CannotWrite));
-    EXPECT_EQ(err.str(), "bwshowtool: cannot write to standard output\n");
+    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, "", &full),
+              std::make_tuple(int(CannotWrite), std::string(),
+                              "bwshowtool: cannot write to standard output\n"));
 }
 
 namespace {
@@ -250,10 +244,9 @@ std::pair<int, int> RunTraced(int watch, int killAt, const std::function<int()>&
 
 } // namespace
 
-// Builds killed at random points of their save (system call stops), into a writable folder
-// (temporary file and rename) and into one that refuses the saver new files (written in place):
-// each time the show file holds the old show or the new one whole, or the old one is kept whole
-// among the save backups. The next save leaves neither temporary files nor copies behind.
+// Builds killed at random system call stops of their save, into a writable folder (temporary file
+// and rename) and into one that refuses the saver new files (in place): the show file holds the old
+// or the new show whole, or the save backups the old one. The next save leaves nothing behind.
 TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     const auto started = std::chrono::steady_clock::now();
     ASSERT_EQ(std::filesystem::create_directories(PathOf("state"))
