@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <fstream>
 
 using namespace bw;
@@ -117,10 +118,9 @@ private Q_SLOTS:
         QCOMPARE(asked.size(), std::size_t(2));
         QCOMPARE(QString::fromStdString(asked[0].newName), tree.filePath("Easter/a.kas"));
         QCOMPARE(QString::fromStdString(asked[1].newName), tree.filePath("b/c.kas"));
-        int relinked = 0;
-        for (const Relink::Choice& choice : asked)
-            relinked += Relink::Apply(show, choice) ? 1 : 0;
-        window.RelinkDone(relinked);
+        window.RelinkDone(int(std::count_if(asked.begin(), asked.end(), [&](const auto& choice) {
+            return Relink::Apply(show, choice);
+        })));
         QCOMPARE(window.Status()->text(), QStringLiteral("Relinked 2 of 3 missing files."));
         WaitForCheck(window);
         QCOMPARE(window.FindingList()->topLevelItemCount(), 6); // five empty sections, gone.kas

@@ -100,8 +100,7 @@ private Q_SLOTS:
             }
             QVERIFY2(test.done(opened.show()), test.name);
             opened.document.UndoStack().undo();
-            QVERIFY2(opened.Text() == before, test.name);
-            QVERIFY(!opened.document.IsModified());
+            QVERIFY2(opened.Text() == before && !opened.document.IsModified(), test.name);
             opened.document.UndoStack().redo();
             QVERIFY2(test.done(opened.show()), test.name);
             QCOMPARE(modified.count(), 3);
@@ -110,9 +109,8 @@ private Q_SLOTS:
     }
 
     // A dialog's OK marks the show changed even when it changed nothing, with no step; saving ends
-    // that. An action makes one step of all its edits and goes back to the place where it began,
-    // even when the place changed on the way. (Typing in one box as one step, an undo after a save:
-    // tests/ui/history.)
+    // that. An action is one step of all its edits, undone back to the place where it began, even
+    // when the place changed on the way. (Typing as one step, undo after a save: tests/ui/history.)
     void ReportedChangeAndAction_StepBackToWhereTheyBegan() {
         Opened opened;
         opened.document.Changed();

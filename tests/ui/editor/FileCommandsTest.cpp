@@ -1,6 +1,5 @@
-// The toolbar, its show file commands, the window states, the caption and the session's end; the
-// check window as the main window opens it and answers it; the copies that unfinished saves left,
-// offered back when the editor starts.
+// The toolbar and its show file commands, the window states, the caption, the session's end, the
+// check window the window opens, and the copies that unfinished saves left, offered at start.
 #include "EditorTestSupport.h"
 #include "checkwindow/frmShowCheck.h"
 #include "document/QtText.h"
@@ -28,10 +27,9 @@ const QString Unsaved = DataText("editor/unsaved-question.txt").trimmed();
 const QString Title = QStringLiteral("BW Show Editor v" BWSHOW_VERSION);
 const QString ShowDialog = "Select a show file|All Files|*.*|Shows|*.kss|2|/home/user/Sequences/|";
 
-// Ends the desktop session under a session manager that lets programs ask, or not; true when no
-// program stopped it. Offscreen, Qt's own manager never lets them ask, so a stand-in takes over.
-// Qt exports no type information for its private session manager, which the sanitizer's type
-// checks would look up.
+// Ends the desktop session under a stand-in manager (offscreen, Qt's never lets programs ask) that
+// lets programs ask, or not; true when none stopped it. Qt exports no type information for its
+// private session manager, which the sanitizer's type checks would look up.
 __attribute__((no_sanitize("vptr"))) bool EndSession(bool interactive) {
     struct Session : QPlatformSessionManager {
         bool interactive, cancelled = false;
@@ -47,8 +45,7 @@ __attribute__((no_sanitize("vptr"))) bool EndSession(bool interactive) {
     return !session.cancelled;
 }
 
-// Whether the file holds what Save writes for a new show with /seq/Intro.kas in its Background
-// section.
+// Whether the file holds what Save writes of a new show with /seq/Intro.kas in Background.
 bool HoldsIntro(const QString& path) {
     return ReadBytes(path) == DataText("editor/intro.kss").toUtf8();
 }
