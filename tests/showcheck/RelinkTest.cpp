@@ -53,10 +53,9 @@ protected:
 
 } // namespace
 
-// Each missing file is looked for by name, letter case aside, also in folders whose names are
-// in other scripts: found once it is relinked there; found several times, to the file whose
-// folders agree longest with the old path's, counted from the file up; not found, listed. Files
-// that exist stay as they are.
+// Each missing file is looked for by name, letter case aside, also in folders named in other
+// scripts: found once, it is relinked there; several times, to the file whose folders agree
+// longest with the old path's, from the file up; not found, listed. Files that exist stay.
 TEST_F(RelinkTest, MissingFilesFoundOnceSeveralTimesOrNotAtAll) {
     const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(show_, PathOf("seq/"));
     std::vector<std::vector<std::string>> listed;

@@ -1,8 +1,7 @@
 // Whole show files read and written: every byte of the code page kept, names that it cannot hold,
-// failures that leave files alone, saves that cannot replace the file, full disks, links, owners.
-// The rule by which a show file's bytes become names and names become bytes again: a byte order
-// mark for UTF-8, Windows-1252 without one, UTF-16 refused; bytes that are not valid in the
-// file's encoding kept and named as damaged.
+// failures that leave files alone, saves that cannot replace the file, full disks, links, owners;
+// the encoding rule: a byte order mark for UTF-8, Windows-1252 without one, UTF-16 refused, bytes
+// not valid in the file's encoding kept and named as damaged.
 #include "DataFile.h"
 #include "NonLatinNames.h"
 #include "TemporaryFolder.h"
