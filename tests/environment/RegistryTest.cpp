@@ -42,10 +42,6 @@ std::string Read(std::string_view text, std::string_view value) {
     return !values ? "<no key>" : found == nullptr ? "<no value>" : found->data;
 }
 
-std::string Nul(const std::string& text) {
-    return text + '\0';
-}
-
 } // namespace
 
 TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
@@ -105,7 +101,7 @@ TEST(RegFile, SetValuesReplacesInPlaceAndKeepsEveryOtherLine) {
             {{"AppPath", RegFile::StringData("/opt/b\\w/")},
              {"PostInstall", RegFile::DwordData(1)}});
         EXPECT_EQ(after, DataFile("registry/set-values/" + name + ".after")) << name;
-        EXPECT_EQ(Read(after, "AppPath"), Nul("/opt/b\\w/")) << name;
+        EXPECT_EQ(Read(after, "AppPath"), std::string("/opt/b\\w/") + '\0') << name;
     }
 }
 
@@ -127,7 +123,7 @@ TEST(RegFile, TextValuesKeepEveryByteOfAFolderName) {
         const bool codePage = std::string_view(before).starts_with("REGEDIT4");
         for (std::size_t i = 0; i < std::size(folders); ++i)
             EXPECT_EQ(Read(reread, values[i].name),
-                      Nul(codePage && i == 1 ? "/opt/two\nlines\r?/" : folders[i]))
+                      (codePage && i == 1 ? "/opt/two\nlines\r?/" : folders[i]) + '\0')
                 << before << i;
     }
 }

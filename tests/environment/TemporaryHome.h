@@ -1,8 +1,7 @@
 #pragma once
 
-// A home folder of its own for a test, so that the settings file that stands in for the registry
-// outside Windows can be written freely. Not for Windows, whose tests read the real registry.
-// Each test runs in a process of its own, so the variables are not put back.
+// A home folder for a test, where the settings file that stands in for the registry outside
+// Windows is written freely. Each test runs in a process of its own: the variables stay set.
 #ifndef _WIN32
 
 #include "TemporaryFolder.h"

@@ -142,15 +142,11 @@ TEST(ListText, WritesListsFlagsNumbersAndDates) {
 }
 
 TEST(ListText, LowerBoundAddressesElements) {
-    const ElementArray array = ListFromText("(x,(a,b),y)", 0);
-    EXPECT_EQ(std::pair(array.LBound(), array.UBound()), std::pair(0, 2));
-    EXPECT_EQ(array[0], "x");
-    EXPECT_EQ(array[1], "(a,b)");
-    EXPECT_EQ(array[2], "y");
-    const ElementArray fromOne = ListFromText("(a,b)", 1);
-    EXPECT_EQ(std::pair(fromOne.LBound(), fromOne.UBound()), std::pair(1, 2));
-    EXPECT_EQ(fromOne[1], "a");
-    EXPECT_EQ(fromOne[2], "b");
+    const ElementArray array = ListFromText("(x,(a,b),y)", 0), fromOne = ListFromText("(a,b)", 1);
+    EXPECT_EQ(std::tuple(array.LBound(), array.UBound(), array[0], array[1], array[2]),
+              std::tuple(0, 2, "x", "(a,b)", "y"));
+    EXPECT_EQ(std::tuple(fromOne.LBound(), fromOne.UBound(), fromOne[1], fromOne[2]),
+              std::tuple(1, 2, "a", "b"));
     for (int outside : {0, 3})
         EXPECT_EQ(ErrorNumberOf([&] { (void)fromOne[outside]; }), 9) << outside;
 }

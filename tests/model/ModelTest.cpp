@@ -100,15 +100,6 @@ TEST(Playlist, OptionsFollowTheType) {
     EXPECT_EQ(OptionsOf(playlist), (std::array{3, 0, 1, 0}));
 }
 
-TEST(Show, MonitoringIsNeverAbsent) {
-    Show show;
-    const auto event = std::make_shared<MonitoredShowEvent>();
-    show.SetMonitoring(event);
-    EXPECT_EQ(show.Monitoring(), event);
-    show.SetMonitoring(nullptr);
-    EXPECT_TRUE(show.Monitoring() && show.Monitoring() != event);
-}
-
 TEST(Trigger, SameTriggerWhatEverItsName) {
     const TriggerPtr a = NewTrigger(1, 2, 3, "front");
     EXPECT_TRUE(a->Equals(NewTrigger(1, 2, 3, "back")));
@@ -125,25 +116,14 @@ TEST(Trigger, SameTriggerWhatEverItsName) {
 TEST(InteractiveGroup, EqualityAndCopyAreDeep) {
     const InteractiveGroup source = Door();
     EXPECT_EQ(Door(), source);
-    // One change per field, each must be seen.
-    const std::function<void(InteractiveGroup&)> changes[] = {
-        [](InteractiveGroup& g) { g.SetName("door"); },
-        [](InteractiveGroup& g) { g.SetDescription(""); },
-        [](InteractiveGroup& g) { g.SetIndependent(true); },
-        [](InteractiveGroup& g) { g.SetInterruptible(false); },
-        [](InteractiveGroup& g) { g.SetMusicalAllowed(true); },
-        [](InteractiveGroup& g) { g.SetLightsOffAtEnd(false); },
-        [](InteractiveGroup& g) { g.DeleteTriggeredSequence(1); },
-        [](InteractiveGroup& g) { g.GetTriggeredSequences(0)->SetSequence(1, "x"); },
-        [](InteractiveGroup& g) { g.GetTriggeredSequences(1)->Trig()->SetUnitId(2); },
-        [](InteractiveGroup& g) { g.GetTriggeredSequences(1)->Trig()->SetName(""); },
-        [](InteractiveGroup& g) { g.GetTriggeredSequences(1)->SetTrig(nullptr); },
-    };
-    for (size_t i = 0; i < std::size(changes); ++i) {
-        InteractiveGroup changed = Door();
-        changes[i](changed);
-        EXPECT_FALSE(changed == source || source == changed) << "change " << i;
+    // One change per field, each must be seen; an entry without a trigger too.
+    for (const auto& row : test::DataRows("model/changed-groups.txt")) {
+        const InteractiveGroup changed = *InteractiveGroupFromText(row[0]);
+        EXPECT_FALSE(changed == source || source == changed) << row[0];
     }
+    InteractiveGroup noTrigger = Door();
+    noTrigger.GetTriggeredSequences(1)->SetTrig(nullptr);
+    EXPECT_FALSE(noTrigger == source || source == noTrigger);
 
     EXPECT_TRUE(source.Triggered(NewTrigger(0, 1, 2, "another name")));
     EXPECT_FALSE(source.Triggered(NewTrigger(1, 1, 2, "")));
@@ -194,6 +174,13 @@ TEST(Show, EqualityComparesEveryPartByContent) {
         EXPECT_FALSE(changed == reference) << "change " << i;
         EXPECT_FALSE(reference == changed) << "change " << i;
     }
+    // Monitoring is never absent: none given, the show makes a new one.
+    Show show;
+    const auto event = std::make_shared<MonitoredShowEvent>();
+    show.SetMonitoring(event);
+    EXPECT_EQ(show.Monitoring(), event);
+    show.SetMonitoring(nullptr);
+    EXPECT_TRUE(show.Monitoring() && show.Monitoring() != event);
 }
 
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {

@@ -78,7 +78,7 @@ std::string FieldsOf(const WeekTime& time) {
 
 } // namespace
 
-TEST(TimeRange, BoundsKeepStartBeforeEnd) {
+TEST(TimeRange, BoundsKeepStartBeforeEndAndCopiesHoldTheirOwn) {
     EXPECT_EQ(ErrorOf([] { (void)TimeRange().EndTime(); }).Description(), "Time range has no end");
     EXPECT_EQ(ErrorOf([] { (void)R("[*,11]").range->StartTime(); }).Number(), 37);
     // Setting a bound beyond the other removes the other; an equal one does not.
@@ -90,6 +90,17 @@ TEST(TimeRange, BoundsKeepStartBeforeEnd) {
     EXPECT_TRUE(range.HasStart());
     range.SetStartTime(At("09:00:01"));
     EXPECT_TRUE(range.Equals(R("[09:00:01,*]").range)) << range.Serialize();
+
+    const auto cleared = R("[08,12]").range; // a cleared bound's old moment is not compared
+    cleared->ClearStart();
+    EXPECT_TRUE(cleared->Equals(R("[*,12]").range));
+    const auto source = R("[10,11]").range;
+    TimeRange copy;
+    copy.CopyFrom(source);
+    source->SetStartTime(At("10:30")); // the copy holds its own moments
+    EXPECT_TRUE(copy.Equals(R("[10,11]").range));
+    copy.CopyFrom(nullptr); // an absent other counts as a new, empty range
+    EXPECT_FALSE(copy.HasStart() || copy.HasEnd());
 }
 
 TEST(TimeRange, AnswersTheTableOfQuestions) {
@@ -111,20 +122,6 @@ TEST(TimeRange, AnswersTheTableOfQuestions) {
     EXPECT_TRUE(TimeRange().Overlaps(*R("(10,11)").range, false, false, false, false));
     EXPECT_TRUE(R("[12,23]").range->StartsBeforeOtherEnds(nullptr));
     EXPECT_FALSE(R("[*,*]").range->Equals(nullptr));
-}
-
-TEST(TimeRange, CopiesAndClearedBounds) {
-    const auto cleared = R("[08,12]").range; // a cleared bound's old moment is not compared
-    cleared->ClearStart();
-    EXPECT_TRUE(cleared->Equals(R("[*,12]").range));
-
-    const auto source = R("[10,11]").range;
-    TimeRange copy;
-    copy.CopyFrom(source);
-    source->SetStartTime(At("10:30")); // the copy holds its own moments
-    EXPECT_TRUE(copy.Equals(R("[10,11]").range));
-    copy.CopyFrom(nullptr); // an absent other counts as a new, empty range
-    EXPECT_FALSE(copy.HasStart() || copy.HasEnd());
 }
 
 TEST(ScheduleText, ReadsTheTableOfTexts) {

@@ -5,6 +5,7 @@
 #include "showfile/ShowFunctions.h"
 
 #include "DataFile.h"
+#include "ShowGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -92,4 +93,16 @@ TEST(ShowText, SameContentsComparesShowTexts) {
     b->SetMain(PlaylistFunctions::NewAnimationPlaylist(1));
     b->InteractiveGroups()->push_back(std::make_shared<InteractiveGroup>()); // no entries
     EXPECT_FALSE(HasSameContents(*a, b));
+}
+
+// Any show that keeps the model's invariants comes back equal from its text.
+TEST(ShowProperty, RandomShowsRoundTripThroughTheirText) {
+    test::ShowGenerator generator(20261206);
+    for (int i = 0; i < 3000; ++i) {
+        const ShowPtr show = generator.RandomShow();
+        const std::string text = ShowToText(*show);
+        const ShowPtr read = ShowFromText(text);
+        ASSERT_NE(read, nullptr) << text;
+        ASSERT_TRUE(*read == *show) << text << "\nread back as\n" << ShowToText(*read);
+    }
 }

@@ -10,13 +10,12 @@
 #include <vector>
 
 // The shows of tests/data/check and the findings expected of each, shared by the tests of the
-// check itself, of `bwshowtool check` and of the editor's check window. NAME.json is the show;
-// NAME.txt holds one finding a line: the section (the tab's number, 7 show options, 8 show file),
-// the entry, the entry within the group ("-" for none) and P or W for a problem or a warning,
-// blank-separated, then a tab and the line. "<folder>" stands for the sequence folder, which
-// holds the files of CheckFolderFiles. Neither a show file nor JSON holds an empty group or a
-// trigger without files, so EmptyMarkedParts makes them in memory: "empty-group" is a show of the
-// check only, never of `bwshowtool check`.
+// check, of `bwshowtool check` and of the check window. NAME.json is the show; NAME.txt holds one
+// finding a line: the section (the tab's number, 7 show options, 8 show file), the entry, the
+// entry within the group ("-" for none) and P or W for a problem or a warning, then a tab and the
+// line. "<folder>" is the sequence folder, holding the files of CheckFolderFiles. No show file
+// holds an empty group or a trigger without files: EmptyMarkedParts makes them in memory, so
+// "empty-group" is a show of the check only.
 namespace bw::test {
 
 inline const std::vector<std::string> CheckShows{"clean",         "every-kind", "shared-triggers",
@@ -55,13 +54,6 @@ inline std::vector<ExpectedFinding> ExpectedFindings(const std::string& show,
         finding.text = tab == std::string::npos ? "" : line.substr(tab + 1);
     }
     return findings;
-}
-
-inline std::vector<std::string> ExpectedLines(const std::string& show, const std::string& folder) {
-    std::vector<std::string> lines;
-    for (const ExpectedFinding& finding : ExpectedFindings(show, folder))
-        lines.push_back(finding.text);
-    return lines;
 }
 
 // Takes the entries of every group named "Empty" and the files of every trigger named "None".

@@ -1,7 +1,9 @@
 #include "tooling/ShowTool.h"
 #include "DataFile.h"
+#include "ShowGenerator.h"
 #include "TemporaryFolder.h"
 #include "showfile/ShowFunctions.h"
+#include "tooling/ShowJson.h"
 
 #include <gtest/gtest.h>
 
@@ -32,27 +34,28 @@
 using namespace bw;
 using namespace bw::ShowTool;
 using namespace bw::ShowTool::ExitCode;
+using namespace bw::ShowJson;
 
 namespace {
 
-// The exit code, then standard output and standard error.
-int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-            std::ostream& err) {
+// The exit code, then standard output (unless `out` takes it) and standard error.
+std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
+                                                  const std::string& input = "",
+                                                  std::ostream* out = nullptr) {
     std::vector<const char*> argv{"bwshowtool"};
     for (const std::string& arg : args)
         argv.push_back(arg.c_str());
-    return Run(static_cast<int>(argv.size()), argv.data(), in, out, err);
-}
-
-std::tuple<int, std::string, std::string> RunTool(const std::vector<std::string>& args,
-                                                  const std::string& input = "") {
     std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = RunTool(args, in, out, err);
-    return {code, out.str(), err.str()};
+    std::ostringstream written, err;
+    const int code = Run(static_cast<int>(argv.size()), argv.data(), in, out ? *out : written, err);
+    return {code, written.str(), err.str()};
 }
 
 using ShowToolTest = test::TemporaryFolder;
+
+ShowPtr BuildJson(std::string_view json) {
+    return ShowJson::ShowFromJson(ShowJson::ParseJson(json));
+}
 
 } // namespace
 
@@ -94,26 +97,59 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
     EXPECT_EQ(Bytes(PathOf("rebuilt.kss")), newShow + "\r\n");
 }
 
-// Characters outside the code page make a UTF-8 file, as the editor does, which build warns of
-// and check lists: the first eight, each once. "-" reads standard input, as no name does.
-TEST_F(ShowToolTest, FileInUtf8IsReportedByBuildAndCheck) {
-    const std::string path = PathOf("out.kss");
-    const std::string finding =
-        "Show file is written in UTF-8 (for \"Ω\", \"α\", \"β\", \"γ\", \"δ\", \"ε\", \"ζ\", "
-        "\"η\", "
-        "...), which the editor on Windows does not read: names with these characters will be "
-        "wrong there\n";
-    EXPECT_EQ(RunTool({"build", "-", "-o", path}, R"({"Main": {"CleanUp": "ΩΩαβγδεζηθ"}})"),
-              std::make_tuple(int(Success), std::string(),
-                              "bwshowtool: warning: " + path + ": " + finding));
-    EXPECT_NE(Bytes(path).find("(1,0,1,0,ΩΩαβγδεζηθ,,T,F,F)"), std::string::npos);
-    EXPECT_NE(std::get<1>(RunTool({"check", path})).find("\n" + finding), std::string::npos);
+// The whole layout, key by key: names, order, nesting and formatting, UTF-8 left as it is; and
+// whatever build accepts, dump gives back, values the editor would not offer included.
+TEST(ShowJson, DumpGivesBackWhatBuildAccepted) {
+    EXPECT_EQ(ShowToJsonText(Show()), test::DataFile("tooling/new-show.json"));
+    const std::string group = test::DataFile("tooling/show-with-group.json");
+    EXPECT_EQ(ShowToJsonText(*BuildJson(group)), group);
+    const Json input = Json::parse(test::DataFile("tooling/accepted-values.json"));
+    const Json output = ShowToJson(*ShowFromJson(input));
+    for (const auto& [key, value] : input.items())
+        EXPECT_EQ(output[key], value) << key;
+}
+
+// Any show that keeps the model's invariants comes back equal from its JSON.
+TEST(ShowJson, RandomShowsRoundTripThroughTheirJson) {
+    test::ShowGenerator generator(4711);
+    for (int i = 0; i < 300; ++i) {
+        const ShowPtr show = generator.RandomShow();
+        const std::string json = ShowToJsonText(*show);
+        ASSERT_TRUE(*BuildJson(json) == *show) << json;
+    }
+}
+
+// Missing keys take the values of a new show, group, entry or trigger: missing-keys.json builds
+// the show of missing-keys.txt.
+TEST(ShowJson, MissingKeysTakeNewShowValues) {
+    EXPECT_TRUE(*BuildJson(R"({"Background": {}, "Musical": {}, "StartupTrigger": null})") ==
+                Show());
+    const ShowPtr show = BuildJson(test::DataFile("tooling/missing-keys.json"));
+    EXPECT_EQ(ShowFunctions::ShowToText(*show) + "\n", test::DataFile("tooling/missing-keys.txt"));
+    EXPECT_EQ(show->InteractiveGroups()->at(0)->TypeName(), "Jukebox");
+}
+
+// Each refusal names the place and says what was expected.
+TEST(ShowJson, BuildRefusesWhatItCannotHoldAndSaysWhere) {
+    for (const auto& row : test::DataRows("tooling/refusals.txt")) {
+        const std::string json = test::Unescaped(row[0]), &path = row[1], &problem = row[2];
+        SCOPED_TRACE(json);
+        JsonError error("", "");
+        try {
+            BuildJson(json);
+        } catch (const JsonError& raised) {
+            error = raised;
+        }
+        EXPECT_EQ(error.Path(), path);
+        EXPECT_NE(error.Problem().find(problem), std::string::npos) << error.Problem();
+        EXPECT_EQ(std::string(error.what()),
+                  path.empty() ? error.Problem() : path + ": " + error.Problem());
+    }
 }
 
 #ifndef _WIN32
-// Inputs that are not regular files, or far larger than any show, are refused at once by every
-// command and by the file reading that the editor's Open uses (1 is its "Unable to open"); so are
-// an output FIFO that no one reads and a standard output that cannot be written.
+// Inputs that are not regular files or far too large are refused at once by every command and by
+// the editor's file reading (1: "Unable to open"), as are an unread output FIFO and a full output.
 TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
     const std::string fifo = PathOf("fifo"), huge = PathOf("huge.kss");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -164,11 +200,10 @@ TEST_F(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting) {
 #endif
     // A check whose findings cannot be written says so, with the output's exit code.
     RunTool({"build", PathOf("show.json"), "-o", PathOf("empty.kss")});
-    std::istringstream in;
     std::ofstream full("/dev/full");
-    std::ostringstream err;
-    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, in, full, err), int(CannotWrite));
-    EXPECT_EQ(err.str(), "bwshowtool: cannot write to standard output\n");
+    EXPECT_EQ(RunTool({"check", PathOf("empty.kss")}, "", &full),
+              std::make_tuple(int(CannotWrite), std::string(),
+                              "bwshowtool: cannot write to standard output\n"));
 }
 
 namespace {
@@ -209,10 +244,9 @@ std::pair<int, int> RunTraced(int watch, int killAt, const std::function<int()>&
 
 } // namespace
 
-// Builds killed at random points of their save (system call stops), into a writable folder
-// (temporary file and rename) and into one that refuses the saver new files (written in place):
-// each time the show file holds the old show or the new one whole, or the old one is kept whole
-// among the save backups. The next save leaves neither temporary files nor copies behind.
+// Builds killed at random system call stops of their save, into a writable folder (temporary file
+// and rename) and into one that refuses the saver new files (in place): the show file holds the old
+// or the new show whole, or the save backups the old one. The next save leaves nothing behind.
 TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     const auto started = std::chrono::steady_clock::now();
     ASSERT_EQ(std::filesystem::create_directories(PathOf("state"))
@@ -306,9 +340,5 @@ TEST_F(ShowToolTest, RelinkWritesFoundFilesAndListsTheRest) {
 
     EXPECT_EQ(std::get<0>(RunTool({"relink", show})), Findings);
     EXPECT_EQ(Bytes(show), Bytes(out));
-    EXPECT_EQ(
-        RunTool({"relink", show, "--search", PathOf("none")}),
-        std::make_tuple(int(CannotRead), std::string(),
-                        "bwshowtool: cannot search " + PathOf("none") + ": it is not a folder\n"));
 }
 #endif

@@ -11,8 +11,7 @@
 namespace bw::test {
 
 // Stands in for the message boxes and file dialogs, answering from queues and recording each
-// prompt. A question or file dialog with no answer queued fails the running test (and is answered
-// No or Cancel so that it can end).
+// prompt. A question or file dialog with no answer queued fails the test and is answered No/Cancel.
 class ScriptedPrompts : public UserPrompts {
 public:
     using Prompt = QPair<bool, QString>; // whether it is a file dialog, and what it says

@@ -52,8 +52,8 @@ template <class Control = QPushButton> Control* Child(const QWidget& parent, con
 // How a shown dialog differs from tests/data/dialogs/<name>.txt: its title, its Tab order (the
 // shown controls, wrapping around), then a control a line with the text it shows, a label's
 // buddy after " -> ", " (default)" after the default button, " (bold)" after bold text, a list's
-// column titles joined by
-// '|'. Every dialog also has a fixed size and nothing in it cut off or overlapping.
+// column titles joined by '|'. Every dialog also has a fixed size and nothing in it cut off or
+// overlapping.
 inline QStringList FormFaults(const QWidget& dialog, const std::string& name) {
     QStringList lines = DataLines("dialogs/" + QString::fromStdString(name) + ".txt");
     QStringList faults = LayoutFaults(dialog);

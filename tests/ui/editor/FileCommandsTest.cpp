@@ -1,13 +1,23 @@
-// The toolbar, its show file commands, the window states, the caption and the session's end.
+// The toolbar and its show file commands, the window states, the caption, the session's end, the
+// check window the window opens, and the copies that unfinished saves left, offered at start.
 #include "EditorTestSupport.h"
+#include "checkwindow/frmShowCheck.h"
+#include "document/QtText.h"
+#include "document/ShowDocument.h"
+#include "editor/SaveBackupOffer.h"
+#include "environment/SaveBackups.h"
+#include "environment/WholeFile.h"
 #include "listtext/Error.h"
-#include "widgets/EditorIcons.h"
 
 #include <QDir>
 #include <QSessionManager>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUndoStack>
 #include <QtGui/private/qsessionmanager_p.h>
 #include <qpa/qplatformsessionmanager.h>
+
+#include <algorithm>
 
 namespace bw::test {
 
@@ -17,10 +27,9 @@ const QString Unsaved = DataText("editor/unsaved-question.txt").trimmed();
 const QString Title = QStringLiteral("BW Show Editor v" BWSHOW_VERSION);
 const QString ShowDialog = "Select a show file|All Files|*.*|Shows|*.kss|2|/home/user/Sequences/|";
 
-// Ends the desktop session under a session manager that lets programs ask, or not; true when no
-// program stopped it. Offscreen, Qt's own manager never lets them ask, so a stand-in takes over.
-// Qt exports no type information for its private session manager, which the sanitizer's type
-// checks would look up.
+// Ends the desktop session under a stand-in manager (offscreen, Qt's never lets programs ask) that
+// lets programs ask, or not; true when none stopped it. Qt exports no type information for its
+// private session manager, which the sanitizer's type checks would look up.
 __attribute__((no_sanitize("vptr"))) bool EndSession(bool interactive) {
     struct Session : QPlatformSessionManager {
         bool interactive, cancelled = false;
@@ -36,10 +45,16 @@ __attribute__((no_sanitize("vptr"))) bool EndSession(bool interactive) {
     return !session.cancelled;
 }
 
-// Whether the file holds what Save writes for a new show with /seq/Intro.kas in its Background
-// section.
+// Whether the file holds what Save writes of a new show with /seq/Intro.kas in Background.
 bool HoldsIntro(const QString& path) {
     return ReadBytes(path) == DataText("editor/intro.kss").toUtf8();
+}
+
+// Whether a finding names the file.
+bool Names(const std::vector<ShowCheck::Finding>& findings, const std::string& name) {
+    return std::any_of(findings.begin(), findings.end(), [&](const ShowCheck::Finding& f) {
+        return f.text.find(name) != std::string::npos;
+    });
 }
 
 } // namespace
@@ -56,13 +71,6 @@ private Q_SLOTS:
     }
 
     void Toolbar() {
-        for (const QString& key : EditorIcons::Keys()) {
-            // Without the SVG support at run time the icons are empty.
-            const QImage image = EditorIcons::Icon(key).pixmap(QSize(32, 32)).toImage();
-            QImage blank(image.size(), image.format());
-            blank.fill(0);
-            QVERIFY2(image != blank, qPrintable(key));
-        }
         Editor editor;
         auto* toolbar = editor.Get<QToolBar>("Toolbar1");
         QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -174,48 +182,41 @@ private Q_SLOTS:
 
     // A file that cannot be read, or a list that holds no show, is refused with a message; a text
     // that is no list at all ends Open silently. Either way the window keeps its show. A show in
-    // UTF-16 is no file of this program's and refused, not read as a show with empty lists.
-    void Open_RefusesWhatIsNoShow() {
+    // UTF-16 is no file of this program's and refused, not read as a show with empty lists. A name
+    // with a byte that is not valid in the file's encoding is kept as it is, and the person is told
+    // which it is once the show is open.
+    void Open_RefusesWhatIsNoShowAndTellsOfDamagedNames() {
         const QString newShow = QString::fromStdString(ShowFunctions::ShowToText(Show()));
         const QByteArray utf16 =
             QByteArray("\xFF\xFE") +
             QByteArray(reinterpret_cast<const char*>(newShow.utf16()), newShow.size() * 2);
-        for (const QByteArray& bytes :
-             {QByteArray(), QByteArray("(a)\r\n"), QByteArray("Yard\r\n"), utf16}) {
-            const QString path = QDir::current().filePath("refused.kss");
+        const QByteArray damaged =
+            "\xEF\xBB\xBF((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,Caf\xE9"
+            ".kas,,T,F,F),(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n";
+        const QString path = QDir::current().filePath("opened.kss");
+        const QString refused = "BWShow: Unable to open " + path;
+        const std::pair<QByteArray, QString> cases[] = {
+            {QByteArray(), refused},
+            {"(a)\r\n", refused},
+            {"Yard\r\n", ""},
+            {utf16, refused},
+            {damaged, "BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), kept as "
+                      "they are:\n\nCaf\\xE9.kas (!)"}};
+        for (const auto& [bytes, said] : cases) {
             QFile file(path);
             QVERIFY(bytes.isNull() ? !file.exists()
                                    : file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
             file.close();
             Editor editor;
             const ShowPtr before = editor.window->MyShow();
-            editor.prompts.openAnswers.enqueue(QStringList{path});
-            editor.Click("Open");
-            QCOMPARE(editor.prompts.Said(), bytes.startsWith("Yard")
-                                                ? QStringList()
-                                                : QStringList{"BWShow: Unable to open " + path});
-            QCOMPARE(editor.window->MyShow(), before);
-            QCOMPARE(editor.window->windowTitle(), Title);
+            editor.Open(path);
+            const bool opens = bytes == damaged;
+            QCOMPARE(editor.prompts.Said().join('|'), said);
+            QCOMPARE(editor.window->MyShow() == before, !opens);
+            QCOMPARE(editor.window->windowTitle(), Title + (opens ? " - opened" : ""));
+            QVERIFY(!opens || editor.show().Main()->CleanUp() == "Caf\xE9.kas");
             QVERIFY(QFile::remove(path) || bytes.isNull());
         }
-    }
-
-    // A name with a byte that is not valid in the file's encoding is kept as it is, and the
-    // person is told which it is once the show is open.
-    void Open_TellsOfDamagedNamesAndKeepsThem() {
-        const QString path = QDir::current().filePath("damaged.kss");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF((0,1,2,0,,,T,F,F),(0,1,2,0,,,T,F,F),(1,0,1,0,Caf\xE9.kas,,T,F,F),"
-                   "(0,1,2,0,,,T,F,F),,(2,0,1,0,,,T,F,F),, 0,,F)\r\n");
-        file.close();
-        Editor editor;
-        editor.Open(path);
-        QCOMPARE(editor.prompts.Said(),
-                 QStringList{"BWShow: This name holds bytes that are not UTF-8 (shown as \\xHH), "
-                             "kept as they are:\n\nCaf\\xE9.kas (!)"});
-        QCOMPARE(editor.show().Main()->CleanUp(), std::string("Caf\xE9.kas"));
-        QVERIFY(QFile::remove(path));
     }
 
     void HelpAndOptions() {
@@ -240,6 +241,133 @@ private Q_SLOTS:
         editor.Click("Options");
         QCOMPARE(editor.prompts.Said(), QStringList{"Cannot Set Show Options: Overflow (!)"});
         QVERIFY(!editor.window->HasUnsavedChanges());
+    }
+
+    // Check Show opens one window on the show; its findings follow an edit and a replaced show;
+    // a finding selects its entry; a relink of two files is one step of the history.
+    void CheckShow_FollowsTheDocument() {
+        QTemporaryDir folder;
+        Editor editor(folder.path() + QLatin1Char('/'));
+        editor.Fill(frmShow::BackgroundTab, {"gone1.kas", "gone2.kas"});
+        editor.window->Document().Changed();
+        QVERIFY(editor.window->CheckWindow() == nullptr);
+        editor.Click(QStringLiteral("CheckShow"));
+        editor.Click(QStringLiteral("CheckShow"));
+        frmShowCheck* check = editor.window->CheckWindow();
+        QVERIFY(check != nullptr && check->isVisible() && check->isWindow());
+        QCOMPARE(editor.window->findChildren<frmShowCheck*>().size(), 1);
+        QTRY_VERIFY(Names(check->Findings(), "gone2.kas") && !check->Busy());
+        QVERIFY(!Names(check->Findings(), "gone3.kas"));
+
+        editor.window->Document().AppendSequences(frmShow::BackgroundTab, {"gone3.kas"});
+        QTRY_VERIFY(Names(check->Findings(), "gone3.kas"));
+
+        // Each row: the finding's section and entry, then where the main window stands.
+        editor.SelectTab(frmShow::MusicalTab);
+        const int rows[][2] = {{1, 3}, {1, 2}};
+        for (const auto& [section, entry] : rows) {
+            const auto& findings = check->Findings();
+            const auto found = std::find_if(findings.begin(), findings.end(), [&](const auto& f) {
+                return static_cast<int>(f.section) == section && f.entry == entry;
+            });
+            QVERIFY(found != findings.end());
+            check->FindingList()->setCurrentItem(
+                check->FindingList()->topLevelItem(static_cast<int>(found - findings.begin())));
+            QCOMPARE(editor.Get<QTabBar>("tsMain")->currentIndex(), section - 1);
+            QCOMPARE(editor.List()->currentIndex().row(), entry - 1);
+        }
+
+        const std::string moved = folder.filePath(QStringLiteral("moved/")).toStdString();
+        const int steps = editor.window->Document().UndoStack().count();
+        Q_EMIT check->relinkRequested(
+            {{{ShowCheck::Section::Background, 1}, "gone1.kas", moved + "gone1.kas"},
+             {{ShowCheck::Section::Background, 2}, "gone2.kas", moved + "gone2.kas"}});
+        QCOMPARE(editor.show().Background()->List(),
+                 (std::vector<std::string>{moved + "gone1.kas", moved + "gone2.kas", "gone3.kas"}));
+        QCOMPARE(editor.window->Document().UndoStack().count(), steps + 1);
+        editor.Get<QAction>("actionUndo")->trigger();
+        QCOMPARE(editor.show().Background()->List(),
+                 (std::vector<std::string>{"gone1.kas", "gone2.kas", "gone3.kas"}));
+
+        // Undo replaced the show object; the window checks the new one.
+        editor.window->Document().New();
+        QTRY_VERIFY(!Names(check->Findings(), "gone1.kas") && !check->Busy());
+    }
+
+    // Save As asks before it replaces the file its added ".kss" names (in Cyrillic, in a folder
+    // named in Chinese, as people may); Open reads the show back from there.
+    void AddedExtensionNamesAnExistingFile_AsksFirst() {
+        QTemporaryDir temporary;
+        const QString folder = temporary.filePath(QStringLiteral("灯光秀/")),
+                      name = QStringLiteral("Свет"), file = folder + name + ".kss";
+        QVERIFY(QDir().mkpath(folder));
+        for (const bool replace : {false, true}) {
+            QVERIFY(File::WriteWholeFile(file.toStdString(), "old") == 0);
+            Editor editor;
+            editor.window->AddSequenceToPlaylist("/seq/" + name.toStdString() + ".kas");
+            editor.prompts.saveAnswers << folder + name << std::nullopt; // No: dialog again
+            editor.prompts.questionAnswers.enqueue(replace);
+            editor.Click(QStringLiteral("SaveAs"));
+            QCOMPARE(editor.prompts.Said(),
+                     QStringList("Select a show file: " + name +
+                                 ".kss already exists.\nDo you want to replace it?"));
+            QCOMPARE(editor.prompts.Dialogs().size(), replace ? 1 : 2);
+            QVERIFY(replace || ReadBytes(file).startsWith("old"));
+            Editor opened;
+            opened.Open(file);
+            QCOMPARE(opened.show() == editor.show(), replace);
+        }
+    }
+
+    // Names whose bytes are not UTF-8 pass through Qt's strings unchanged.
+    void NamesThatAreNotUtf8_PassThroughQtStringsUnchanged() {
+        const std::string names[] = {
+            "plain",        "/home/caf\xE9/\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x8E\x84",
+            "cut off \xC5", "\xED\xB2\x80 no surrogate",
+            "\xEF\xBF\xBD", "\xFF\xFE"};
+        for (const std::string& name : names)
+            QVERIFY(QtText::ToBytes(QtText::FromBytes(name)) == name);
+        // Valid text is what Qt makes of it; a byte that is not UTF-8 is no U+FFFD.
+        QCOMPARE(QtText::FromBytes("\xC5\x81 \xF0\x9F\x8E\x84"), QStringLiteral("Ł 🎄"));
+        QCOMPARE(QtText::FromBytes("a\xE9").size(), 2);
+        QVERIFY(QtText::FromBytes("a\xE9") != QString::fromUtf8("a\xE9"));
+    }
+
+    // The file as the save left it ("-": gone with its folder), the answer, the file afterwards;
+    // a copy is set aside on No and still offered when it cannot be put back.
+    void LeftCopies_AreOfferedBack() {
+        const std::tuple<const char*, std::optional<bool>, const char*> cases[] = {
+            {"(fragm", true, "(old)"},
+            {"(fragm", false, "(fragm"},
+            {"(old)", std::nullopt, "(old)"},
+            {"-", true, "(none)"}};
+        for (const auto& [now, answer, after] : cases) {
+            QTemporaryDir home;
+            qputenv("XDG_STATE_HOME", home.filePath("state").toUtf8());
+            const std::string show = home.filePath("shows/Yard.kss").toStdString();
+            QVERIFY(QDir(home.path()).mkpath("shows"));
+            const auto backup = SaveBackups::Keep(show, "(old)");
+            const bool gone = now == std::string("-");
+            QVERIFY(backup && (gone ? QDir(home.filePath("shows")).removeRecursively()
+                                    : WholeFile::Write(show, now)));
+            ScriptedPrompts prompts;
+            if (answer)
+                prompts.questionAnswers.enqueue(*answer);
+            OfferLeftSaveBackups(nullptr, prompts);
+
+            QStringList said(answer ? 1 : 0, DataText("editor/unfinished-save.txt")
+                                                 .trimmed()
+                                                 .arg(show.c_str(), backup->copyPath.c_str()));
+            if (gone)
+                said << QStringLiteral("BWShow: Unable to write to ") + show.c_str();
+            QCOMPARE(prompts.Said(), said);
+            std::string file = "(none)";
+            WholeFile::Read(show, file);
+            QCOMPARE(file, std::string(after));
+            QCOMPARE(SaveBackups::Left().size(), std::size_t(gone));
+            const QDir copies(QString::fromStdString(SaveBackups::Folder()));
+            QCOMPARE(copies.entryList({"*.set-aside"}).size(), answer == false ? 1 : 0);
+        }
     }
 };
 

@@ -1,7 +1,6 @@
 // The program's icons draw the pixels of Qt's own SVG icons made from the same files. A build
-// without Qt Svg draws them from PNGs that the host's Qt Svg rendered at build time: there the
-// icons must draw, at every size and scale, the PNG rendered at exactly the drawn size, as Qt's
-// own icon of that one PNG draws it.
+// without Qt Svg draws PNGs rendered at build time: at every size and scale, the PNG rendered at
+// exactly the drawn size, as Qt's own icon of that one PNG draws it.
 #include "widgets/EditorIcons.h"
 
 #include <QPainter>
