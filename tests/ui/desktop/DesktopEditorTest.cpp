@@ -86,8 +86,7 @@ private Q_SLOTS:
         QVERIFY(*entryEditor);
     }
 
-    // Keys, drags (a line shows where to) and moves by row act as the buttons; none from or to no
-    // row.
+    // Keys, drags (a line shows where to) and row moves act as the buttons; none from or to no row.
     void ListKeysAndDrags() {
         const int ctrl = Qt::ControlModifier, drag = -1, move = -2;
         // clang-format off
@@ -186,43 +185,19 @@ private Q_SLOTS:
         QCOMPARE(ShownText(list->topLevelItem(2)->toolTip(0)), "File not found: /d/a.kas");
     }
 
-    // A missing file is marked (its tooltip in FileNamesInToolTips), looked for again when the
-    // tab is set up or the window activated.
-    void MissingFileMarks() {
+    // A missing file is marked, and looked for again when the tab is set up or the window
+    // activated; the list's tooltip names each file as it is named, though it looks like markup.
+    void MissingFileMarksAndToolTips() {
         QTemporaryDir temporary;
-        const QString folder = temporary.path() + QLatin1Char('/'), here = folder + "here.kas";
+        const QString folder = temporary.path() + QLatin1Char('/'), here = folder + "<b>here.kas";
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
-        Window w(folder);
-        w.Fill(frmShow::BackgroundTab, {"here.kas", "gone.kas"});
-        SectionListModel& marks = w.window->SectionEntries();
-        const auto data = [&](int row, int role) { return marks.index(row).data(role); };
-        QVERIFY(data(0, Qt::DecorationRole).isNull() && !data(1, Qt::DecorationRole).isNull());
-        QVERIFY(QFile::remove(here));
-        w.window->ShowCurrentTab();
-        QVERIFY(marks.Missing(0));
-        QVERIFY(QFile(here).open(QIODevice::WriteOnly));
-        QEvent activation(QEvent::ActivationChange);
-        QApplication::sendEvent(w.window.get(), &activation);
-        QVERIFY(!marks.Missing(0));
-        // The cleanup box marks its file the same way.
-        auto* cleanupMark = w.Get<QAction>("cleanupMissing");
-        for (const auto& [file, missing] : {std::pair{"gone.kas", true}, {"here.kas", false}}) {
-            w.window->MyShow()->Musical()->SetCleanUp(file);
-            w.SelectTab(frmShow::MusicalTab);
-            QCOMPARE(cleanupMark->isVisible(), missing);
-            w.SelectTab(frmShow::BackgroundTab);
-        }
-    }
-
-    // A file name that looks like markup shows in the list's tooltip as it is named.
-    void FileNamesInToolTips() {
-        QTemporaryDir temporary;
-        const QString folder = temporary.path() + QLatin1Char('/');
-        QVERIFY(QFile(folder + "<b>here.kas").open(QIODevice::WriteOnly));
         const std::vector<std::string> names{"<b>here.kas", "<font color=red>red.kms",
                                              "a  &amp; b.kas", "<i>x"};
         Window w(folder);
         w.Fill(frmShow::BackgroundTab, names);
+        SectionListModel& marks = w.window->SectionEntries();
+        QVERIFY(marks.index(0).data(Qt::DecorationRole).isNull() &&
+                !marks.index(1).data(Qt::DecorationRole).isNull());
         for (int row = 0; row < int(names.size()); ++row) {
             const QRect place = w.list->visualRect(w.list->model()->index(row, 0));
             QHelpEvent help(QEvent::ToolTip, place.center(), w.list->mapToGlobal(place.center()));
@@ -233,6 +208,21 @@ private Q_SLOTS:
         }
         QCOMPARE(ShownText(PlainToolTip("1\n2")), "1\n2");
         QCOMPARE(PlainToolTip(""), "");
+        QVERIFY(QFile::remove(here));
+        w.window->ShowCurrentTab();
+        QVERIFY(marks.Missing(0));
+        QVERIFY(QFile(here).open(QIODevice::WriteOnly));
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(w.window.get(), &activation);
+        QVERIFY(!marks.Missing(0));
+        // The cleanup box marks its file the same way.
+        auto* cleanupMark = w.Get<QAction>("cleanupMissing");
+        for (const auto& [file, missing] : {std::pair{"<i>x", true}, {"<b>here.kas", false}}) {
+            w.window->MyShow()->Musical()->SetCleanUp(file);
+            w.SelectTab(frmShow::MusicalTab);
+            QCOMPARE(cleanupMark->isVisible(), missing);
+            w.SelectTab(frmShow::BackgroundTab);
+        }
     }
 
     // A show file dropped on the window opens as Open opens it.
