@@ -269,10 +269,9 @@ private Q_SLOTS:
             };
             QFile launcher(folder.filePath(QStringLiteral("xdg-open")));
             QVERIFY(launcher.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    launcher.write(QByteArray("#!/bin/sh\n") + row.launcher + '\n') > 0);
+                    launcher.write(QByteArray("#!/bin/sh\n") + row.launcher + '\n') > 0 &&
+                    launcher.setPermissions(launcher.permissions() | QFile::ExeOwner));
             launcher.close();
-            QVERIFY(
-                launcher.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
             qputenv("PATH", folder.path().toUtf8() + ':' + path);
             OpenHelpPage(nullptr, shown, prompts, row.opener == Launcher ? UrlOpener() : open);
             QTRY_VERIFY(!qApp->findChild<QProcess*>()); // the launcher has ended
