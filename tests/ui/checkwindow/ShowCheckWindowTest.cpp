@@ -55,8 +55,7 @@ private Q_SLOTS:
             QSignalSpy activated(&window, &frmShowCheck::findingActivated);
             window.SetShow(show.get(), QString::fromStdString(Folder()));
             WaitForCheck(window);
-            const std::vector<test::ExpectedFinding> expected =
-                test::ExpectedFindings(name, Folder());
+            const auto expected = test::ExpectedFindings(name, Folder());
             QTreeWidget* list = window.FindingList();
             QCOMPARE(list->topLevelItemCount(), static_cast<int>(expected.size()));
             for (int row = 0; row < list->topLevelItemCount(); ++row) {

@@ -79,8 +79,7 @@ private Q_SLOTS:
                     shown << editor.Get<QRadioButton>(option)->text();
             QCOMPARE(shown, QString(lines[tab - 1]).replace("\\n", "\n").split('|'));
             QVERIFY(editor.Get<QLabel>("lblTabDescription")->font().bold());
-            QVERIFY2(LayoutFaults(*editor.window).isEmpty(),
-                     qPrintable(LayoutFaults(*editor.window).join(", ")));
+            QCOMPARE(LayoutFaults(*editor.window).join(", "), "");
         }
         // The Musical tab's fixed texts: a control, the property read, the text.
         Editor editor;

@@ -101,13 +101,11 @@ private Q_SLOTS:
             QCOMPARE(editor.Selected(), test.selection);
             QCOMPARE(editor.show().Monitoring(), monitoring);
             // Back where the file was opened: nothing to save, nothing to ask about.
-            QVERIFY(!editor.window->HasUnsavedChanges() &&
-                    !editor.Button(QStringLiteral("Save"))->isEnabled());
+            QVERIFY(!editor.window->HasUnsavedChanges() && !editor.Button("Save")->isEnabled());
             for (int step = 0; step < test.steps; ++step)
                 editor.Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
             QCOMPARE(editor.Text(), after);
-            QVERIFY(editor.window->HasUnsavedChanges() &&
-                    editor.Button(QStringLiteral("Save"))->isEnabled());
+            QVERIFY(editor.window->HasUnsavedChanges() && editor.Button("Save")->isEnabled());
         }
     }
 
