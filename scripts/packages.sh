@@ -7,5 +7,5 @@ FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # Building the Debian package and checking it and the desktop files.
 PACKAGE_CHECK_PACKAGES=(dpkg-dev file fakeroot desktop-file-utils appstream lintian)
 # Building the Qt and the programs for Windows, running them under Wine and building the installer.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 nsis dpkg-dev xz-utils googletest xvfb xauth
-                  x11-utils file qt6-base-dev-tools)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 fonts-wine fonts-dejavu-core nsis dpkg-dev
+                  xz-utils perl googletest xvfb xauth x11-utils file qt6-base-dev-tools)

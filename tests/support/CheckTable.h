@@ -34,8 +34,12 @@ struct ExpectedFinding {
 inline std::string CheckData(const std::string& name, const std::string& folder) {
     std::ifstream in(BWSHOW_TEST_DATA "/check/" + name, std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string written = folder;
+    if (name.ends_with(".json")) // a JSON text writes a backslash (Windows) twice
+        for (std::size_t at = 0; (at = written.find('\\', at)) != written.npos; at += 2)
+            written.insert(at, 1, '\\');
     for (std::size_t at; (at = text.find("<folder>")) != std::string::npos;)
-        text.replace(at, 8, folder);
+        text.replace(at, 8, written);
     return text;
 }
 
@@ -44,6 +48,10 @@ inline std::vector<ExpectedFinding> ExpectedFindings(const std::string& show,
     std::vector<ExpectedFinding> findings;
     std::istringstream lines(CheckData(show + ".txt", folder));
     for (std::string line; std::getline(lines, line);) {
+#ifdef _WIN32 // shows are written in the ANSI code page there, never in UTF-8
+        if (line.find("\tShow file is written in UTF-8") != std::string::npos)
+            continue;
+#endif
         const std::size_t tab = line.find('\t');
         std::istringstream place(line.substr(0, tab));
         ExpectedFinding& finding = findings.emplace_back();

@@ -81,7 +81,12 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
                 text.replace(at, mark.size(), by);
         return text;
     };
-    for (const auto& row : test::DataRows("tooling/exit-codes.txt")) {
+    std::vector<std::vector<std::string>> rows = test::DataRows("tooling/exit-codes.txt");
+#ifndef _WIN32
+    for (auto& row : test::DataRows("tooling/exit-codes-utf8.txt"))
+        rows.push_back(std::move(row));
+#endif
+    for (const auto& row : rows) {
         std::vector<std::string> args = test::Split(row[0], ' ');
         for (std::string& arg : args)
             arg = filled(arg);

@@ -171,10 +171,12 @@ private Q_SLOTS:
         frmTriggeredSequenceEditor editor(host);
         editor.SetIG(std::make_shared<InteractiveGroup>());
         editor.IG()->SetMusicalAllowed(false);
-        editor.SetTS(Entry(0, 1, 1, "T", {"/d/a.kas"}));
+        const QString d = QDir::rootPath() + "d/"; // "/d/" here, "C:/d/" on Windows
+        editor.SetTS(Entry(0, 1, 1, "T", {(d + "a.kas").toStdString()}));
         editor.show();
         auto* list = Child<QTreeWidget>(editor, "lvSequences");
-        QVERIFY(DropOn(*list->viewport(), {5, 5}, *FileDrag({"/d/b.kas", "/d/m.kms", "/d/c.kas"})));
+        QVERIFY(
+            DropOn(*list->viewport(), {5, 5}, *FileDrag({d + "b.kas", d + "m.kms", d + "c.kas"})));
         QVERIFY(host.prompts.Said().value(0).endsWith("\nm.kms"));
         const std::unique_ptr<QMimeData> entry(list->findChild<ListDragDrop*>()->EntryData(0));
         QVERIFY(DropOn(*list->viewport(), DropPoint(*list, 0, 2), *entry));
@@ -182,17 +184,19 @@ private Q_SLOTS:
             QCOMPARE(list->topLevelItem(row)->text(0), QLatin1String(name));
         // None of the files is there: each is marked, as in the main window.
         QVERIFY(!list->topLevelItem(2)->icon(0).isNull());
-        QCOMPARE(ShownText(list->topLevelItem(2)->toolTip(0)), "File not found: /d/a.kas");
+        QCOMPARE(ShownText(list->topLevelItem(2)->toolTip(0)), "File not found: " + d + "a.kas");
     }
 
     // A missing file is marked, and looked for again when the tab is set up or the window
     // activated; the list's tooltip names each file as it is named, though it looks like markup.
     void MissingFileMarksAndToolTips() {
         QTemporaryDir temporary;
-        const QString folder = temporary.path() + QLatin1Char('/'), here = folder + "<b>here.kas";
+        const QString folder = temporary.path() + QLatin1Char('/'),
+                      here = folder + "a  &amp; b.kas";
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
-        const std::vector<std::string> names{"<b>here.kas", "<font color=red>red.kms",
-                                             "a  &amp; b.kas", "<i>x"};
+        // The file that is there has a name Windows allows too.
+        const std::vector<std::string> names{"a  &amp; b.kas", "<font color=red>red.kms",
+                                             "<b>here.kas", "<i>x"};
         Window w(folder);
         w.Fill(frmShow::BackgroundTab, names);
         SectionListModel& marks = w.window->SectionEntries();
@@ -217,7 +221,7 @@ private Q_SLOTS:
         QVERIFY(!marks.Missing(0));
         // The cleanup box marks its file the same way.
         auto* cleanupMark = w.Get<QAction>("cleanupMissing");
-        for (const auto& [file, missing] : {std::pair{"<i>x", true}, {"<b>here.kas", false}}) {
+        for (const auto& [file, missing] : {std::pair{"<i>x", true}, {"a  &amp; b.kas", false}}) {
             w.window->MyShow()->Musical()->SetCleanUp(file);
             w.SelectTab(frmShow::MusicalTab);
             QCOMPARE(cleanupMark->isVisible(), missing);
@@ -249,12 +253,13 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString page = folder.filePath(QStringLiteral("show_editor.htm"));
         QVERIFY(QFile(page).open(QIODevice::WriteOnly));
-        const QString cannot = "BWShow: The desktop could not open the help page " + page + " (!)";
+        const QString cannot = "BWShow: The desktop could not open the help page " +
+                               QDir::toNativeSeparators(page) + " (!)";
         enum Opener { Opens, Refuses, FailsLater, Launcher };
         // clang-format off
         const struct { Opener opener; bool missing; const char* launcher; QString said; } rows[] = {
             {Opens, false, "", ""}, {Refuses, false, "", cannot}, {FailsLater, false, "", cannot},
-            {Opens, true, "", "BWShow: The help page is missing: " + page + ".gone (!)"},
+            {Opens, true, "", "BWShow: The help page is missing: " + QDir::toNativeSeparators(page) + ".gone (!)"},
             {Launcher, false, "exit 0", ""}, {Launcher, false, "exit 4", cannot}};
         // clang-format on
         const QByteArray path = qgetenv("PATH");
@@ -277,7 +282,7 @@ private Q_SLOTS:
             QTRY_VERIFY(!qApp->findChild<QProcess*>()); // the launcher has ended
             qputenv("PATH", path);
             QTRY_COMPARE(prompts.Said().join('|'), row.said);
-            QCOMPARE(opened, QUrl(row.missing || *row.launcher ? QString() : "file://" + shown));
+            QCOMPARE(opened, row.missing || *row.launcher ? QUrl() : QUrl::fromLocalFile(shown));
         }
     }
 

@@ -166,8 +166,11 @@ private Q_SLOTS:
         QFile(Path("a.kss")).open(QIODevice::WriteOnly);
         QFile(Path("b&c.kss")).open(QIODevice::WriteOnly);
         ScriptedPrompts prompts;
-        RecentShowsMenu menu({"Software\\Brightwave\\BWShow", Path("registry.reg").toStdString()},
-                             prompts);
+        // On Windows the list lives in the user's registry: each test starts it empty.
+        const RecentShows::Place place{"Software\\Brightwave\\BWShow",
+                                       Path("registry.reg").toStdString()};
+        RecentShows::Save(place, {});
+        RecentShowsMenu menu(place, prompts);
         const auto texts = [&menu] {
             menu.Refresh();
             QStringList list;
@@ -198,6 +201,7 @@ private Q_SLOTS:
         QVERIFY(WriteShowFile(a, Show()));
         const RecentShows::Place place{"Software\\Brightwave\\BWShow",
                                        shows.filePath("registry.reg").toStdString()};
+        RecentShows::Save(place, {});
         Editor plain;
         Editor editor(QString(), place);
         plain.ShowWindow();
@@ -234,7 +238,7 @@ private Q_SLOTS:
         killed.start(QCoreApplication::applicationFilePath(),
                      {"--killed-editor", recovery, showFile});
         QVERIFY(killed.waitForReadyRead(20000));
-        QCOMPARE(killed.readAllStandardOutput(), QByteArray("ready\n"));
+        QCOMPARE(killed.readAllStandardOutput().trimmed(), QByteArray("ready"));
         killed.kill(); // SIGKILL: nothing of the editor's own runs any more
         QVERIFY(killed.waitForFinished(10000));
         QCOMPARE(killed.exitStatus(), QProcess::CrashExit);
