@@ -19,7 +19,8 @@
 namespace bw::test {
 
 inline const std::vector<std::string> CheckShows{"clean",         "every-kind", "shared-triggers",
-                                                 "plays-nothing", "non-latin",  "empty-group"};
+                                                 "plays-nothing", "non-latin",  "non-latin-trigger",
+                                                 "empty-group"};
 inline const std::vector<std::string> CheckFolderFiles{"a.kas", "b.kas", "song.kms", "LOUD.KMS",
                                                        "clean.kas"};
 
