@@ -194,7 +194,6 @@ private Q_SLOTS:
         const QString folder = temporary.path() + QLatin1Char('/'),
                       here = folder + "a  &amp; b.kas";
         QVERIFY(QFile(here).open(QIODevice::WriteOnly));
-        // The file that is there has a name Windows allows too.
         const std::vector<std::string> names{"a  &amp; b.kas", "<font color=red>red.kms",
                                              "<b>here.kas", "<i>x"};
         Window w(folder);

@@ -18,15 +18,6 @@ namespace bw::test {
 
 namespace {
 
-// A show edited as an evening's work would: a named song and a delay.
-std::string EditedShowText() {
-    Show show;
-    show.Musical()->List().push_back("/home/ann/Songs/\xC5\x81\xC3\xB3"
-                                     "d\xC5\xBA (live).kms");
-    show.Musical()->SetDelay(17);
-    return ShowFunctions::ShowToText(show);
-}
-
 // The killed editor: the editor's window with its autosave, on the show file, given an evening's
 // work through its controls (a song dropped on the Musical tab, its delay typed). Once the copy is
 // kept it writes beside it what its Save would have written, says "ready" and waits to be killed.
@@ -104,7 +95,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("asked"); // the questions' show parts
         QTest::addColumn<QString>("recovered"); // "file name|text", empty for none
 
-        const QString show = EditedShowText().c_str();
+        const QString show = ShowFunctions::ShowToText(Show()).c_str();
         QTest::newRow("named, yes")
             << QStringList{"Yard.kss|" + show} << QList<bool>{true}
             << QStringList{"the show Yard (%1/Yard.kss)"} << "%1/Yard.kss|" + show;
