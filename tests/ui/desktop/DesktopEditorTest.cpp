@@ -263,6 +263,10 @@ private Q_SLOTS:
         // clang-format on
         const QByteArray path = qgetenv("PATH");
         for (const auto& row : rows) {
+#ifdef _WIN32
+            if (row.opener == Launcher) // the stand-in launcher is a shell script
+                continue;
+#endif
             ScriptedPrompts prompts;
             const QString shown = row.missing ? page + ".gone" : page;
             QUrl opened;

@@ -293,7 +293,7 @@ private Q_SLOTS:
         for (const bool replace : {false, true}) {
             QVERIFY(File::WriteWholeFile(file.toStdString(), "old") == 0);
             Editor editor;
-            editor.window->AddSequenceToPlaylist("/seq/" + name.toStdString() + ".kas");
+            editor.window->AddSequenceToPlaylist("/seq/Intro.kas");
             editor.prompts.saveAnswers << folder + name << std::nullopt; // No: dialog again
             editor.prompts.questionAnswers.enqueue(replace);
             editor.Click(QStringLiteral("SaveAs"));
