@@ -39,6 +39,20 @@ std::string SequencePath(int number) {
     return name;
 }
 
+// Writes a show of `count` sequences in the playlist that `section` picks to `name` in `folder`;
+// the file's path, or empty when it cannot be written.
+QString WriteLongShow(const QTemporaryDir& folder, const QString& name,
+                      const bw::PlaylistPtr& (bw::Show::*section)() const, int count) {
+    bw::Show show;
+    for (int i = 1; i <= count; ++i)
+        (show.*section)()->List().push_back(SequencePath(i));
+    const QString path = folder.filePath(name);
+    return folder.isValid() && bw::File::WriteWholeFile(path.toStdString(),
+                                                        bw::ShowFunctions::ShowToText(show)) == 0
+               ? path
+               : QString();
+}
+
 QStringList DisplayNames() {
     QStringList names;
     for (int i = 1; i <= EntryCount; ++i)
@@ -60,12 +74,9 @@ BENCHMARK(FillBareList)->Unit(benchmark::kMillisecond);
 // the click on the Animation tab that lists the 10,000 sequences.
 void OpenShowAndShowAnimationTab(benchmark::State& state) {
     QTemporaryDir folder;
-    const QString path = folder.path() + QStringLiteral("/Long.kss");
-    bw::Show show;
-    for (int i = 1; i <= EntryCount; ++i)
-        show.Main()->List().push_back(SequencePath(i));
-    if (!folder.isValid() ||
-        bw::File::WriteWholeFile(path.toStdString(), bw::ShowFunctions::ShowToText(show)) != 0) {
+    const QString path =
+        WriteLongShow(folder, QStringLiteral("Long.kss"), &bw::Show::Main, EntryCount);
+    if (path.isEmpty()) {
         state.SkipWithError("cannot write the show file");
         return;
     }
@@ -98,12 +109,9 @@ BENCHMARK(OpenShowAndShowAnimationTab)->Unit(benchmark::kMillisecond);
 // pause, as a person's do, so its copy is made only once the typing stops.
 void TypeInDelayBox(benchmark::State& state) {
     QTemporaryDir folder;
-    const QString path = folder.path() + QStringLiteral("/Songs.kss");
-    bw::Show show;
-    for (int i = 1; i <= 100000; ++i)
-        show.Musical()->List().push_back(SequencePath(i));
-    if (!folder.isValid() ||
-        bw::File::WriteWholeFile(path.toStdString(), bw::ShowFunctions::ShowToText(show)) != 0) {
+    const QString path =
+        WriteLongShow(folder, QStringLiteral("Songs.kss"), &bw::Show::Musical, 100000);
+    if (path.isEmpty()) {
         state.SkipWithError("cannot write the show file");
         return;
     }
