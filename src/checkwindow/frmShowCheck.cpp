@@ -3,6 +3,7 @@
 #include "model/SequenceUtils.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -246,7 +247,8 @@ void frmShowCheck::StartSearch() {
     auto result = std::make_shared<SearchResult>();
     ShowPtr copy = CopyOfShow(*show_);
     const std::string folder = sequenceFolder_.toStdString();
-    const std::string root = searchFolder_->text().toStdString();
+    // The names found become show entries: in the system's own separators, as the show writes them.
+    const std::string root = QDir::toNativeSeparators(searchFolder_->text()).toStdString();
     RunOnWorker(
         [result, copy, folder, root] {
             const std::vector<Relink::MissingFile> missing = Relink::MissingFiles(*copy, folder);

@@ -1,6 +1,7 @@
 #include "environment/WholeFile.h"
 
 #include "environment/SaveBackups.h"
+#include "environment/WideText.h"
 
 #include <algorithm>
 #include <new>
@@ -29,14 +30,16 @@ namespace bw::WholeFile {
 
 namespace {
 
-std::wstring WidePath(const std::string& path) {
-    if (path.empty())
-        return {};
-    const int size = static_cast<int>(path.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), size, wide.data(), length);
-    return wide;
+// The full name of a file named relative to the current folder: replacing a file by a relative
+// name fails under Wine with "the directory name is invalid".
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (size == 0 || length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return full;
 }
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -200,11 +203,12 @@ bool WriteInPlace(const std::string& path, const std::wstring& target, std::stri
 }
 
 bool Write(const std::string& path, std::string_view bytes, bool inPlaceWhereNeeded) {
-    const std::wstring target = WidePath(path);
+    std::wstring target = WideText::FromUtf8(path);
     if (target.empty())
         return false;
     if (IsDevicePath(target))
         return WriteToDevice(target, bytes);
+    target = FullPath(target);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -251,7 +255,7 @@ bool Write(const std::string& path, std::string_view bytes, bool inPlaceWhereNee
 } // namespace
 
 ReadResult ReadWithResult(const std::string& path, std::string& bytes) {
-    const std::wstring source = WidePath(path);
+    const std::wstring source = WideText::FromUtf8(path);
     if (source.empty())
         return {ReadFailure::Missing, 0};
     // Devices are refused by name, before they are opened.
