@@ -1,6 +1,7 @@
 // The ANSI code page conversions of Windows with a code page of the test's choice, so that the
 // UTF-8 code page (65001) of the "UTF-8 for worldwide language support" option is tried under
 // Wine, whose own code page is 1252.
+#include "OtherSystemTest.h"
 #ifdef _WIN32
 
 #include "environment/AnsiCodePage.h"
@@ -25,4 +26,6 @@ TEST(AnsiCodePage, Utf8CodePageConvertsExactlyAndOthersGiveQuestionMarks) {
     EXPECT_FALSE(AnsiCodePage::IsUtf8());
 }
 
+#else
+BWSHOW_OTHER_SYSTEM_TEST(AnsiCodePage, Utf8CodePageConvertsExactlyAndOthersGiveQuestionMarks)
 #endif

@@ -1,5 +1,6 @@
 // Folders, programs, help and the installation check against the settings file, and BWPost end to
 // end. Outside Windows only: the Windows counterparts are in WindowsInstallationTest.cpp.
+#include "OtherSystemTest.h"
 #ifndef _WIN32
 
 #include "environment/BWCommon.h"
@@ -133,4 +134,9 @@ TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
     }
 }
 
+#else
+BWSHOW_OTHER_SYSTEM_TEST(InstallationTest, FoldersAndProgramsFromTheSharedSettings)
+BWSHOW_OTHER_SYSTEM_TEST(InstallationTest, CheckInstallation_NeedsBothMarkersAndThisFolder)
+BWSHOW_OTHER_SYSTEM_TEST(InstallationTest, ShowHelpTopic_AddressesThePageInTheHelpFile)
+BWSHOW_OTHER_SYSTEM_TEST(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds)
 #endif

@@ -6,6 +6,7 @@
 #include "environment/RegFile.h"
 
 #include "DataFile.h"
+#include "OtherSystemTest.h"
 
 #include "TemporaryHome.h"
 
@@ -136,4 +137,6 @@ TEST_F(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder) {
     EXPECT_EQ(SettingsStore::FilePath(), Home() + "/.config/Brightwave/registry.reg");
 }
 
+#else
+BWSHOW_OTHER_SYSTEM_TEST(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder)
 #endif

@@ -6,6 +6,7 @@
 #include "environment/RecoveryStore.h"
 
 #include "DataFile.h"
+#include "OtherSystemTest.h"
 #include "TemporaryFolder.h"
 #include "TemporaryHome.h"
 
@@ -49,8 +50,11 @@ TEST(RecentShowsStoreTest, Save_ThenLoad_GivesTheListBack) {
         EXPECT_EQ(RecentShows::Load(place), shows);
     }
 }
+BWSHOW_OTHER_SYSTEM_TEST(RecentShowsStoreTest,
+                         DamagedOrMissingEntries_AreLeftOutAndSavingKeepsTheSuitesValues)
 
 #else
+BWSHOW_OTHER_SYSTEM_TEST(RecentShowsStoreTest, Save_ThenLoad_GivesTheListBack)
 
 class RecentShowsStoreTest : public test::TemporaryHome {};
 
@@ -155,4 +159,6 @@ TEST(ProcessIdentityTest, KilledChildNotYetCollected_IsNotRunning) {
     EXPECT_FALSE(ProcessIdentity::IsRunning(identity));
     waitpid(child, nullptr, 0);
 }
+#else
+BWSHOW_OTHER_SYSTEM_TEST(ProcessIdentityTest, KilledChildNotYetCollected_IsNotRunning)
 #endif

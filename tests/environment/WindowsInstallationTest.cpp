@@ -1,6 +1,7 @@
 // Folders, programs, help and the installation check against the real registry. The shared
 // settings are put there by .ci/windows-tests with "reg add" before the tests run:
 //   AppPath "C:\Suite", NonAudioPath "D:\Seq", PostInstall 1, PostInstallVer 4.
+#include "OtherSystemTest.h"
 #ifdef _WIN32
 
 #include "environment/BWCommon.h"
@@ -58,4 +59,8 @@ TEST(WindowsInstallation, CheckInstallation_RunsThePostInstallProgramAndChecksAg
     EXPECT_FALSE(PostInstallLaunch::RunProgramAndWait("C:\\Suite\\BWPost.exe"));
 }
 
+#else
+BWSHOW_OTHER_SYSTEM_TEST(WindowsInstallation, FoldersProgramsAndHelp)
+BWSHOW_OTHER_SYSTEM_TEST(WindowsInstallation,
+                         CheckInstallation_RunsThePostInstallProgramAndChecksAgain)
 #endif

@@ -4,6 +4,7 @@
 // not valid in the file's encoding kept and named as damaged.
 #include "DataFile.h"
 #include "NonLatinNames.h"
+#include "OtherSystemTest.h"
 #include "TemporaryFolder.h"
 #include "showfile/DamagedNames.h"
 #include "showfile/File.h"
@@ -158,8 +159,11 @@ TEST_F(ShowEncodingTest, WritesTheCodePageWhereItHoldsEveryCharacter) {
 TEST(WholeFile, Device_IsWrittenAsItIs) {
     EXPECT_EQ(File::WriteWholeFile("NUL", "(discarded)"), 0);
 }
+BWSHOW_OTHER_SYSTEM_TEST(InPlaceTest, FullDiskOrSizeLimit_KeepsTheOldFileWhole)
+BWSHOW_OTHER_SYSTEM_TEST(InPlaceTest, SavingKeepsWhatTheFileIs)
 
 #else
+BWSHOW_OTHER_SYSTEM_TEST(WholeFile, Device_IsWrittenAsItIs)
 
 namespace {
 

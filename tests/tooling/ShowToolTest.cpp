@@ -1,5 +1,6 @@
 #include "tooling/ShowTool.h"
 #include "DataFile.h"
+#include "OtherSystemTest.h"
 #include "ShowGenerator.h"
 #include "TemporaryFolder.h"
 #include "showfile/ShowFunctions.h"
@@ -346,4 +347,8 @@ TEST_F(ShowToolTest, RelinkWritesFoundFilesAndListsTheRest) {
     EXPECT_EQ(std::get<0>(RunTool({"relink", show})), Findings);
     EXPECT_EQ(Bytes(show), Bytes(out));
 }
+#else
+BWSHOW_OTHER_SYSTEM_TEST(ShowToolTest, NonRegularAndHugeInputs_AreRefusedWithoutWaiting)
+BWSHOW_OTHER_SYSTEM_TEST(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole)
+BWSHOW_OTHER_SYSTEM_TEST(ShowToolTest, RelinkWritesFoundFilesAndListsTheRest)
 #endif
