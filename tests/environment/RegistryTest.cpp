@@ -138,5 +138,5 @@ TEST_F(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder) {
 }
 
 #else
-BWSHOW_OTHER_SYSTEM_TEST(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder)
+BWSHOW_OTHER_SYSTEM_TEST_F(RegistryTest, SettingsFileLiesInTheUsersConfigurationFolder)
 #endif

@@ -54,9 +54,9 @@ BWSHOW_OTHER_SYSTEM_TEST(RecentShowsStoreTest,
                          DamagedOrMissingEntries_AreLeftOutAndSavingKeepsTheSuitesValues)
 
 #else
-BWSHOW_OTHER_SYSTEM_TEST(RecentShowsStoreTest, Save_ThenLoad_GivesTheListBack)
 
 class RecentShowsStoreTest : public test::TemporaryHome {};
+BWSHOW_OTHER_SYSTEM_TEST_F(RecentShowsStoreTest, Save_ThenLoad_GivesTheListBack)
 
 TEST_F(RecentShowsStoreTest, DamagedOrMissingEntries_AreLeftOutAndSavingKeepsTheSuitesValues) {
     const RecentShows::Place place = RecentShows::UserPlace();
