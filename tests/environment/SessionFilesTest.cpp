@@ -132,13 +132,11 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
 
     // Two editors after the crash: the first takes the copy, the second finds it gone.
     RecoveryStore second(recovery, {me.pid, me.started + "1"});
-    ASSERT_TRUE(mine.Remove());
-    ASSERT_TRUE(mine.Take(abandoned[0]));
+    ASSERT_TRUE(mine.Remove() && mine.Take(abandoned[0]));
     EXPECT_FALSE(second.Take(abandoned[0]));
     EXPECT_EQ(RecoveryStore::Read(mine.OwnPath()),
               (RecoveryCopy{"(crashed)", "/shows/a.kss", 100, ended}));
-    EXPECT_TRUE(mine.Remove());
-    EXPECT_FALSE(std::filesystem::exists(mine.OwnPath()));
+    EXPECT_TRUE(mine.Remove() && !std::filesystem::exists(mine.OwnPath()));
 }
 
 #ifndef _WIN32

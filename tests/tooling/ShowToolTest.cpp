@@ -84,13 +84,11 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
     };
     std::vector<std::vector<std::string>> rows = test::DataRows("tooling/exit-codes.txt");
 #ifndef _WIN32
-    for (auto& row : test::DataRows("tooling/exit-codes-utf8.txt"))
-        rows.push_back(std::move(row));
+    std::ranges::move(test::DataRows("tooling/exit-codes-utf8.txt"), std::back_inserter(rows));
 #endif
     for (const auto& row : rows) {
         std::vector<std::string> args = test::Split(row[0], ' ');
-        for (std::string& arg : args)
-            arg = filled(arg);
+        std::ranges::transform(args, args.begin(), filled);
         const std::string out = filled(row[3]), err = filled(row[4]);
         const auto [actualCode, actualOut, actualErr] = RunTool(args, row[1]);
         EXPECT_EQ(actualCode, std::stoi(row[2])) << row[0];
