@@ -86,12 +86,10 @@ Outcome Run(auto read) {
 // Both readers against the rules: the unescaping one splits, then unescapes every element.
 void ExpectAgreement(const std::string& text) {
     const Outcome rules = ReferenceSplit(text);
-    EXPECT_EQ(Run([&] {
-                  const ElementArray array = ListFromText(text, 1);
-                  return Strings(array.begin(), array.end());
-              }),
-              rules)
-        << text;
+    const auto strings = [](const ElementArray& array) {
+        return Strings(array.begin(), array.end());
+    };
+    EXPECT_EQ(Run([&] { return strings(ListFromText(text, 1)); }), rules) << text;
     Outcome unescaped = rules;
     if (auto* elements = std::get_if<Strings>(&unescaped))
         for (std::string& element : *elements)

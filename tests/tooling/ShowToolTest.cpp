@@ -84,7 +84,8 @@ TEST_F(ShowToolTest, ExitCodesAndMessages) {
     };
     std::vector<std::vector<std::string>> rows = test::DataRows("tooling/exit-codes.txt");
 #ifndef _WIN32
-    std::ranges::move(test::DataRows("tooling/exit-codes-utf8.txt"), std::back_inserter(rows));
+    for (auto& row : test::DataRows("tooling/exit-codes-utf8.txt"))
+        rows.push_back(std::move(row));
 #endif
     for (const auto& row : rows) {
         std::vector<std::string> args = test::Split(row[0], ' ');
