@@ -64,9 +64,7 @@ TEST_F(RecentShowsStoreTest, DamagedOrMissingEntries_AreLeftOutAndSavingKeepsThe
     WriteStore(test::DataFile("environment/recent-shows.reg")); // with the suite's AppPath
     EXPECT_EQ(RecentShows::Load(place), (List{"/s/b.kss", "/s/c.kss"}));
 
-    const List shows{"/s/\xC5\x81\xC3\xB3"
-                     "d\xC5\xBA \"new\".kss",
-                     "/s/b.kss"};
+    const List shows{"/s/\xC5\x81\xC3\xB3\x64\xC5\xBA \"new\".kss", "/s/b.kss"};
     ASSERT_TRUE(RecentShows::Save(place, shows));
     EXPECT_EQ(RecentShows::Load(place), shows);
     EXPECT_EQ(LibRegistryBWShared::ReadSharedString("AppPath", "", "-"), "/opt/bw/");
@@ -111,8 +109,7 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     // The same process id, started at another time: an editor that ended, whose id the system
     // has given to this process since.
     const ProcessIdentity::Identity ended{me.pid, me.started + "0"};
-    ASSERT_TRUE(ProcessIdentity::IsRunning(me));
-    ASSERT_FALSE(ProcessIdentity::IsRunning(ended));
+    ASSERT_TRUE(ProcessIdentity::IsRunning(me) && !ProcessIdentity::IsRunning(ended));
 
     const std::string recovery = (folder_ / "recovery").string();
     RecoveryStore mine(recovery, me), crashed(recovery, ended);

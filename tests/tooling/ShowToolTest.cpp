@@ -254,10 +254,8 @@ std::pair<int, int> RunTraced(int watch, int killAt, const std::function<int()>&
 // or the new show whole, or the save backups the old one. The next save leaves nothing behind.
 TEST_F(ShowToolTest, BuildKilledAtRandomPoints_LeavesTheOldOrTheNewShowWhole) {
     const auto started = std::chrono::steady_clock::now();
-    ASSERT_EQ(std::filesystem::create_directories(PathOf("state"))
-                  ? test::GiveToSaver(PathOf("state"))
-                  : 1,
-              0);
+    ASSERT_TRUE(std::filesystem::create_directories(PathOf("state")) &&
+                test::GiveToSaver(PathOf("state")) == 0);
     setenv("XDG_STATE_HOME", PathOf("state").c_str(), 1); // each test runs on its own
     Put(PathOf("old.json"), LargeShowJson(" C:/Old shows/Yard ", 200));
     Put(PathOf("new.json"), LargeShowJson(" D:/New shows/Yard ", 170)); // shorter than the old
