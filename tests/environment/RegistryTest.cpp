@@ -16,9 +16,7 @@
 
 using namespace bw;
 using namespace bw::LibRegistry;
-using bw::test::DataFile;
-using bw::test::DataRows;
-using bw::test::Unescaped;
+using namespace bw::test;
 
 namespace {
 
