@@ -103,8 +103,7 @@ TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
         names.push_back(name);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string home = Home() + "/" + names[i], config = home + "/.config/Brightwave";
-        const std::string suite = home + "/" + names[i] + " Suite/",
-                          probe = suite + "installation_probe";
+        const std::string suite = home + "/" + names[i] + " Suite/";
         std::filesystem::create_directories(suite);
         for (const char* program : {"BWPost", "installation_probe"})
             std::filesystem::copy_file(BWCommon::ExeFolder() + program, suite + program);
@@ -116,7 +115,7 @@ TEST_F(InstallationTest, SuiteElsewhere_BWPostRecordsWhatTheCheckFinds) {
         if (earlier)
             WriteStore(DataFile("registry/before-bwpost.reg"));
 
-        EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(probe));
+        EXPECT_TRUE(PostInstallLaunch::RunProgramAndWait(suite + "installation_probe"));
         EXPECT_TRUE(PostInstallLaunch::IsInstalledCorrectly(false));
         EXPECT_EQ(BWCommon::GetAppPath(), suite);
         EXPECT_EQ(LibFile::GetNonAudioPath(),

@@ -16,9 +16,7 @@
 
 using namespace bw;
 using namespace bw::LibRegistry;
-using bw::test::DataFile;
-using bw::test::DataRows;
-using bw::test::Unescaped;
+using namespace bw::test;
 
 namespace {
 
@@ -51,11 +49,9 @@ TEST_F(RegistryTest, ReadsTakeTheBytesWhateverTheTypeOrGiveTheDefault) {
         EXPECT_EQ(ReadRegBool(HkeyCurrentUser, row[0], row[1], true), row[3] == "T") << row[1];
         EXPECT_EQ(ReadRegString(HkeyCurrentUser, row[0], row[1], "-"), Unescaped(row[4])) << row[1];
     }
-    const std::string key = "Software\\BWShowTest", missing = key + "\\Missing";
-    EXPECT_FALSE(ReadRegBool(HkeyCurrentUser, key, "TooLong", false));
-
-    const Error error =
-        test::ErrorOf([&] { CloseKey(OpenKey(HkeyCurrentUser, missing, KeyRead)); });
+    EXPECT_FALSE(ReadRegBool(HkeyCurrentUser, "Software\\BWShowTest", "TooLong", false));
+    const Error error = test::ErrorOf(
+        [&] { CloseKey(OpenKey(HkeyCurrentUser, "Software\\BWShowTest\\Missing", KeyRead)); });
     EXPECT_EQ(std::to_string(error.Number()) + error.Description(), "2RegOpenKeyEx failure");
 }
 

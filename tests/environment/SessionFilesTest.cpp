@@ -64,9 +64,7 @@ TEST_F(RecentShowsStoreTest, DamagedOrMissingEntries_AreLeftOutAndSavingKeepsThe
     WriteStore(test::DataFile("environment/recent-shows.reg")); // with the suite's AppPath
     EXPECT_EQ(RecentShows::Load(place), (List{"/s/b.kss", "/s/c.kss"}));
 
-    const List shows{"/s/\xC5\x81\xC3\xB3"
-                     "d\xC5\xBA \"new\".kss",
-                     "/s/b.kss"};
+    const List shows{"/s/\xC5\x81\xC3\xB3\x64\xC5\xBA \"new\".kss", "/s/b.kss"};
     ASSERT_TRUE(RecentShows::Save(place, shows));
     EXPECT_EQ(RecentShows::Load(place), shows);
     EXPECT_EQ(LibRegistryBWShared::ReadSharedString("AppPath", "", "-"), "/opt/bw/");
@@ -101,13 +99,9 @@ TEST_F(RecoveryStoreTest, Decode_DamagedCopy_IsRefusedAndAWholeOneReadBack) {
         {"BWShow recovery copy 2\n" + whole.substr(whole.find('\n') + 1), false},
         {std::string(whole.size(), '\0'), false}, // a file the crash left full of zeros
     };
-    for (const auto& [bytes, readable] : cases) {
-        const std::optional<RecoveryCopy> read = RecoveryStore::Decode(bytes);
-        EXPECT_EQ(read.has_value(), readable) << bytes.size() << " bytes";
-        if (read) {
-            EXPECT_EQ(*read, Sample);
-        }
-    }
+    for (const auto& [bytes, readable] : cases)
+        EXPECT_EQ(RecoveryStore::Decode(bytes), readable ? std::optional(Sample) : std::nullopt)
+            << bytes.size() << " bytes";
 }
 
 TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIsTaken) {
@@ -115,8 +109,7 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
     // The same process id, started at another time: an editor that ended, whose id the system
     // has given to this process since.
     const ProcessIdentity::Identity ended{me.pid, me.started + "0"};
-    ASSERT_TRUE(ProcessIdentity::IsRunning(me));
-    ASSERT_FALSE(ProcessIdentity::IsRunning(ended));
+    ASSERT_TRUE(ProcessIdentity::IsRunning(me) && !ProcessIdentity::IsRunning(ended));
 
     const std::string recovery = (folder_ / "recovery").string();
     RecoveryStore mine(recovery, me), crashed(recovery, ended);
@@ -136,13 +129,11 @@ TEST_F(RecoveryStoreTest, SeveralEditors_EachKeepsItsOwnCopyAndOnlyAnEndedOnesIs
 
     // Two editors after the crash: the first takes the copy, the second finds it gone.
     RecoveryStore second(recovery, {me.pid, me.started + "1"});
-    ASSERT_TRUE(mine.Remove());
-    ASSERT_TRUE(mine.Take(abandoned[0]));
+    ASSERT_TRUE(mine.Remove() && mine.Take(abandoned[0]));
     EXPECT_FALSE(second.Take(abandoned[0]));
     EXPECT_EQ(RecoveryStore::Read(mine.OwnPath()),
               (RecoveryCopy{"(crashed)", "/shows/a.kss", 100, ended}));
-    EXPECT_TRUE(mine.Remove());
-    EXPECT_FALSE(std::filesystem::exists(mine.OwnPath()));
+    EXPECT_TRUE(mine.Remove() && !std::filesystem::exists(mine.OwnPath()));
 }
 
 #ifndef _WIN32

@@ -38,8 +38,7 @@ using Outcome = std::variant<int, Strings>; // the error number, or the elements
 // The rules as written: positions searched afresh at every step.
 Outcome ReferenceSplit(std::string_view text) {
     constexpr size_t none = std::string_view::npos;
-    const size_t first = text.find('(');
-    const size_t last = text.rfind(')');
+    const size_t first = text.find('('), last = text.rfind(')');
     if (first == none && last == none)
         return Strings{};
     if (first == none || last == none || last < first)
@@ -49,9 +48,7 @@ Outcome ReferenceSplit(std::string_view text) {
     size_t scan = 0;
     int depth = 0;
     for (;;) {
-        const size_t p = body.find('(', scan);
-        const size_t q = body.find(')', scan);
-        const size_t c = body.find(',', scan);
+        const size_t p = body.find('(', scan), q = body.find(')', scan), c = body.find(',', scan);
         if (c == none && depth == 0)
             break;
         if (depth > 0) {
@@ -86,12 +83,10 @@ Outcome Run(auto read) {
 // Both readers against the rules: the unescaping one splits, then unescapes every element.
 void ExpectAgreement(const std::string& text) {
     const Outcome rules = ReferenceSplit(text);
-    EXPECT_EQ(Run([&] {
-                  const ElementArray array = ListFromText(text, 1);
-                  return Strings(array.begin(), array.end());
-              }),
-              rules)
-        << text;
+    const auto strings = [](const ElementArray& array) {
+        return Strings(array.begin(), array.end());
+    };
+    EXPECT_EQ(Run([&] { return strings(ListFromText(text, 1)); }), rules) << text;
     Outcome unescaped = rules;
     if (auto* elements = std::get_if<Strings>(&unescaped))
         for (std::string& element : *elements)

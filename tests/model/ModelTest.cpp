@@ -36,7 +36,6 @@ std::array<int, 4> OptionsOf(const Playlist& playlist) {
             playlist.Delay()};
 }
 
-// The numbers in a text, blank-separated.
 std::vector<int> Numbers(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<int>(in), std::istream_iterator<int>()};
@@ -103,8 +102,7 @@ TEST(Playlist, OptionsFollowTheType) {
 TEST(Trigger, SameTriggerWhatEverItsName) {
     const TriggerPtr a = NewTrigger(1, 2, 3, "front");
     EXPECT_TRUE(a->Equals(NewTrigger(1, 2, 3, "back")));
-    EXPECT_FALSE(*a == *NewTrigger(1, 2, 3, "back"));
-    EXPECT_FALSE(a->Equals(nullptr));
+    EXPECT_FALSE(*a == *NewTrigger(1, 2, 3, "back") || a->Equals(nullptr));
     for (const TriggerPtr& other :
          {NewTrigger(0, 2, 3, "front"), NewTrigger(1, 3, 3, "front"), NewTrigger(1, 2, 4, "front")})
         EXPECT_FALSE(a->Equals(other) || *a == *other) << TriggerToText(other);
@@ -171,8 +169,7 @@ TEST(Show, EqualityComparesEveryPartByContent) {
     for (size_t i = 0; i < std::size(changes); ++i) {
         Show changed = make();
         changes[i](changed);
-        EXPECT_FALSE(changed == reference) << "change " << i;
-        EXPECT_FALSE(reference == changed) << "change " << i;
+        EXPECT_FALSE(changed == reference || reference == changed) << "change " << i;
     }
     // Monitoring is never absent: none given, the show makes a new one.
     Show show;
@@ -184,28 +181,24 @@ TEST(Show, EqualityComparesEveryPartByContent) {
 }
 
 TEST(ModelText, ReadsAndWritesTheTableOfTexts) {
-    const std::map<std::string, std::function<std::string(const std::string&)>> rewrite = {
-        {"trigger", [](const std::string& t) { return TriggerToText(TriggerFromText(t)); }},
-        {"playlist", [](const std::string& t) { return PlaylistToText(PlaylistFromText(t)); }},
+    // Each reading gets the text and the numbers in it.
+    using Text = const std::string&;
+    using Ints = const std::vector<int>&;
+    const std::map<std::string, std::function<std::string(Text, Ints)>> rewrite = {
+        {"trigger", [](Text t, Ints) { return TriggerToText(TriggerFromText(t)); }},
+        {"playlist", [](Text t, Ints) { return PlaylistToText(PlaylistFromText(t)); }},
         {"group",
-         [](const std::string& t) { return InteractiveGroupToText(*InteractiveGroupFromText(t)); }},
+         [](Text t, Ints) { return InteractiveGroupToText(*InteractiveGroupFromText(t)); }},
         {"entry",
-         [](const std::string& t) {
-             return TriggeredSequencesToText(*TriggeredSequencesFromText(t));
-         }},
-        {"display name",
-         [](const std::string& t) {
-             const std::vector<int> n = Numbers(t);
-             return TriggerDisplayName(n[0], n[1], n[2]);
-         }},
-        {"network name",
-         [](const std::string& t) { return SequenceUtils::NetworkName(std::stoi(t)); }},
-        {"unit id", [](const std::string& t) {
-             const std::vector<int> n = Numbers(t);
+         [](Text t, Ints) { return TriggeredSequencesToText(*TriggeredSequencesFromText(t)); }},
+        {"display name", [](Text, Ints n) { return TriggerDisplayName(n[0], n[1], n[2]); }},
+        {"network name", [](Text t, Ints) { return SequenceUtils::NetworkName(std::stoi(t)); }},
+        {"unit id", [](Text, Ints n) {
              return SequenceUtils::UnitIdText(n[0], n[1] != 0, static_cast<std::uint8_t>(n[2]));
          }}};
     for (const auto& row : test::DataRows("model/texts.txt"))
-        EXPECT_EQ(test::TextOrError([&] { return rewrite.at(row[0])(row[1]); }), row[2])
+        EXPECT_EQ(test::TextOrError([&] { return rewrite.at(row[0])(row[1], Numbers(row[1])); }),
+                  row[2])
             << row[0] << " " << row[1];
 }
 

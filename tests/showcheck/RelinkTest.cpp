@@ -28,9 +28,8 @@ protected:
         show_.Musical()->SetCleanUp("C:\\Users\\bob\\Xmas\\Yard\\b.kas");
         auto group = std::make_shared<InteractiveGroup>();
         group->SetName("Door");
-        auto trigger = std::make_shared<Trigger>();
         group->AddTriggeredSequences(TriggeredSequencesFunctions::NewTriggeredSequences(
-            trigger, {"here.kas", "E:\\SHOWS\\D.KAS"}));
+            std::make_shared<Trigger>(), {"here.kas", "E:\\SHOWS\\D.KAS"}));
         show_.InteractiveGroups()->push_back(group);
     }
     // The path of a file named in UTF-8 under the test's folder, as the walk of the tree gives it

@@ -25,9 +25,7 @@ inline const std::vector<std::string> CheckFolderFiles{"a.kas", "b.kas", "song.k
                                                        "clean.kas"};
 
 struct ExpectedFinding {
-    int section = 0;
-    int entry = 0;
-    int groupEntry = -1;
+    int section = 0, entry = 0, groupEntry = -1;
     bool warning = false;
     std::string text;
 };

@@ -33,11 +33,4 @@ inline bool IsListError(const Error& error) {
     return error.Number() >= 1 && error.Number() <= 4 && error.Source() == "Serialize.ListFromText";
 }
 
-// What reading a show may raise: a list error, or the subscript error of a text without any
-// parenthesis.
-inline bool IsShowReadError(const Error& error) {
-    return IsListError(error) ||
-           (error.Number() == ErrorNumber::SubscriptOutOfRange && error.Source().empty());
-}
-
 } // namespace bw::test

@@ -76,14 +76,13 @@ TEST_F(ShowCheckTest, FindingsWithTheirPlacesInTabOrder) {
 // in use.
 TEST_F(ShowCheckTest, TriggerMapMarksInputsOfTwoUsers) {
     std::vector<std::vector<std::string>> actual;
+    const auto n = [](int number) { return std::to_string(number) + " "; };
     for (const std::string name : {"plays-nothing", "clean", "shared-triggers"})
         for (const ShowCheck::TriggerUse& use :
              ShowCheck::TriggerMap(*test::CheckShow(name, Folder())))
             actual.push_back({name,
-                              std::to_string(use.network) + " " + std::to_string(use.unitId) + " " +
-                                  std::to_string(use.inputNumber) + " " +
-                                  std::to_string(use.group) + " " + std::to_string(use.groupEntry) +
-                                  (use.conflict ? " T" : " F"),
+                              n(use.network) + n(use.unitId) + n(use.inputNumber) + n(use.group) +
+                                  n(use.groupEntry) + (use.conflict ? "T" : "F"),
                               use.trigger, use.starts});
     EXPECT_EQ(actual, test::DataRows("check/trigger-map.txt"));
 }

@@ -129,7 +129,6 @@ private Q_SLOTS:
         QCOMPARE(window.FindingList()->topLevelItemCount(), 6); // five empty sections, gone.kas
     }
 
-    // Changes in a row make one check, after they pause.
     void ChangesInARowMakeOneCheck() {
         Show show;
         frmShowCheck window;

@@ -89,68 +89,57 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(copy));
     }
 
-    void OfferRecovery_AsksForEachAbandonedCopyAndRecoversTheOneAccepted_data() {
-        QTest::addColumn<QStringList>("copies"); // "file name|text", oldest first; "!" damaged
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<QStringList>("asked"); // the questions' show parts
-        QTest::addColumn<QString>("recovered"); // "file name|text", empty for none
-
-        const QString show = ShowFunctions::ShowToText(Show()).c_str();
-        QTest::newRow("named, yes")
-            << QStringList{"Yard.kss|" + show} << QList<bool>{true}
-            << QStringList{"the show Yard (%1/Yard.kss)"} << "%1/Yard.kss|" + show;
-        QTest::newRow("never saved, yes")
-            << QStringList{"|" + show} << QList<bool>{true}
-            << QStringList{"a new show that was never saved"} << "|" + show;
-        QTest::newRow("damaged, then the newest declined")
-            << QStringList{"Yard.kss|" + show, "!", "a.b.kss|" + show} << QList<bool>{false, true}
-            << QStringList{"the show a.b (%1/a.b.kss), whose file no longer exists",
-                           "the show Yard (%1/Yard.kss)"}
-            << "%1/Yard.kss|" + show;
-        QTest::newRow("no show in the text")
-            << QStringList{"Yard.kss|(x)"} << QList<bool>{} << QStringList{} << "";
-    }
     void OfferRecovery_AsksForEachAbandonedCopyAndRecoversTheOneAccepted() {
-        QFETCH(QStringList, copies);
-        QFETCH(QList<bool>, answers);
-        QFETCH(QStringList, asked);
-        QFETCH(QString, recovered);
-        QTemporaryDir shows;
-        QFile(shows.filePath("Yard.kss")).open(QIODevice::WriteOnly);
-        const std::string folder = shows.filePath("recovery").toStdString();
-        for (int i = 0; i < copies.size(); ++i) {
-            // An editor that ended: this process's id with another start.
-            const ProcessIdentity::Identity me = ProcessIdentity::Current();
-            RecoveryStore ended(folder, {me.pid, me.started + std::to_string(i)});
-            const QStringList parts = copies[i].split('|');
-            const QString file = parts[0].isEmpty() ? "" : shows.filePath(parts[0]);
-            QVERIFY(ended.Write(parts.value(1).toStdString(), file.toStdString(), 1765119065));
-            if (parts[0] == "!")
-                QFile(QString::fromStdString(ended.OwnPath())).resize(60);
-            // The newest copy is offered first.
-            QFile(QString::fromStdString(ended.OwnPath()))
-                .setFileTime(QDateTime::currentDateTime().addSecs(i), QFile::FileModificationTime);
+        const QString show = ShowFunctions::ShowToText(Show()).c_str();
+        // The copies ("file name|text", oldest first; "!" damaged), the answers, the questions'
+        // show parts, and what is recovered ("file name|text", empty for none).
+        // clang-format off
+        const struct { QStringList copies; QList<bool> answers; QStringList asked; QString recovered; } cases[] = {
+            {{"Yard.kss|" + show}, {true}, {"the show Yard (%1/Yard.kss)"}, "%1/Yard.kss|" + show},
+            {{"|" + show}, {true}, {"a new show that was never saved"}, "|" + show},
+            {{"Yard.kss|" + show, "!", "a.b.kss|" + show}, {false, true}, // the newest declined
+             {"the show a.b (%1/a.b.kss), whose file no longer exists", "the show Yard (%1/Yard.kss)"},
+             "%1/Yard.kss|" + show},
+            {{"Yard.kss|(x)"}, {}, {}, ""}}; // no show in the text
+        // clang-format on
+        for (const auto& [copies, answers, asked, recovered] : cases) {
+            QTemporaryDir shows;
+            QFile(shows.filePath("Yard.kss")).open(QIODevice::WriteOnly);
+            const QString folder = shows.filePath("recovery");
+            for (int i = 0; i < copies.size(); ++i) {
+                // An editor that ended: this process's id with another start.
+                const ProcessIdentity::Identity me = ProcessIdentity::Current();
+                RecoveryStore ended(folder.toStdString(), {me.pid, me.started + std::to_string(i)});
+                const QStringList parts = copies[i].split('|');
+                const QString file = parts[0].isEmpty() ? "" : shows.filePath(parts[0]);
+                QVERIFY(ended.Write(parts.value(1).toStdString(), file.toStdString(), 1765119065));
+                if (parts[0] == "!")
+                    QFile(QString::fromStdString(ended.OwnPath())).resize(60);
+                // The newest copy is offered first.
+                QFile(QString::fromStdString(ended.OwnPath()))
+                    .setFileTime(QDateTime::currentDateTime().addSecs(i),
+                                 QFile::FileModificationTime);
+            }
+
+            ScriptedPrompts prompts;
+            prompts.questionAnswers.append(answers);
+            RecoveryStore store(folder.toStdString(), ProcessIdentity::Current());
+            const std::optional<RecoveredShow> got = OfferRecovery(store, prompts, nullptr);
+
+            QStringList expected;
+            for (QString part : asked)
+                expected << RecoveryTitle +
+                                ": The show editor ended without saving the changes to " +
+                                part.replace("%1", shows.path()) +
+                                ". They were kept on 2025-12-07 at 14:51:05.\n\n"
+                                "Do you want to recover these changes?";
+            QCOMPARE(prompts.Said(), expected);
+            QCOMPARE(got ? got->fileName + '|' + ShowFunctions::ShowToText(*got->show).c_str() : "",
+                     QString(recovered).replace("%1", shows.path()));
+            // Only this editor's copy of a recovered show is left.
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), got ? 1 : 0);
+            QCOMPARE(QFile::exists(QString::fromStdString(store.OwnPath())), got.has_value());
         }
-
-        ScriptedPrompts prompts;
-        prompts.questionAnswers.append(answers);
-        RecoveryStore store(folder, ProcessIdentity::Current());
-        const std::optional<RecoveredShow> got = OfferRecovery(store, prompts, nullptr);
-
-        QStringList expected;
-        for (const QString& part : asked)
-            expected << RecoveryTitle + ": The show editor ended without saving the changes to " +
-                            (part.contains("%1") ? part.arg(shows.path()) : part) +
-                            ". They were kept on 2025-12-07 at 14:51:05.\n\n"
-                            "Do you want to recover these changes?";
-        QCOMPARE(prompts.Said(), expected);
-        QCOMPARE(
-            got ? QString("%1|%2").arg(got->fileName, ShowFunctions::ShowToText(*got->show).c_str())
-                : "",
-            recovered.contains("%1") ? recovered.arg(shows.path()) : recovered);
-        // Only this editor's copy of a recovered show is left.
-        QCOMPARE(QDir(QString::fromStdString(folder)).entryList(QDir::Files).size(), got ? 1 : 0);
-        QCOMPARE(QFile::exists(QString::fromStdString(store.OwnPath())), got.has_value());
     }
 
     void RecentShowsMenu_NumbersMarksAndTakesOffMissingShows() {
@@ -246,8 +235,7 @@ private Q_SLOTS:
         editor.window->Document().TakeUnsaved(std::move(got->show), got->fileName);
         const auto autosave = AutosaveDocument(store, editor.window->Document());
         QCOMPARE(editor.window->ShowFileName(), showFile);
-        QVERIFY(editor.window->HasUnsavedChanges());
-        QVERIFY(editor.Button("Save")->isEnabled());
+        QVERIFY(editor.window->HasUnsavedChanges() && editor.Button("Save")->isEnabled());
         editor.Click("Save");
         QCOMPARE(ReadBytes(showFile), ReadBytes(recovery + "/expected.kss"));
         QVERIFY(ReadBytes(showFile) != before);
