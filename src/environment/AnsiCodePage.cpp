@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #ifdef _WIN32
+#include "environment/WideText.h"
+
 #include <windows.h>
 #else
 #include <cerrno>
@@ -50,17 +52,6 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
     return narrow;
 }
 
-std::string NarrowToUtf8(const std::wstring& wide) {
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
-    return narrow;
-}
-
 // CP_ACP and its kin resolved to the number of the code page they stand for.
 UINT Resolved(unsigned codePage) {
     if (codePage == CP_ACP || codePage == CP_THREAD_ACP)
@@ -77,7 +68,7 @@ std::string FromUtf8(std::string_view utf8, unsigned codePage) {
     // The program's texts are UTF-8 already: a UTF-8 code page takes them byte for byte.
     if (IsAscii(utf8) || page == CP_UTF8)
         return std::string(utf8);
-    return Narrow(page, Widen(CP_UTF8, utf8));
+    return Narrow(page, WideText::FromUtf8(utf8));
 }
 
 std::string ToUtf8(std::string_view ansi, unsigned codePage) {
@@ -85,7 +76,7 @@ std::string ToUtf8(std::string_view ansi, unsigned codePage) {
     // Bytes that are not UTF-8 stay as they are rather than becoming U+FFFD.
     if (IsAscii(ansi) || page == CP_UTF8)
         return std::string(ansi);
-    return NarrowToUtf8(Widen(page, ansi));
+    return WideText::ToUtf8(Widen(page, ansi));
 }
 
 std::string FromUtf8(std::string_view utf8) {

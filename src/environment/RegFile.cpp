@@ -65,51 +65,19 @@ std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDi
 // --- UTF-8 and UTF-16 -------------------------------------------------------------------------
 
 std::string Utf16LeToUtf8(std::string_view bytes) {
-    std::string out;
-    const auto unit = [&](std::size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    };
-    const std::size_t count = bytes.size() / 2;
-    for (std::size_t i = 0; i < count; ++i) {
-        const char16_t first = unit(i);
-        if (first >= 0xD800 && first <= 0xDBFF && i + 1 < count) {
-            const char16_t second = unit(i + 1);
-            if (second >= 0xDC00 && second <= 0xDFFF) {
-                Utf8Text::Append(out, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
-                ++i;
-                continue;
-            }
-        }
-        // A lone low surrogate of U+DC80 to U+DCFF is a byte that is not UTF-8 (see Utf8ToUtf16Le).
-        if (first >= 0xDC80 && first <= 0xDCFF)
-            out += static_cast<char>(first - 0xDC00);
-        else
-            Utf8Text::Append(out, (first >= 0xD800 && first <= 0xDFFF) ? char32_t{0xFFFD} : first);
-    }
-    return out;
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    return Utf8Text::FromUtf16(units);
 }
 
 std::string Utf8ToUtf16Le(std::string_view text) {
     std::string out;
-    const auto put = [&](char32_t unit) {
+    Utf8Text::ToUtf16(text, [&](char16_t unit) {
         out += static_cast<char>(unit & 0xFF);
-        out += static_cast<char>((unit >> 8) & 0xFF);
-    };
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::optional<char32_t> code = Utf8Text::Next(text, pos);
-        if (!code) {
-            // A byte that is not UTF-8 (of a path) becomes a lone surrogate that stands for it,
-            // so that it comes back as the same byte.
-            put(0xDC00 + static_cast<unsigned char>(text[pos]));
-            ++pos;
-        } else if (*code >= 0x10000) {
-            put(0xD800 + ((*code - 0x10000) >> 10));
-            put(0xDC00 + ((*code - 0x10000) & 0x3FF));
-        } else {
-            put(*code);
-        }
-    }
+        out += static_cast<char>(unit >> 8);
+    });
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "environment/SaveBackups.h"
 
+#include "environment/FileSystemPath.h"
 #include "environment/UserDataFolder.h"
 
 #include "environment/WholeFile.h"
@@ -26,15 +27,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view OriginName = "origin";
 constexpr std::string_view SetAsideSuffix = ".set-aside";
-
-fs::path PathOf(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8Of(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // Sorts by time first, so that the oldest copy is offered first.
 std::string NewId() {
@@ -90,14 +82,15 @@ std::optional<Backup> Keep(const std::string& originalPath, std::string_view byt
     if (folder.empty())
         return std::nullopt;
     std::error_code error;
-    if (!MakeFolder(PathOf(folder)))
+    if (!MakeFolder(FileSystemPath::FromUtf8(folder)))
         return std::nullopt;
-    const fs::path own = PathOf(folder) / NewId();
+    const fs::path own = FileSystemPath::FromUtf8(folder) / NewId();
     if (!fs::create_directory(own, error))
         return std::nullopt;
-    Backup backup{Utf8Of(own), originalPath, Utf8Of(own / PathOf(FileNameOf(originalPath)))};
+    Backup backup{FileSystemPath::ToUtf8(own), originalPath,
+                  FileSystemPath::ToUtf8(own / FileSystemPath::FromUtf8(FileNameOf(originalPath)))};
     if (!WholeFile::WriteReplacing(backup.copyPath, bytes) ||
-        !WholeFile::WriteReplacing(Utf8Of(own / OriginName), originalPath)) {
+        !WholeFile::WriteReplacing(FileSystemPath::ToUtf8(own / OriginName), originalPath)) {
         fs::remove_all(own, error);
         return std::nullopt;
     }
@@ -106,22 +99,24 @@ std::optional<Backup> Keep(const std::string& originalPath, std::string_view byt
 
 void Discard(const Backup& backup) {
     std::error_code error;
-    fs::remove_all(PathOf(backup.folder), error);
+    fs::remove_all(FileSystemPath::FromUtf8(backup.folder), error);
 }
 
 std::vector<Backup> Left() {
     std::vector<Backup> left;
     const std::string folder = Folder();
     std::error_code error;
-    if (folder.empty() || !fs::is_directory(PathOf(folder), error))
+    if (folder.empty() || !fs::is_directory(FileSystemPath::FromUtf8(folder), error))
         return left;
-    for (const fs::directory_entry& entry : fs::directory_iterator(PathOf(folder), error)) {
-        const std::string name = Utf8Of(entry.path().filename());
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(FileSystemPath::FromUtf8(folder), error)) {
+        const std::string name = FileSystemPath::ToUtf8(entry.path().filename());
         if (!entry.is_directory(error) || name.ends_with(SetAsideSuffix))
             continue;
         Backup backup;
-        backup.folder = Utf8Of(entry.path());
-        if (!WholeFile::Read(Utf8Of(entry.path() / OriginName), backup.originalPath)) {
+        backup.folder = FileSystemPath::ToUtf8(entry.path());
+        if (!WholeFile::Read(FileSystemPath::ToUtf8(entry.path() / OriginName),
+                             backup.originalPath)) {
             // Not complete: the save was killed before it touched its file. Once a day has
             // passed no save can still be making it.
             const auto age = fs::file_time_type::clock::now() - entry.last_write_time(error);
@@ -132,7 +127,7 @@ std::vector<Backup> Left() {
         for (const fs::directory_entry& file : fs::directory_iterator(entry.path(), error))
             if (file.path().filename() != OriginName &&
                 !file.path().filename().string().starts_with('.'))
-                backup.copyPath = Utf8Of(file.path());
+                backup.copyPath = FileSystemPath::ToUtf8(file.path());
         if (!backup.copyPath.empty())
             left.push_back(std::move(backup));
     }
@@ -143,7 +138,8 @@ std::vector<Backup> Left() {
 
 bool SetAside(const Backup& backup) {
     std::error_code error;
-    fs::rename(PathOf(backup.folder), PathOf(backup.folder + std::string(SetAsideSuffix)), error);
+    fs::rename(FileSystemPath::FromUtf8(backup.folder),
+               FileSystemPath::FromUtf8(backup.folder + std::string(SetAsideSuffix)), error);
     return !error;
 }
 

@@ -2,29 +2,23 @@
 
 #ifdef _WIN32
 
-#include <windows.h>
+#include "environment/Utf8Text.h"
 
 namespace bw::WideText {
 
+// wchar_t is a UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring FromUtf8(std::string_view utf8) {
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+    std::wstring wide;
+    wide.reserve(utf8.size());
+    Utf8Text::ToUtf16(utf8, [&](char16_t unit) { wide += static_cast<wchar_t>(unit); });
     return wide;
 }
 
 std::string ToUtf8(std::wstring_view wide) {
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return Utf8Text::FromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
 }
 
 } // namespace bw::WideText
