@@ -6,11 +6,22 @@
 #include "environment/SequenceName.h"
 #include "widgets/MissingFileMark.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QUrl>
+
 #include <algorithm>
 
 namespace bw {
 
 namespace {
+
+const QString EntryFormat = QStringLiteral("application/x-bwshow-list-entry");
+
+bool IsShowFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
+}
 
 bool SameRange(const std::vector<std::string>& a, std::size_t aFrom,
                const std::vector<std::string>& b, std::size_t bFrom, std::size_t count) {
@@ -142,6 +153,95 @@ QVariant SectionListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+bool SectionListModel::IsPlaylist() const {
+    return document_.SectionPlaylist(tab_) != nullptr;
+}
+
+Qt::ItemFlags SectionListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return IsPlaylist() ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return IsPlaylist() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+// Outside a playlist the list takes no drag, which then reaches the window.
+QStringList SectionListModel::mimeTypes() const {
+    if (!IsPlaylist())
+        return {};
+    return {EntryFormat, QStringLiteral("text/uri-list")};
+}
+
+// The drag names this program and this list, so that another list or another editor's drop never
+// takes its row for one of its own.
+QMimeData* SectionListModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.size() != 1 || !indexes[0].isValid())
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setData(EntryFormat, QStringLiteral("%1:%2:%3")
+                                   .arg(QCoreApplication::applicationPid())
+                                   .arg(reinterpret_cast<quintptr>(this))
+                                   .arg(indexes[0].row())
+                                   .toLatin1());
+    return data;
+}
+
+int SectionListModel::DraggedRow(const QMimeData& data) const {
+    const QStringList parts = QString::fromLatin1(data.data(EntryFormat)).split(QLatin1Char(':'));
+    if (parts.size() != 3 || parts[0].toLongLong() != QCoreApplication::applicationPid() ||
+        parts[1].toULongLong() != reinterpret_cast<quintptr>(this))
+        return -1;
+    bool number = false;
+    const int row = parts[2].toInt(&number);
+    return number && row >= 0 && row < rowCount() ? row : -1;
+}
+
+QStringList SectionListModel::DroppedFiles(const QMimeData& data) {
+    QStringList files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            files << QDir::toNativeSeparators(url.toLocalFile());
+    return files;
+}
+
+bool SectionListModel::TakesFiles(const QMimeData& data) const {
+    const QStringList files = DroppedFiles(data);
+    return std::any_of(files.cbegin(), files.cend(),
+                       [](const QString& file) { return !IsShowFile(file); });
+}
+
+bool SectionListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
+                                       const QModelIndex&) const {
+    if (data == nullptr || !IsPlaylist())
+        return false;
+    // An entry moves within its list whatever the drag proposes.
+    if (data->hasFormat(EntryFormat))
+        return DraggedRow(*data) >= 0;
+    return action == Qt::CopyAction && TakesFiles(*data);
+}
+
+bool SectionListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                    int column, const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    if (!data->hasFormat(EntryFormat)) {
+        Q_EMIT filesDropped(DroppedFiles(*data));
+        return true;
+    }
+    return moveRows({}, DraggedRow(*data), 1, {}, row < 0 ? rowCount() : row);
+}
+
+bool SectionListModel::moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
+                                const QModelIndex& destinationParent, int destinationChild) {
+    if (sourceParent.isValid() || destinationParent.isValid() || count != 1 || !IsPlaylist() ||
+        sourceRow < 0 || sourceRow >= rowCount() || destinationChild < 0 ||
+        destinationChild > rowCount())
+        return false;
+    const int to = destinationChild > sourceRow ? destinationChild - 1 : destinationChild;
+    if (to != sourceRow)
+        document_.MoveEntry(tab_, sourceRow, to);
+    return true;
 }
 
 } // namespace bw

@@ -15,6 +15,11 @@ class ShowDocument;
 // missing; an interactive group's name. The model follows the document: an edit that appends,
 // removes or moves entries reaches the list as that change, so that the selection stays with its
 // entry; any other change sets the list up anew.
+//
+// The list's own drag and drop goes through the model: in a playlist an entry dragged to another
+// place moves there, one step of the history, and files dropped from a file manager are handed to
+// the window (filesDropped), which adds those of the section's kinds. Show files alone are left
+// to the window, which opens them.
 class SectionListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -35,9 +40,34 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDropActions() const override {
+        return Qt::MoveAction | Qt::CopyAction;
+    }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    // Moves one entry so that it ends up before `destinationChild`, as a drop puts it.
+    bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
+                  const QModelIndex& destinationParent, int destinationChild) override;
+
+    // The local files that a drag carries, as full native paths.
+    static QStringList DroppedFiles(const QMimeData& data);
+
+Q_SIGNALS:
+    void filesDropped(const QStringList& files);
+
 private:
     std::vector<std::string> Entries() const;
     QString Path(int row) const;
+    bool IsPlaylist() const;
+    // The row of an entry that a drag from this list carries; -1 for anything else.
+    int DraggedRow(const QMimeData& data) const;
+    bool TakesFiles(const QMimeData& data) const;
 
     ShowDocument& document_;
     std::string sequenceFolder_;

@@ -30,7 +30,6 @@ class QToolBar;
 
 namespace bw {
 
-class ListDragDrop;
 class RecentShowsMenu;
 class frmShowCheck;
 class SectionListModel;
@@ -117,9 +116,8 @@ public:
     // to date. For a file dropped on the window or named when the program starts.
     void OpenShowFile(const QString& path);
 
-    // The entries of the section list, with their missing-file marks; the drags over the list.
+    // The entries of the section list, with their missing-file marks and their drag and drop.
     SectionListModel& SectionEntries() const { return *entries_; }
-    ListDragDrop& ListDrags() const { return *listDragDrop_; }
     // The check window, once Check Show has opened it; none before.
     frmShowCheck* CheckWindow() const { return checkWindow_; }
     // The recent shows on the Open button (held down, or Ctrl+Shift+O); none without a place
@@ -277,7 +275,6 @@ private:
     // The mark in the cleanup box when its file is missing.
     QAction* cleanupMark_ = nullptr;
 
-    ListDragDrop* listDragDrop_ = nullptr;
     frmShowCheck* checkWindow_ = nullptr;
     RecentShowsMenu* recentShows_ = nullptr;
 };

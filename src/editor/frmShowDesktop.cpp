@@ -5,7 +5,6 @@
 
 #include "editor/KeyboardCommands.h"
 #include "editor/SectionListModel.h"
-#include "widgets/ListDragDrop.h"
 #include "widgets/ListKeyCommands.h"
 #include "widgets/SequenceFileFilter.h"
 #include "widgets/UserPrompts.h"
@@ -15,9 +14,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
-
-#include <algorithm>
-#include <exception>
 
 namespace bw {
 
@@ -31,7 +27,7 @@ bool IsShowFile(const QString& path) {
 QString DroppedShowFile(const QMimeData* data) {
     if (data == nullptr)
         return {};
-    for (const QString& file : ListDragDrop::DroppedFiles(*data))
+    for (const QString& file : SectionListModel::DroppedFiles(*data))
         if (IsShowFile(file))
             return file;
     return {};
@@ -53,17 +49,12 @@ void frmShow::SetUpKeysAndDrops() {
     // The window opens with the list in the keyboard's hands, not the first toolbar button.
     lbSequences->setFocus();
 
-    ListDragDrop::Handlers handlers;
-    handlers.canMove = [this] { return CurrentPlaylist() != nullptr; };
-    handlers.moveEntry = [this](int from, int to) { MoveEntry(from, to); };
-    // Show files alone are left to the window, which opens them.
-    handlers.takesFiles = [this](const QStringList& files) {
-        return CurrentPlaylist() != nullptr &&
-               std::any_of(files.cbegin(), files.cend(),
-                           [](const QString& file) { return !IsShowFile(file); });
-    };
-    handlers.dropFiles = [this](const QStringList& files) { DropSequenceFiles(files); };
-    listDragDrop_ = new ListDragDrop(*lbSequences, std::move(handlers));
+    // The list's own drag and drop, through its model: a line shows where an entry will go.
+    lbSequences->setDragDropMode(QAbstractItemView::DragDrop);
+    lbSequences->setDefaultDropAction(Qt::MoveAction);
+    lbSequences->setDragDropOverwriteMode(false);
+    lbSequences->setDropIndicatorShown(true);
+    connect(entries_, &SectionListModel::filesDropped, this, &frmShow::DropSequenceFiles);
     setAcceptDrops(true);
 }
 

@@ -5,6 +5,7 @@
 
 #include "document/QtText.h"
 #include "editor/SectionListModel.h"
+#include "editor/SectionListView.h"
 #include "editor/ShowSections.h"
 #include "widgets/EditorIcons.h"
 #include "widgets/Twips.h"
@@ -195,7 +196,7 @@ void frmShow::CreateTabStrip() {
 }
 
 void frmShow::CreateListEditor() {
-    lbSequences = new QListView(this);
+    lbSequences = new SectionListView(this);
     lbSequences->setObjectName(QStringLiteral("lbSequences"));
     lbSequences->setSelectionMode(QAbstractItemView::SingleSelection);
     lbSequences->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,0 +1,15 @@
+#include "editor/SectionListView.h"
+
+#include <QDragEnterEvent>
+
+namespace bw {
+
+void SectionListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (model() &&
+        model()->canDropMimeData(event->mimeData(), event->dropAction(), -1, -1, rootIndex()))
+        QListView::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+} // namespace bw
