@@ -76,6 +76,10 @@ bool IsDamaged(std::string_view text, Encoding encoding) {
     if (ReadAsUtf8(encoding))
         return !Utf8Text::IsValid(text);
     for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) { // the code page's ASCII half
+            ++pos;
+            continue;
+        }
         const std::optional<char32_t> code = Utf8Text::Next(text, pos);
         if (!code || IsUndefinedInWindows1252(*code))
             return true;

@@ -55,9 +55,13 @@ void Append(std::string& out, char32_t code) {
 }
 
 bool IsValid(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();)
-        if (!Next(text, pos))
+    for (std::size_t pos = 0; pos < text.size();) {
+        // ASCII needs no decoding, which keeps the check of a long show text quick.
+        if (static_cast<unsigned char>(text[pos]) < 0x80)
+            ++pos;
+        else if (!Next(text, pos))
             return false;
+    }
     return true;
 }
 

@@ -10,7 +10,10 @@ namespace bw::DamagedNames {
 std::vector<std::string> InShowText(std::string_view text, TextEncoding::Encoding encoding) {
     std::vector<std::string> names;
     // The list format's delimiters are ASCII, so no character of any name spans one of them, and
-    // every name lies whole between two of them.
+    // every name lies whole between two of them: a text with no damage anywhere has no damaged
+    // name, which one pass over it tells.
+    if (!TextEncoding::IsDamaged(text, encoding))
+        return names;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("(),"), text.size());
         const std::string_view element = text.substr(0, end);
