@@ -4,12 +4,11 @@
 #include "document/ShowDocument.h"
 #include "environment/LibFile.h"
 #include "environment/SequenceName.h"
+#include "widgets/ListDragDrop.h"
 #include "widgets/MissingFileMark.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QMimeData>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -197,16 +196,8 @@ int SectionListModel::DraggedRow(const QMimeData& data) const {
     return number && row >= 0 && row < rowCount() ? row : -1;
 }
 
-QStringList SectionListModel::DroppedFiles(const QMimeData& data) {
-    QStringList files;
-    for (const QUrl& url : data.urls())
-        if (url.isLocalFile())
-            files << QDir::toNativeSeparators(url.toLocalFile());
-    return files;
-}
-
 bool SectionListModel::TakesFiles(const QMimeData& data) const {
-    const QStringList files = DroppedFiles(data);
+    const QStringList files = ListDragDrop::DroppedFiles(data);
     return std::any_of(files.cbegin(), files.cend(),
                        [](const QString& file) { return !IsShowFile(file); });
 }
@@ -226,7 +217,7 @@ bool SectionListModel::dropMimeData(const QMimeData* data, Qt::DropAction action
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
     if (!data->hasFormat(EntryFormat)) {
-        Q_EMIT filesDropped(DroppedFiles(*data));
+        Q_EMIT filesDropped(ListDragDrop::DroppedFiles(*data));
         return true;
     }
     return moveRows({}, DraggedRow(*data), 1, {}, row < 0 ? rowCount() : row);

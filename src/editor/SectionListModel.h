@@ -55,9 +55,6 @@ public:
     bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
                   const QModelIndex& destinationParent, int destinationChild) override;
 
-    // The local files that a drag carries, as full native paths.
-    static QStringList DroppedFiles(const QMimeData& data);
-
 Q_SIGNALS:
     void filesDropped(const QStringList& files);
 
