@@ -7,7 +7,6 @@
 #include "widgets/ListDragDrop.h"
 #include "widgets/MissingFileMark.h"
 
-#include <QCoreApplication>
 #include <QMimeData>
 
 #include <algorithm>
@@ -15,8 +14,6 @@
 namespace bw {
 
 namespace {
-
-const QString EntryFormat = QStringLiteral("application/x-bwshow-list-entry");
 
 bool IsShowFile(const QString& path) {
     return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
@@ -169,31 +166,18 @@ Qt::ItemFlags SectionListModel::flags(const QModelIndex& index) const {
 QStringList SectionListModel::mimeTypes() const {
     if (!IsPlaylist())
         return {};
-    return {EntryFormat, QStringLiteral("text/uri-list")};
+    return {ListDragDrop::EntryFormat(), QStringLiteral("text/uri-list")};
 }
 
-// The drag names this program and this list, so that another list or another editor's drop never
-// takes its row for one of its own.
 QMimeData* SectionListModel::mimeData(const QModelIndexList& indexes) const {
     if (indexes.size() != 1 || !indexes[0].isValid())
         return nullptr;
-    auto* data = new QMimeData;
-    data->setData(EntryFormat, QStringLiteral("%1:%2:%3")
-                                   .arg(QCoreApplication::applicationPid())
-                                   .arg(reinterpret_cast<quintptr>(this))
-                                   .arg(indexes[0].row())
-                                   .toLatin1());
-    return data;
+    return ListDragDrop::EntryData(this, indexes[0].row());
 }
 
 int SectionListModel::DraggedRow(const QMimeData& data) const {
-    const QStringList parts = QString::fromLatin1(data.data(EntryFormat)).split(QLatin1Char(':'));
-    if (parts.size() != 3 || parts[0].toLongLong() != QCoreApplication::applicationPid() ||
-        parts[1].toULongLong() != reinterpret_cast<quintptr>(this))
-        return -1;
-    bool number = false;
-    const int row = parts[2].toInt(&number);
-    return number && row >= 0 && row < rowCount() ? row : -1;
+    const int row = ListDragDrop::DraggedRow(data, this);
+    return row < rowCount() ? row : -1;
 }
 
 bool SectionListModel::TakesFiles(const QMimeData& data) const {
@@ -207,7 +191,7 @@ bool SectionListModel::canDropMimeData(const QMimeData* data, Qt::DropAction act
     if (data == nullptr || !IsPlaylist())
         return false;
     // An entry moves within its list whatever the drag proposes.
-    if (data->hasFormat(EntryFormat))
+    if (data->hasFormat(ListDragDrop::EntryFormat()))
         return DraggedRow(*data) >= 0;
     return action == Qt::CopyAction && TakesFiles(*data);
 }
@@ -216,7 +200,7 @@ bool SectionListModel::dropMimeData(const QMimeData* data, Qt::DropAction action
                                     int column, const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
-    if (!data->hasFormat(EntryFormat)) {
+    if (!data->hasFormat(ListDragDrop::EntryFormat())) {
         Q_EMIT filesDropped(ListDragDrop::DroppedFiles(*data));
         return true;
     }

@@ -107,10 +107,9 @@ public:
     void RemoveInteractiveGroup(int position);
     void SwapSequences(int first, int second);
 
-    // What a drop does: sequence files appended to the section as Add appends them (the others
-    // named in one message), an entry moved by Up and Down steps.
+    // What a drop of files on the list does: sequence files appended to the section as Add
+    // appends them, the others named in one message.
     void DropSequenceFiles(const QStringList& files);
-    void MoveEntry(int from, int to);
     // Opens the show file at `path` as Open does once its dialog has chosen the file (after the
     // unsaved-changes question, with the same message when it cannot); then brings the window up
     // to date. For a file dropped on the window or named when the program starts.

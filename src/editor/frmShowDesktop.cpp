@@ -73,17 +73,6 @@ void frmShow::DropSequenceFiles(const QStringList& files) {
                          ProgramTitle, UserPrompts::Icon::None);
 }
 
-// One step of the history, however many places the entry moves; undo brings the entry back to
-// its place, selected.
-void frmShow::MoveEntry(int from, int to) {
-    const int count = entries_->rowCount();
-    if (!CurrentPlaylist() || from < 0 || from >= count || to < 0 || to >= count)
-        return;
-    SelectEntry(from);
-    document_->MoveEntry(CurrentTabIndex(), from, to);
-    SelectEntry(to);
-}
-
 void frmShow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // Files may have been moved or renamed while another program was in front.

@@ -14,8 +14,6 @@ namespace bw {
 
 namespace {
 
-const QString EntryFormat = QStringLiteral("application/x-bwshow-list-entry");
-
 // The line between two entries where a drop puts what it carries.
 class DropLine : public QWidget {
 public:
@@ -44,28 +42,39 @@ ListDragDrop::ListDragDrop(QAbstractItemView& list, Handlers handlers)
     list_.viewport()->installEventFilter(this);
 }
 
-// The entry is named by its list as well as its row, so that a drag from another list, or from
-// another copy of the program, is never taken for a move.
-QMimeData* ListDragDrop::EntryData(int row) const {
+QString ListDragDrop::EntryFormat() {
+    return QStringLiteral("application/x-bwshow-list-entry");
+}
+
+QMimeData* ListDragDrop::EntryData(const void* owner, int row) {
     auto* data = new QMimeData;
     const QString entry = QStringLiteral("%1:%2:%3")
                               .arg(QApplication::applicationPid())
-                              .arg(reinterpret_cast<quintptr>(this))
+                              .arg(reinterpret_cast<quintptr>(owner))
                               .arg(row);
-    data->setData(EntryFormat, entry.toLatin1());
+    data->setData(EntryFormat(), entry.toLatin1());
     return data;
 }
 
-int ListDragDrop::DraggedRow(const QMimeData& data) const {
-    if (!data.hasFormat(EntryFormat))
+int ListDragDrop::DraggedRow(const QMimeData& data, const void* owner) {
+    if (!data.hasFormat(EntryFormat()))
         return -1;
-    const QStringList parts = QString::fromLatin1(data.data(EntryFormat)).split(QLatin1Char(':'));
+    const QStringList parts = QString::fromLatin1(data.data(EntryFormat())).split(QLatin1Char(':'));
     if (parts.size() != 3 || parts[0].toLongLong() != QApplication::applicationPid() ||
-        parts[1].toULongLong() != reinterpret_cast<quintptr>(this))
+        parts[1].toULongLong() != reinterpret_cast<quintptr>(owner))
         return -1;
     bool ok = false;
     const int row = parts[2].toInt(&ok);
-    return ok && row >= 0 && row < RowCount(list_) ? row : -1;
+    return ok && row >= 0 ? row : -1;
+}
+
+QMimeData* ListDragDrop::EntryData(int row) const {
+    return EntryData(this, row);
+}
+
+int ListDragDrop::DraggedRow(const QMimeData& data) const {
+    const int row = DraggedRow(data, this);
+    return row < RowCount(list_) ? row : -1;
 }
 
 QStringList ListDragDrop::DroppedFiles(const QMimeData& data) {

@@ -35,6 +35,12 @@ public:
 
     // The data that a drag of the entry at `row` carries.
     QMimeData* EntryData(int row) const;
+    // The same for any list: the entry is named by its list (`owner`) as well as its row, so that
+    // a drag from another list, or from another copy of the program, is never taken for a move.
+    static QString EntryFormat();
+    static QMimeData* EntryData(const void* owner, int row);
+    // The row that a drag of an entry of `owner` carries; -1 for anything else.
+    static int DraggedRow(const QMimeData& data, const void* owner);
     // The row before which a drop at `point` of the list's viewport puts its entry: the one
     // under the point or the one after it, by the half of the entry; the end below the last.
     int InsertRow(const QPoint& point) const;

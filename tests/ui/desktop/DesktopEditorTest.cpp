@@ -102,7 +102,7 @@ private Q_SLOTS:
             w.Select(row.key == move ? 1 : row.row);
             w.prompts.questionAnswers.enqueue(true);
             if (row.key == move) {
-                w.window->MoveEntry(row.row, row.to);
+                w.list->model()->moveRow({}, row.row, {}, row.to > row.row ? row.to + 1 : row.to);
             } else if (row.key != drag) {
                 QTest::keyClick(w.list, Qt::Key(row.key), Qt::KeyboardModifiers(row.mods));
             } else {
