@@ -1,6 +1,7 @@
 #include "dialogs/frmTriggeredSequenceEditor.h"
 
 #include "dialogs/LibDropdown.h"
+#include "dialogs/SequenceFileTree.h"
 #include "dialogs/ShowEditorHost.h"
 #include "document/QtText.h"
 #include "environment/LibFile.h"
@@ -8,7 +9,6 @@
 #include "model/TriggerFunctions.h"
 #include "widgets/FormControls.h"
 #include "widgets/LibListView.h"
-#include "widgets/ListDragDrop.h"
 #include "widgets/ListKeyCommands.h"
 #include "widgets/MissingFileMark.h"
 #include "widgets/SequenceFileFilter.h"
@@ -98,7 +98,7 @@ void frmTriggeredSequenceEditor::CreateControls() {
     frmSequence_ = AddControl<CaptionFrame>(this, "frmSequence", TwipRect(120, 1200, 7695, 3735));
     frmSequence_->setTitle(QStringLiteral("&Sequences"));
     lvSequences_ =
-        AddControl<QTreeWidget>(frmSequence_, "lvSequences", TwipRect(120, 240, 6735, 3375));
+        AddControl<SequenceFileTree>(frmSequence_, "lvSequences", TwipRect(120, 240, 6735, 3375));
     lvSequences_->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Location")});
     lvSequences_->setRootIsDecorated(false);
     lvSequences_->setUniformRowHeights(true);
@@ -209,7 +209,7 @@ void frmTriggeredSequenceEditor::TriggerList_Click(QComboBox* list) {
 
 void frmTriggeredSequenceEditor::AddEntry(const QString& fileName) {
     const std::string path = LibFile::FullSequencePath(QtText::ToBytes(fileName));
-    auto* entry = new QTreeWidgetItem(lvSequences_);
+    QTreeWidgetItem* entry = lvSequences_->AddEntry();
     entry->setText(FileColumn, Text(std::string(PathText::FileNamePart(path))));
     entry->setText(LocationColumn, Text(std::string(PathText::FolderPart(path))));
     const QString fullPath = Text(path);
@@ -288,19 +288,16 @@ void frmTriggeredSequenceEditor::AddEntries(const QStringList& files) {
 
 void frmTriggeredSequenceEditor::SetUpKeysAndDrops() {
     new ListKeyCommands(*lvSequences_, {btRemove_, nullptr, btUp_, btDown_});
-    ListDragDrop::Handlers handlers;
-    handlers.canMove = [] { return true; };
     // The same steps as Up and Down.
-    handlers.moveEntry = [this](int from, int to) {
+    connect(lvSequences_, &SequenceFileTree::entryMoveAsked, this, [this](int from, int to) {
         lvSequences_->setCurrentItem(lvSequences_->topLevelItem(from), 0,
                                      QItemSelectionModel::ClearAndSelect |
                                          QItemSelectionModel::Rows);
         for (int row = from; row != to; row += to > from ? 1 : -1)
             MoveSelectedEntry(to > from ? 1 : -1);
-    };
-    handlers.takesFiles = [](const QStringList&) { return true; };
-    handlers.dropFiles = [this](const QStringList& files) { DropFiles(files); };
-    new ListDragDrop(*lvSequences_, std::move(handlers));
+    });
+    connect(lvSequences_, &SequenceFileTree::filesDropped, this,
+            &frmTriggeredSequenceEditor::DropFiles);
 }
 
 void frmTriggeredSequenceEditor::DropFiles(const QStringList& files) {

@@ -10,10 +10,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 
 namespace bw {
 
+class SequenceFileTree;
 class ShowEditorHost;
 
 // "Triggered Sequence Editor": one trigger, picked from the three lists and named, with the
@@ -90,7 +90,7 @@ private:
     QLabel* Label3_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QGroupBox* frmSequence_ = nullptr;
-    QTreeWidget* lvSequences_ = nullptr;
+    SequenceFileTree* lvSequences_ = nullptr;
     QPushButton* btAdd_ = nullptr;
     QPushButton* btRemove_ = nullptr;
     QPushButton* btUp_ = nullptr;

@@ -4,7 +4,7 @@
 #include "document/ShowDocument.h"
 #include "environment/LibFile.h"
 #include "environment/SequenceName.h"
-#include "widgets/ListDragDrop.h"
+#include "widgets/EntryDrag.h"
 #include "widgets/MissingFileMark.h"
 
 #include <QMimeData>
@@ -166,22 +166,22 @@ Qt::ItemFlags SectionListModel::flags(const QModelIndex& index) const {
 QStringList SectionListModel::mimeTypes() const {
     if (!IsPlaylist())
         return {};
-    return {ListDragDrop::EntryFormat(), QStringLiteral("text/uri-list")};
+    return {EntryDrag::Format(), QStringLiteral("text/uri-list")};
 }
 
 QMimeData* SectionListModel::mimeData(const QModelIndexList& indexes) const {
     if (indexes.size() != 1 || !indexes[0].isValid())
         return nullptr;
-    return ListDragDrop::EntryData(this, indexes[0].row());
+    return EntryDrag::Data(this, indexes[0].row());
 }
 
 int SectionListModel::DraggedRow(const QMimeData& data) const {
-    const int row = ListDragDrop::DraggedRow(data, this);
+    const int row = EntryDrag::DraggedRow(data, this);
     return row < rowCount() ? row : -1;
 }
 
 bool SectionListModel::TakesFiles(const QMimeData& data) const {
-    const QStringList files = ListDragDrop::DroppedFiles(data);
+    const QStringList files = EntryDrag::DroppedFiles(data);
     return std::any_of(files.cbegin(), files.cend(),
                        [](const QString& file) { return !IsShowFile(file); });
 }
@@ -191,7 +191,7 @@ bool SectionListModel::canDropMimeData(const QMimeData* data, Qt::DropAction act
     if (data == nullptr || !IsPlaylist())
         return false;
     // An entry moves within its list whatever the drag proposes.
-    if (data->hasFormat(ListDragDrop::EntryFormat()))
+    if (data->hasFormat(EntryDrag::Format()))
         return DraggedRow(*data) >= 0;
     return action == Qt::CopyAction && TakesFiles(*data);
 }
@@ -200,8 +200,8 @@ bool SectionListModel::dropMimeData(const QMimeData* data, Qt::DropAction action
                                     int column, const QModelIndex& parent) {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
-    if (!data->hasFormat(ListDragDrop::EntryFormat())) {
-        Q_EMIT filesDropped(ListDragDrop::DroppedFiles(*data));
+    if (!data->hasFormat(EntryDrag::Format())) {
+        Q_EMIT filesDropped(EntryDrag::DroppedFiles(*data));
         return true;
     }
     return moveRows({}, DraggedRow(*data), 1, {}, row < 0 ? rowCount() : row);

@@ -5,7 +5,7 @@
 
 #include "editor/KeyboardCommands.h"
 #include "editor/SectionListModel.h"
-#include "widgets/ListDragDrop.h"
+#include "widgets/EntryDrag.h"
 #include "widgets/ListKeyCommands.h"
 #include "widgets/SequenceFileFilter.h"
 #include "widgets/UserPrompts.h"
@@ -28,7 +28,7 @@ bool IsShowFile(const QString& path) {
 QString DroppedShowFile(const QMimeData* data) {
     if (data == nullptr)
         return {};
-    for (const QString& file : ListDragDrop::DroppedFiles(*data))
+    for (const QString& file : EntryDrag::DroppedFiles(*data))
         if (IsShowFile(file))
             return file;
     return {};

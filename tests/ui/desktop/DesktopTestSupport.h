@@ -43,19 +43,18 @@ inline std::unique_ptr<QMimeData> FileDrag(const QStringList& paths) {
     return data;
 }
 
-// A drag over `point` of `target` (`over` runs while it hovers), dropped: true when taken.
-inline bool DropOn(
-    QWidget& target, const QPoint& point, const QMimeData& data,
-    const std::function<void()>& over = [] {}) {
+// A drag that offers a copy or a move, over `point` of `target` and dropped: what the target did
+// with it, Qt::IgnoreAction when it refused. It proposes a copy; with Shift held, a move.
+inline Qt::DropAction DropOn(QWidget& target, const QPoint& point, const QMimeData& data,
+                             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const auto actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(&target, &enter);
     if (!enter.isAccepted())
-        return false;
-    over();
-    QDropEvent drop(point, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        return Qt::IgnoreAction;
+    QDropEvent drop(point, actions, &data, Qt::LeftButton, modifiers);
     QApplication::sendEvent(&target, &drop);
-    return drop.isAccepted();
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 } // namespace bw::test
