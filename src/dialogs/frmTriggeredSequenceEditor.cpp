@@ -102,6 +102,7 @@ void frmTriggeredSequenceEditor::CreateControls() {
     lvSequences_->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Location")});
     lvSequences_->setRootIsDecorated(false);
     lvSequences_->setUniformRowHeights(true);
+    MissingFileMark::FitToLines(*lvSequences_);
     lvSequences_->setSelectionMode(QAbstractItemView::SingleSelection);
     lvSequences_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvSequences_->header()->setStretchLastSection(false);

@@ -8,6 +8,7 @@
 #include "editor/SectionListView.h"
 #include "editor/ShowSections.h"
 #include "widgets/EditorIcons.h"
+#include "widgets/MissingFileMark.h"
 #include "widgets/Twips.h"
 #include "widgets/UpDown.h"
 #include "widgets/WrappingButton.h"
@@ -204,9 +205,7 @@ void frmShow::CreateListEditor() {
     // as the show check resolves them.
     entries_ = new SectionListModel(*document_, QtText::ToBytes(environment_.defaultPath), this);
     lbSequences->setModel(entries_);
-    // A missing file's mark is no taller than the line of text beside it.
-    const int markSize = lbSequences->fontMetrics().height();
-    lbSequences->setIconSize(QSize(markSize, markSize));
+    MissingFileMark::FitToLines(*lbSequences);
     // Every entry is one line of text; telling the list so keeps filling long sections quick.
     lbSequences->setUniformItemSizes(true);
     lbSequences->setGeometry(TwipRect(120, 1200, 3255, 5325));

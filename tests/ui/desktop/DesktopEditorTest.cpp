@@ -184,6 +184,12 @@ private Q_SLOTS:
                                   QString::fromStdString(names[size_t(row)]);
             QCOMPARE(ShownText(QToolTip::text()), named);
         }
+        // Every row is one line high, the marked ones too, whichever comes first.
+        const int lineHeight = w.list->sizeHintForRow(0);
+        QVERIFY(w.list->model()->moveRow({}, 1, {}, 0));
+        for (int row = 0; row < int(names.size()); ++row)
+            QCOMPARE(w.list->visualRect(w.list->model()->index(row, 0)).height(), lineHeight);
+        QVERIFY(w.list->model()->moveRow({}, 0, {}, 2));
         QCOMPARE(ShownText(PlainToolTip("1\n2")), "1\n2");
         QCOMPARE(PlainToolTip(""), "");
         QVERIFY(QFile::remove(here));
