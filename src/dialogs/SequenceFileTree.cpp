@@ -30,17 +30,12 @@ QMimeData* SequenceFileTree::mimeData(const QList<QTreeWidgetItem*>& items) cons
     return EntryDrag::Data(this, indexOfTopLevelItem(items[0]));
 }
 
-int SequenceFileTree::DraggedRow(const QMimeData& data) const {
-    const int row = EntryDrag::DraggedRow(data, this);
-    return row < topLevelItemCount() ? row : -1;
-}
-
 bool SequenceFileTree::Takes(const QDropEvent& event) const {
     const QMimeData* data = event.mimeData();
     if (data == nullptr)
         return false;
     if (data->hasFormat(EntryDrag::Format()))
-        return DraggedRow(*data) >= 0;
+        return EntryDrag::DraggedRow(*data, this, topLevelItemCount()) >= 0;
     return event.dropAction() == Qt::CopyAction && !EntryDrag::DroppedFiles(*data).isEmpty();
 }
 
@@ -78,7 +73,7 @@ bool SequenceFileTree::dropMimeData(QTreeWidgetItem* parent, int index, const QM
                                     Qt::DropAction) {
     if (parent != nullptr || data == nullptr)
         return false;
-    const int from = DraggedRow(*data);
+    const int from = EntryDrag::DraggedRow(*data, this, topLevelItemCount());
     if (from < 0) {
         Q_EMIT filesDropped(EntryDrag::DroppedFiles(*data));
         return true;

@@ -33,7 +33,6 @@ protected:
 private:
     // Whether the drop is this list's to take: one of its own entries, or files to be copied.
     bool Takes(const QDropEvent& event) const;
-    int DraggedRow(const QMimeData& data) const;
 };
 
 } // namespace bw

@@ -15,10 +15,6 @@ namespace bw {
 
 namespace {
 
-bool IsShowFile(const QString& path) {
-    return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
-}
-
 bool SameRange(const std::vector<std::string>& a, std::size_t aFrom,
                const std::vector<std::string>& b, std::size_t bFrom, std::size_t count) {
     return std::equal(a.begin() + static_cast<std::ptrdiff_t>(aFrom),
@@ -151,6 +147,10 @@ QVariant SectionListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+bool SectionListModel::IsShowFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
+}
+
 bool SectionListModel::IsPlaylist() const {
     return document_.SectionPlaylist(tab_) != nullptr;
 }
@@ -175,11 +175,6 @@ QMimeData* SectionListModel::mimeData(const QModelIndexList& indexes) const {
     return EntryDrag::Data(this, indexes[0].row());
 }
 
-int SectionListModel::DraggedRow(const QMimeData& data) const {
-    const int row = EntryDrag::DraggedRow(data, this);
-    return row < rowCount() ? row : -1;
-}
-
 bool SectionListModel::TakesFiles(const QMimeData& data) const {
     const QStringList files = EntryDrag::DroppedFiles(data);
     return std::any_of(files.cbegin(), files.cend(),
@@ -192,7 +187,7 @@ bool SectionListModel::canDropMimeData(const QMimeData* data, Qt::DropAction act
         return false;
     // An entry moves within its list whatever the drag proposes.
     if (data->hasFormat(EntryDrag::Format()))
-        return DraggedRow(*data) >= 0;
+        return EntryDrag::DraggedRow(*data, this, rowCount()) >= 0;
     return action == Qt::CopyAction && TakesFiles(*data);
 }
 
@@ -204,7 +199,8 @@ bool SectionListModel::dropMimeData(const QMimeData* data, Qt::DropAction action
         Q_EMIT filesDropped(EntryDrag::DroppedFiles(*data));
         return true;
     }
-    return moveRows({}, DraggedRow(*data), 1, {}, row < 0 ? rowCount() : row);
+    return moveRows({}, EntryDrag::DraggedRow(*data, this, rowCount()), 1, {},
+                    row < 0 ? rowCount() : row);
 }
 
 bool SectionListModel::moveRows(const QModelIndex& sourceParent, int sourceRow, int count,

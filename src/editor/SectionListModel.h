@@ -55,6 +55,9 @@ public:
     bool moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
                   const QModelIndex& destinationParent, int destinationChild) override;
 
+    // A show file, which a drop leaves to the window to open.
+    static bool IsShowFile(const QString& path);
+
 Q_SIGNALS:
     void filesDropped(const QStringList& files);
 
@@ -62,8 +65,6 @@ private:
     std::vector<std::string> Entries() const;
     QString Path(int row) const;
     bool IsPlaylist() const;
-    // The row of an entry that a drag from this list carries; -1 for anything else.
-    int DraggedRow(const QMimeData& data) const;
     bool TakesFiles(const QMimeData& data) const;
 
     ShowDocument& document_;

@@ -4,6 +4,12 @@
 
 namespace bw {
 
+SectionListView::SectionListView(QWidget* parent) : QListView(parent) {
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDragDropOverwriteMode(false);
+}
+
 void SectionListView::dragEnterEvent(QDragEnterEvent* event) {
     if (model() &&
         model()->canDropMimeData(event->mimeData(), event->dropAction(), -1, -1, rootIndex()))

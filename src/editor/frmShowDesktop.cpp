@@ -20,16 +20,12 @@ namespace bw {
 
 namespace {
 
-bool IsShowFile(const QString& path) {
-    return path.endsWith(QStringLiteral(".kss"), Qt::CaseInsensitive);
-}
-
 // The first show file among the files that a drag carries; empty for none.
 QString DroppedShowFile(const QMimeData* data) {
     if (data == nullptr)
         return {};
     for (const QString& file : EntryDrag::DroppedFiles(*data))
-        if (IsShowFile(file))
+        if (SectionListModel::IsShowFile(file))
             return file;
     return {};
 }
@@ -50,11 +46,6 @@ void frmShow::SetUpKeysAndDrops() {
     // The window opens with the list in the keyboard's hands, not the first toolbar button.
     lbSequences->setFocus();
 
-    // The list's own drag and drop, through its model: a line shows where an entry will go.
-    lbSequences->setDragDropMode(QAbstractItemView::DragDrop);
-    lbSequences->setDefaultDropAction(Qt::MoveAction);
-    lbSequences->setDragDropOverwriteMode(false);
-    lbSequences->setDropIndicatorShown(true);
     connect(entries_, &SectionListModel::filesDropped, this, &frmShow::DropSequenceFiles);
     setAcceptDrops(true);
 }

@@ -21,7 +21,7 @@ QMimeData* Data(const void* owner, int row) {
     return data;
 }
 
-int DraggedRow(const QMimeData& data, const void* owner) {
+int DraggedRow(const QMimeData& data, const void* owner, int count) {
     if (!data.hasFormat(Format()))
         return -1;
     const QStringList parts = QString::fromLatin1(data.data(Format())).split(QLatin1Char(':'));
@@ -30,7 +30,7 @@ int DraggedRow(const QMimeData& data, const void* owner) {
         return -1;
     bool ok = false;
     const int row = parts[2].toInt(&ok);
-    return ok && row >= 0 ? row : -1;
+    return ok && row >= 0 && row < count ? row : -1;
 }
 
 QStringList DroppedFiles(const QMimeData& data) {

@@ -12,8 +12,9 @@ namespace bw::EntryDrag {
 // a move.
 QString Format();
 QMimeData* Data(const void* owner, int row);
-// The row that a drag of an entry of `owner` carries; -1 for anything else.
-int DraggedRow(const QMimeData& data, const void* owner);
+// The row that a drag of an entry of `owner`, which has `count` entries now, carries; -1 for
+// anything else.
+int DraggedRow(const QMimeData& data, const void* owner, int count);
 // The local files that a drag carries, as full native paths.
 QStringList DroppedFiles(const QMimeData& data);
 

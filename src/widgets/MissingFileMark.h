@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QString>
-#include <QStyledItemDelegate>
 
 #include <string>
 
@@ -22,12 +21,5 @@ QString ToolTip(const QString& path, bool missing);
 // whose entries are all one size measures its first, and a mark would otherwise make that one
 // taller than the rest.
 void FitToLines(QAbstractItemView& list);
-
-// The delegate that FitToLines gives the list.
-class OneLineDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-};
 
 } // namespace bw::MissingFileMark
